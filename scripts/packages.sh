@@ -1,0 +1,39 @@
+# Installs the Debian packages a script needs when some are missing: as root directly, otherwise
+# through sudo. Safe to run again: nothing happens when everything is there.
+
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local run_as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "These packages are missing and sudo is not available: ${missing[*]}" >&2
+      return 1
+    fi
+    run_as_root=(sudo)
+  fi
+  "${run_as_root[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${run_as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Generates a locale when it is missing (the tests check that number texts ignore a Russian one).
+ensure_locale() {
+  local name=$1 language=${1%%.*}
+  locale -a 2>/dev/null | grep -qix "${language}.utf8" && return 0
+  ensure_packages locales
+  local run_as_root=()
+  [ "$(id -u)" -ne 0 ] && run_as_root=(sudo)
+  "${run_as_root[@]}" localedef -i "$language" -f UTF-8 "$name"
+}
+
+# What building the tool needs.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev)
+# What the tests need besides.
+TEST_PACKAGES=(libgtest-dev)

@@ -1,0 +1,73 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "profiles/ini_file.h"
+#include "scratch_folder.h"
+
+namespace zorkan {
+namespace {
+
+using test::ReadBytes;
+using test::ScratchFolder;
+
+// A writer killed at any moment leaves the file with its old or its new content, never a part;
+// at most the one temporary it was writing stays behind.
+TEST(KilledWriter, FileHoldsOldOrNewContent) {
+  ScratchFolder folder;
+  const auto path = folder / "a.prf";
+  IniFile ini(path);
+  // A large file, so that a kill often lands while the temporary is being written.
+  const std::string filler(20'000, 'f');
+  ASSERT_TRUE(ini.writeText("Before", "filler", filler));
+  ASSERT_TRUE(ini.writeText("DATA", "payload", "A"));
+  ASSERT_TRUE(ini.writeText("After", "filler", filler));
+  const std::string contentA = ReadBytes(path);
+  ASSERT_TRUE(ini.writeText("DATA", "payload", "B"));
+  const std::string contentB = ReadBytes(path);
+
+  std::mt19937 random(7);
+  int killedMidWrite = 0;
+  for (int round = 0; round < 200; ++round) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::alarm(60);  // never outlives a parent that died
+      for (unsigned i = 0;; ++i) {
+        if (!ini.writeText("DATA", "payload", i % 2 ? "A" : "B")) ::_exit(1);
+        if (i == 0) (void)!::write(ready[1], "x", 1);
+      }
+    }
+    ::close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+
+    const std::string content = ReadBytes(path);
+    ASSERT_TRUE(content == contentA || content == contentB) << "round " << round;
+    const auto entries = folder.entries();
+    ASSERT_LE(entries.size(), 2u) << "round " << round;
+    for (const auto& name : entries) {
+      if (name == "a.prf") continue;
+      EXPECT_EQ(name.rfind(".a.prf.tmp-", 0), 0u) << name;
+      std::filesystem::remove(folder / name);
+      ++killedMidWrite;
+    }
+  }
+  RecordProperty("killedMidWrite", killedMidWrite);
+}
+
+}  // namespace
+}  // namespace zorkan
