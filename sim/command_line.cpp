@@ -1,0 +1,91 @@
+#include "sim/command_line.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <optional>
+
+#include "sim/fault_text.h"
+
+namespace zorkan::sim {
+
+namespace {
+
+std::optional<std::uint32_t> Unsigned(std::string_view text, std::uint32_t max) {
+  std::uint32_t value = 0;
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != end || value > max) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+constexpr std::string_view kValueOptions[] = {"--dir",           "--name",    "--baud",
+                                              "--turnaround-ms", "--address", "--fault"};
+
+}  // namespace
+
+std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::string_view> args) {
+  CommandLine line;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view option = args[i];
+    if (option == "--help") {
+      line.help = true;
+      continue;
+    }
+    if (std::find(std::begin(kValueOptions), std::end(kValueOptions), option) ==
+        std::end(kValueOptions)) {
+      return "unknown option " + std::string(option);
+    }
+    if (i + 1 == args.size()) return std::string(option) + " needs a value";
+    const std::string_view value = args[++i];
+    const std::string bad = "bad value for " + std::string(option) + ": " + std::string(value);
+    if (option == "--dir") {
+      if (value.empty()) return bad;
+      line.dir = value;
+    } else if (option == "--name") {
+      if (value.empty() || value.find('/') != std::string_view::npos) return bad;
+      line.name = value;
+    } else if (option == "--baud") {
+      const auto baud = Unsigned(value, 10'000'000);
+      if (!baud) return bad;
+      line.options.baudRate = *baud;
+    } else if (option == "--turnaround-ms") {
+      const auto turnaround = Unsigned(value, 60'000);
+      if (!turnaround) return bad;
+      line.options.turnaroundMs = static_cast<int>(*turnaround);
+    } else if (option == "--address") {
+      const auto address = Unsigned(value, std::numeric_limits<std::uint32_t>::max());
+      if (!address) return bad;
+      line.options.networkAddress = *address;
+    } else if (option == "--fault") {
+      const auto fault = ParseFault(value);
+      if (!fault) return bad;
+      line.faults.push_back(*fault);
+    }
+  }
+  return line;
+}
+
+std::string UsageText() {
+  return std::string(
+             "Usage: zorkan-sim [options]\n"
+             "Simulates a 740 НР PID regulator on a pseudo-terminal until SIGINT or SIGTERM.\n"
+             "\n"
+             "  --dir D            folder for the link to the pty (default .)\n"
+             "  --name NAME        name of the link (default COM1)\n"
+             "  --baud N           line speed the answers are paced at; 0: no pacing "
+             "(default 9600)\n"
+             "  --turnaround-ms N  pause between a request and its answer (default 2)\n"
+             "  --address N        network address answered (default 1)\n"
+             "  --fault SPEC       switch a fault on; may be repeated\n"
+             "  --help             this text\n"
+             "\n"
+             "Fault SPEC:\n") +
+         kFaultTextHelp;
+}
+
+}  // namespace zorkan::sim

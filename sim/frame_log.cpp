@@ -1,0 +1,28 @@
+#include "sim/frame_log.h"
+
+namespace zorkan::sim {
+
+void FrameLog::add(std::string frame) {
+  {
+    std::lock_guard lock(mutex_);
+    frames_.push_back(std::move(frame));
+  }
+  added_.notify_all();
+}
+
+std::vector<std::string> FrameLog::frames() const {
+  std::lock_guard lock(mutex_);
+  return frames_;
+}
+
+void FrameLog::clear() {
+  std::lock_guard lock(mutex_);
+  frames_.clear();
+}
+
+bool FrameLog::waitForCount(std::size_t count, std::chrono::milliseconds timeout) const {
+  std::unique_lock lock(mutex_);
+  return added_.wait_for(lock, timeout, [&] { return frames_.size() >= count; });
+}
+
+}  // namespace zorkan::sim

@@ -1,0 +1,53 @@
+#pragma once
+// Serves the instrument on the pty from its own thread, pacing answers like the real line: the
+// request takes its line time to arrive, the answer starts after the turnaround and its bytes
+// follow one another at the baud rate.
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <thread>
+
+#include "sim/frame_assembler.h"
+#include "sim/frame_log.h"
+#include "sim/instrument.h"
+#include "sim/pty.h"
+
+namespace zorkan::sim {
+
+struct LinePacing {
+  std::uint32_t baudRate = 9600;  // 0: no pacing
+  std::chrono::milliseconds turnaround{2};
+};
+
+class PtyServer {
+ public:
+  // Starts serving at once.
+  PtyServer(const Pty& pty, Instrument& instrument, FrameLog& log, LinePacing pacing);
+  // Stops promptly, cutting short an answer being paced out.
+  ~PtyServer();
+  PtyServer(const PtyServer&) = delete;
+  PtyServer& operator=(const PtyServer&) = delete;
+
+ private:
+  using TimePoint = std::chrono::steady_clock::time_point;
+  enum class WaitEnd { Deadline, Frame, Stop };
+
+  void serve();
+  bool answer(const ReceivedFrame& frame);
+  // Reads the line until `deadline` (or the first complete frame, if asked) or a stop.
+  WaitEnd wait(TimePoint deadline, bool untilFrame);
+  void readInput();
+  void write(const char* bytes, std::size_t count);
+
+  const Pty& pty_;
+  Instrument& instrument_;
+  FrameLog& log_;
+  const LinePacing pacing_;
+  const int stopEvent_;
+  FrameAssembler assembler_;
+  std::deque<ReceivedFrame> pending_;
+  std::thread thread_;
+};
+
+}  // namespace zorkan::sim

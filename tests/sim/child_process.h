@@ -1,0 +1,34 @@
+#pragma once
+// A child process for tests, killed and reaped whatever way the test ends.
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorkan::sim::testing {
+
+class ChildProcess {
+ public:
+  // Runs `program` with `args`; its stdout and stderr are kept for the test.
+  ChildProcess(const std::string& program, const std::vector<std::string>& args);
+  ~ChildProcess();
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  // The first line the child printed, or nullopt if none came in time.
+  std::optional<std::string> readLine(std::chrono::milliseconds timeout);
+  void signal(int number);
+  // The exit status once the child has exited normally, nullopt on a time-out or a crash.
+  std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+  std::string errorOutput();
+
+ private:
+  int pid_ = -1;
+  int stdout_ = -1;
+  int stderr_ = -1;
+  bool reaped_ = false;
+  std::string output_;
+};
+
+}  // namespace zorkan::sim::testing

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "child_process.h"
+#include "link/frame.h"
+#include "raw_client.h"
+
+namespace zorkan::sim {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::ExpectedData;
+using testing::ExpectedStatus;
+using testing::RawClient;
+using testing::ReadFrame;
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zorkan-sim-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+TEST(SimulatorExecutable, ServesThroughItsLinkUntilSigterm) {
+  ScratchFolder folder;
+  const auto link = folder.path() / "COM7";
+  ChildProcess child(ZORKAN_SIM_EXECUTABLE, {"--dir", folder.path().string(), "--name", "COM7",
+                                             "--baud", "0", "--fault", "status@2:3=0003x1"});
+  const auto line = child.readLine(10s);
+  ASSERT_TRUE(line) << child.errorOutput();
+  EXPECT_TRUE(line->starts_with("zorkan-sim: COM7 -> /dev/pts/")) << *line;
+  EXPECT_TRUE(line->ends_with(", 0 baud, address 1")) << *line;
+  ASSERT_TRUE(std::filesystem::is_symlink(link));
+
+  {
+    RawClient client(link.string());
+    client.send(ReadFrame(ValueKind::Byte, 2, 3));
+    EXPECT_EQ(client.readAnswer(), ExpectedStatus("0003"));
+    client.send(ReadFrame(ValueKind::Byte, 2, 3));
+    EXPECT_EQ(client.readAnswer(), ExpectedData("1;03;"));
+  }
+
+  child.signal(SIGTERM);
+  EXPECT_EQ(child.waitForExit(10s), 0);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+}
+
+TEST(SimulatorExecutable, BadOptionExitsWithStatus2) {
+  ChildProcess child(ZORKAN_SIM_EXECUTABLE, {"--baud", "fast"});
+  EXPECT_EQ(child.waitForExit(10s), 2);
+  EXPECT_NE(child.errorOutput().find("bad value for --baud: fast"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zorkan::sim

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "sim/command_line.h"
+#include "sim/fault_text.h"
+
+namespace zorkan::sim {
+namespace {
+
+void ExpectFault(std::string_view text, FaultKind kind, int space, unsigned number, int amount,
+                 int times) {
+  const auto fault = ParseFault(text);
+  ASSERT_TRUE(fault) << text;
+  EXPECT_EQ(fault->kind, kind) << text;
+  EXPECT_EQ(fault->space, space) << text;
+  EXPECT_EQ(fault->number, number) << text;
+  EXPECT_EQ(fault->amount, amount) << text;
+  EXPECT_EQ(fault->times, times) << text;
+}
+
+TEST(FaultText, EveryKindInItsShortForm) {
+  ExpectFault("silence@2:315", FaultKind::Silence, 2, 315, 0, -1);
+  ExpectFault("late@2:15=1500x1", FaultKind::Late, 2, 15, 1500, 1);
+  ExpectFault("status@2:3=0003", FaultKind::Status, 2, 3, 3, -1);
+  ExpectFault("status@1:2=000Dx4", FaultKind::Status, 1, 2, 0x0D, 4);
+  ExpectFault("noise-before=70", FaultKind::NoiseBefore, 0, 0, 70, -1);
+  ExpectFault("noise-after@1:6=5x2", FaultKind::NoiseAfter, 1, 6, 5, 2);
+  ExpectFault("altered@2:29", FaultKind::AlteredReadBack, 2, 29, 0, -1);
+}
+
+TEST(FaultText, MalformedFormsAreRejected) {
+  for (std::string_view text :
+       {"", "silent", "late", "late@2:15", "silence=5", "altered=1", "silence@3:1", "silence@2",
+        "silence@2:8192", "silence@2:x", "late=-5", "late=5x0", "late=5x", "status=00G3",
+        "noise-before=70x1x2"}) {
+    EXPECT_FALSE(ParseFault(text)) << text;
+  }
+}
+
+std::variant<CommandLine, std::string> Parse(std::vector<std::string_view> args) {
+  return ParseCommandLine(args);
+}
+
+TEST(SimulatorCommandLine, DefaultsAndEveryOption) {
+  const auto defaults = std::get<CommandLine>(Parse({}));
+  EXPECT_EQ(defaults.dir, ".");
+  EXPECT_EQ(defaults.name, "COM1");
+  EXPECT_EQ(defaults.options.baudRate, 9600u);
+  EXPECT_EQ(defaults.options.turnaroundMs, 2);
+  EXPECT_EQ(defaults.options.networkAddress, 1u);
+
+  const auto line = std::get<CommandLine>(
+      Parse({"--dir", "/tmp/x", "--name", "COM3", "--baud", "0", "--turnaround-ms", "15",
+             "--address", "7", "--fault", "silence@2:315", "--fault", "noise-after=3"}));
+  EXPECT_EQ(line.dir, "/tmp/x");
+  EXPECT_EQ(line.name, "COM3");
+  EXPECT_EQ(line.options.baudRate, 0u);
+  EXPECT_EQ(line.options.turnaroundMs, 15);
+  EXPECT_EQ(line.options.networkAddress, 7u);
+  ASSERT_EQ(line.faults.size(), 2u);
+  EXPECT_EQ(line.faults[1].kind, FaultKind::NoiseAfter);
+  EXPECT_TRUE(std::get<CommandLine>(Parse({"--help"})).help);
+}
+
+TEST(SimulatorCommandLine, BadOptionsAreExplained) {
+  EXPECT_EQ(std::get<std::string>(Parse({"--speed", "9600"})), "unknown option --speed");
+  EXPECT_EQ(std::get<std::string>(Parse({"--baud"})), "--baud needs a value");
+  EXPECT_EQ(std::get<std::string>(Parse({"--bogus"})), "unknown option --bogus");
+  EXPECT_EQ(std::get<std::string>(Parse({"--baud", "fast"})), "bad value for --baud: fast");
+  EXPECT_EQ(std::get<std::string>(Parse({"--name", "a/b"})), "bad value for --name: a/b");
+  EXPECT_EQ(std::get<std::string>(Parse({"--fault", "late"})), "bad value for --fault: late");
+  EXPECT_EQ(std::get<std::string>(Parse({"--address", "-1"})), "bad value for --address: -1");
+}
+
+}  // namespace
+}  // namespace zorkan::sim
