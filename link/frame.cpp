@@ -47,8 +47,12 @@ std::uint16_t frameChecksum(const char* text, std::size_t length) {
   return crc;
 }
 
-std::uint32_t FloatToBits(float value) { return std::bit_cast<std::uint32_t>(value); }
-float FloatFromBits(std::uint32_t bits) { return std::bit_cast<float>(bits); }
+std::uint32_t FloatToBits(float value) {
+  return std::bit_cast<std::uint32_t>(value);
+}
+float FloatFromBits(std::uint32_t bits) {
+  return std::bit_cast<float>(bits);
+}
 
 std::string ReadRequestText(unsigned networkAddress, ParamAddress address) {
   return AddressText(networkAddress, "37", address);

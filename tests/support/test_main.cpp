@@ -1,5 +1,5 @@
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 // The serial-port adapter needs an application object even in blocking mode.
 int main(int argc, char** argv) {

@@ -1,0 +1,38 @@
+#pragma once
+// Collecting one answer from the port.
+
+#include <cstdint>
+#include <string>
+
+#include "link/clock.h"
+#include "link/link_error.h"
+#include "link/serial_port.h"
+
+namespace zorkan {
+
+// Past this many bytes without a carriage return the answer is given up as garbage.
+constexpr std::size_t kMaxAnswerBytes = 256;
+// Answers are read in pieces of this size.
+constexpr std::size_t kAnswerReadPiece = 32;
+// The reply time-out of the link settings is never taken below this.
+constexpr std::int64_t kMinAnswerWaitMs = 1000;
+
+// Start and end of the last wait, for the exchange and measurement logs.
+struct AnswerWait {
+  LocalTime start;
+  LocalTime end;
+  std::int64_t elapsedMs = 0;
+};
+
+struct AnswerWaitLimits {
+  int readTimeoutMs;             // one read of kAnswerReadPiece bytes
+  std::uint32_t replyTimeoutMs;  // from the link settings
+};
+
+// kOk when a carriage return arrived, kTooMuchData past kMaxAnswerBytes, kNoAnswer when the wait
+// limit ran out. `answer` gets every byte read. The limit is tested after every read, so the wait
+// can exceed it by one read time-out.
+LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
+                        std::string& answer, AnswerWait& wait);
+
+}  // namespace zorkan

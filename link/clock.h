@@ -1,0 +1,31 @@
+#pragma once
+// The clock seam: local wall-clock time for logs and dates, monotonic milliseconds for waits (so
+// that a wait across an hour or a day boundary is still measured right).
+
+#include <cstdint>
+
+namespace zorkan {
+
+struct LocalTime {
+  int year = 0;
+  int month = 0;  // 1..12
+  int day = 0;    // 1..31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime localTime() const = 0;
+  virtual std::int64_t monotonicMs() const = 0;
+};
+
+class SystemClock final : public Clock {
+ public:
+  LocalTime localTime() const override;
+  std::int64_t monotonicMs() const override;
+};
+
+}  // namespace zorkan

@@ -1,0 +1,160 @@
+#include "link/device_link.h"
+
+#include <cmath>
+
+#include "link/answer_parser.h"
+#include "link/frame.h"
+#include "link/link_settings.h"
+#include "link/port_path.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr std::uint32_t kDefaultBaudRate = 9600;
+constexpr double kFloatReadBackTolerance = 0.01;
+
+bool IsSpace(int space) {
+  return space == 1 || space == 2;
+}
+
+}  // namespace
+
+DeviceLink::DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& dialogs,
+                       std::filesystem::path workDir)
+    : port_(port),
+      clock_(clock),
+      dialogs_(dialogs),
+      workDir_(std::move(workDir)),
+      timing_(*PortTimingFor(kDefaultBaudRate)) {}
+
+void DeviceLink::OpenPort(const LinkSettings& settings) {
+  if (!IsPortNumber(settings.portNumber)) return;
+  OpenPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
+}
+
+void DeviceLink::OpenPortAt(const std::string& path, std::uint32_t baudRate) {
+  const std::optional<PortTiming> timing = PortTimingFor(baudRate);
+  if (timing) timing_ = *timing;
+  if (!timing || !port_.open(path, baudRate)) {
+    ShowMessage(dialogs_, "Ошибка", "Невозможно открыть последовательный порт", DialogIcon::Error);
+    return;
+  }
+  // Bytes that arrived before the port was (re)opened belong to nobody.
+  port_.discardPending();
+}
+
+void DeviceLink::ClosePort() {
+  port_.close();
+}
+
+void DeviceLink::ReopenPort(const LinkSettings& settings) {
+  ClosePort();
+  OpenPort(settings);
+}
+
+void DeviceLink::SetParameters(LinkParameters parameters) {
+  parameters_ = std::move(parameters);
+  if (parameters_.attemptCount < 1) parameters_.attemptCount = 1;
+  log_ = ExchangeLog(parameters_.exchangeLogPath);
+}
+
+LinkError DeviceLink::Transact(const std::string& requestText, const AnswerTest& test) {
+  const std::string frame = CompleteFrame(requestText);
+  const AnswerWaitLimits limits{timing_.transferTimeoutMs(kAnswerReadPiece),
+                                parameters_.replyTimeoutMs};
+  // An answer that came after an earlier transaction gave up on it would otherwise be taken as
+  // this parameter's value. Between the attempts of one transaction the queue is kept: a late
+  // answer to the previous attempt of the same request is still the right answer.
+  port_.discardPending();
+  LinkError result = kNoAnswer;
+  for (int attempt = 0; attempt < parameters_.attemptCount; ++attempt) {
+    port_.write(frame, timing_.transferTimeoutMs(frame.size()));
+    result = ReceiveAnswer(port_, clock_, limits, answer_, lastWait_);
+    const std::string_view answer = AnswerText(answer_);
+    log_.append(frame, answer, lastWait_);
+    if (result != kOk) continue;
+    result = test(answer);
+    if (result == kOk) return kOk;
+  }
+  return result;
+}
+
+LinkError DeviceLink::Verify(const std::function<LinkError()>& write,
+                             const std::function<LinkError(bool& matches)>& readBack) {
+  for (int repetition = 0; repetition < parameters_.attemptCount; ++repetition) {
+    if (const LinkError written = write(); written != kOk) return written;
+    bool matches = false;
+    if (const LinkError read = readBack(matches); read != kOk) return read;
+    if (matches) return kOk;
+  }
+  return kReadBackMismatch;
+}
+
+LinkError DeviceLink::ReadByteParam(int space, unsigned number, std::int32_t& destination) {
+  if (!IsSpace(space)) return kAddressTooLarge;
+  std::uint8_t value = 0;
+  const LinkError result = Transact(
+      ReadRequestText(parameters_.networkAddress, MakeParamAddress(ValueKind::Byte, space, number)),
+      [&](std::string_view answer) { return ParseByteAnswer(answer, value); });
+  if (result == kOk) destination = value;
+  return result;
+}
+
+LinkError DeviceLink::ReadFloatParam(int space, unsigned number, float& destination) {
+  if (!IsSpace(space)) return kAddressTooLarge;
+  float value = 0;
+  const LinkError result =
+      Transact(ReadRequestText(parameters_.networkAddress,
+                               MakeParamAddress(ValueKind::Float, space, number)),
+               [&](std::string_view answer) { return ParseFloatAnswer(answer, value); });
+  if (result == kOk) destination = value;
+  return result;
+}
+
+LinkError DeviceLink::WriteByteParam(int space, unsigned number, std::uint32_t value) {
+  if (!IsSpace(space)) return kAddressTooLarge;
+  const auto sent = static_cast<std::uint8_t>(value > 255 ? 255 : value);
+  return Transact(ByteWriteRequestText(parameters_.networkAddress,
+                                       MakeParamAddress(ValueKind::Byte, space, number), sent),
+                  CheckStatusAnswer);
+}
+
+LinkError DeviceLink::WriteFloatParam(int space, unsigned number, float value) {
+  if (!IsSpace(space)) return kAddressTooLarge;
+  return Transact(FloatWriteRequestText(parameters_.networkAddress,
+                                        MakeParamAddress(ValueKind::Float, space, number), value),
+                  CheckStatusAnswer);
+}
+
+LinkError DeviceLink::WriteByteParamVerified(int space, unsigned number, std::uint32_t value) {
+  return Verify([&] { return WriteByteParam(space, number, value); },
+                [&](bool& matches) {
+                  std::int32_t readBack = 0;
+                  const LinkError result = ReadByteParam(space, number, readBack);
+                  matches = static_cast<std::uint32_t>(readBack) == value;
+                  return result;
+                });
+}
+
+LinkError DeviceLink::WriteFloatParamVerified(int space, unsigned number, float value) {
+  return Verify([&] { return WriteFloatParam(space, number, value); },
+                [&](bool& matches) {
+                  float readBack = 0;
+                  const LinkError result = ReadFloatParam(space, number, readBack);
+                  matches = std::fabs(static_cast<double>(readBack) - static_cast<double>(value)) <=
+                            kFloatReadBackTolerance;
+                  return result;
+                });
+}
+
+LinkError DeviceLink::ReadDataBlock(unsigned block, DataBlock& destination) {
+  DataBlock value{};
+  const LinkError result = Transact(
+      ReadRequestText(parameters_.networkAddress, MakeParamAddress(ValueKind::DataBlock, 1, block)),
+      [&](std::string_view answer) { return ParseBlockAnswer(answer, value); });
+  if (result == kOk) destination = value;
+  return result;
+}
+
+}  // namespace zorkan

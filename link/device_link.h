@@ -1,0 +1,82 @@
+#pragma once
+// The one serial port to the instrument and the transactions over it: the only way the rest of the
+// system touches the instrument. Every transaction returns a LinkError code and shows nothing.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "link/answer_parser.h"
+#include "link/answer_wait.h"
+#include "link/clock.h"
+#include "link/exchange_log.h"
+#include "link/link_error.h"
+#include "link/operator_dialogs.h"
+#include "link/port_timing.h"
+#include "link/serial_port.h"
+
+namespace zorkan {
+
+struct LinkSettings;
+
+// What every transaction needs, set once at start-up.
+struct LinkParameters {
+  std::uint32_t networkAddress = 1;
+  int attemptCount = 2;  // also the number of write/read-back repetitions of verified writes
+  std::uint32_t replyTimeoutMs = 1000;
+  std::filesystem::path exchangeLogPath;  // empty: no exchange log
+};
+
+class DeviceLink {
+ public:
+  DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& dialogs,
+             std::filesystem::path workDir);
+
+  // Opens the port of the settings' port number (nothing for a number outside 1..4) at their baud
+  // rate; a failed open is told to the operator and leaves the port closed.
+  void OpenPort(const LinkSettings& settings);
+  // The same for a device path chosen directly.
+  void OpenPortAt(const std::string& path, std::uint32_t baudRate);
+  void ClosePort();
+  void ReopenPort(const LinkSettings& settings);
+
+  void SetParameters(LinkParameters parameters);
+  const LinkParameters& parameters() const { return parameters_; }
+
+  LinkError ReadByteParam(int space, unsigned number, std::int32_t& destination);
+  LinkError ReadFloatParam(int space, unsigned number, float& destination);
+  // A value above 255 goes out as 255.
+  LinkError WriteByteParam(int space, unsigned number, std::uint32_t value);
+  LinkError WriteFloatParam(int space, unsigned number, float value);
+  // Write, read back and compare, up to attemptCount times; kReadBackMismatch when it never
+  // matched. Bytes must read back equal to `value` (so a value above 255 never does), floats within
+  // 0.01.
+  LinkError WriteByteParamVerified(int space, unsigned number, std::uint32_t value);
+  LinkError WriteFloatParamVerified(int space, unsigned number, float value);
+  // Data block `block` of space 1.
+  LinkError ReadDataBlock(unsigned block, DataBlock& destination);
+
+  // The wait of the last attempt: its start time goes into the measurement log.
+  const AnswerWait& lastWait() const { return lastWait_; }
+
+ private:
+  using AnswerTest = std::function<LinkError(std::string_view answer)>;
+
+  LinkError Transact(const std::string& requestText, const AnswerTest& test);
+  LinkError Verify(const std::function<LinkError()>& write,
+                   const std::function<LinkError(bool& matches)>& readBack);
+
+  SerialPort& port_;
+  const Clock& clock_;
+  OperatorDialogs& dialogs_;
+  std::filesystem::path workDir_;
+  PortTiming timing_;
+  LinkParameters parameters_;
+  ExchangeLog log_;
+  std::string answer_;
+  AnswerWait lastWait_;
+};
+
+}  // namespace zorkan

@@ -1,0 +1,59 @@
+#include "link/link_error.h"
+
+#include <array>
+#include <string>
+
+#include "link/progress.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr std::string_view kError = "Ошибка";
+constexpr std::string_view kSettingsRemark = "Замечание по настройкам";
+
+constexpr std::array<ResultMessage, 23> kResultMessages{{
+    {1, "Слишком много символов  (ERR 1)", kError, DialogIcon::Error},
+    {2, "Прибор не ответил (ERR 2)", kError, DialogIcon::Error},
+    {3, "Прибор не смог разобрать команду (ERR 3)", kError, DialogIcon::Error},
+    {4, "Слишком большой операнд (ERR 4)", kError, DialogIcon::Error},
+    {5, "Слишком большой адрес (ERR 5)", kError, DialogIcon::Error},
+    {6, "Ответ поврежден- не сошлась контрольная сумма (ERR 6)", kError, DialogIcon::Error},
+    {7, "Прибор сообщает о какой-то ошибке (ERR 7)", kError, DialogIcon::Error},
+    {8, "Ошибка доступа к модулю АЦП (ERR 8)", kError, DialogIcon::Error},
+    {9, "Нет ответа модуля (ERR 9)", kError, DialogIcon::Error},
+    {10, "Такого модуля в приборе нет (ERR 10)", kError, DialogIcon::Error},
+    {11, "Ошибка контрольной суммы модуля (ERR 11)", kError, DialogIcon::Error},
+    {12, "Слишком большой адрес в запросе модуля (ERR 12)", kError, DialogIcon::Error},
+    {13, "Ошибка при ответе модуля (ERR 13)", kError, DialogIcon::Error},
+    {14, "Файл не открывается (ERR 14)", kError, DialogIcon::Error},
+    {15, "Не совпадает записанное и прочитанное (ERR 15)", kError, DialogIcon::Error},
+    {16, "Прекратили запись для уточнения настроек (ERR 16)", kSettingsRemark, DialogIcon::Warning},
+    {17, "Прекратили запись чтобы поправить настройки (ERR 17)", kSettingsRemark,
+     DialogIcon::Warning},
+    {18, "Ошибка в операциях Windows при разборе ответа (ERR 18)", kError, DialogIcon::Error},
+    {19, "Формат ответа не похож на ожидаемый (ERR 19)", kError, DialogIcon::Error},
+    {20, "Ход процесса остановлен пользователем (ERR 20)", "Информация пользователю",
+     DialogIcon::Warning},
+    {21, "Передано число не являющееся числом с плавающей запятой (ERR 21)", kError,
+     DialogIcon::Error},
+    {22, "Параметр не найден (ERR 22)", kError, DialogIcon::Error},
+    {23, "Неправильно задано число (ERR 23)", kError, DialogIcon::Error},
+}};
+
+}  // namespace
+
+const ResultMessage* FindResultMessage(LinkError code) {
+  if (code < 1 || code > static_cast<LinkError>(kResultMessages.size())) return nullptr;
+  return &kResultMessages[static_cast<std::size_t>(code - 1)];
+}
+
+void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch) {
+  dialogs.bringMainWindowForward();
+  latch.ResetCancel();
+  if (const ResultMessage* message = FindResultMessage(code)) {
+    ShowMessage(dialogs, std::string(message->caption), std::string(message->text), message->icon);
+  }
+}
+
+}  // namespace zorkan

@@ -1,0 +1,144 @@
+#include "link/link_settings.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "link/device_link.h"
+#include "profiles/ini_file.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr std::int32_t kMaxPortNumber = 4;
+constexpr std::uint32_t kLongReplyTimeoutMs = 4000;
+constexpr std::int32_t kMinReadings = 2;
+constexpr std::int32_t kMaxReadings = 5;
+constexpr const char* kCheckLinkCaption = "Проверьте параметры установления связи с прибором";
+
+// Writes keys until the file system first refuses; that refusal is told once, later writes are
+// skipped so that the operator is not asked to close ten boxes.
+class LinkSettingsFile {
+ public:
+  LinkSettingsFile(const std::filesystem::path& workDir, OperatorDialogs& dialogs)
+      : ini_(workDir / kLinkSettingsFileName), dialogs_(dialogs) {}
+
+  const IniFile& ini() const { return ini_; }
+
+  void writeInteger(const char* section, const char* key, std::int64_t value) {
+    if (refused_) return;
+    const auto clamped = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    noteRefusal(ini_.writeInteger(section, key, clamped));
+  }
+
+  void writeText(const char* section, const char* key, const std::string& text) {
+    if (refused_) return;
+    noteRefusal(ini_.writeText(section, key, text));
+  }
+
+ private:
+  void noteRefusal(bool written) {
+    if (written) return;
+    refused_ = true;
+    ShowMessage(dialogs_, "Ошибка", UnableToWriteText(ini_.path()), DialogIcon::Error);
+  }
+
+  IniFile ini_;
+  OperatorDialogs& dialogs_;
+  bool refused_ = false;
+};
+
+void WriteDefaultLinkSettings(LinkSettingsFile& file) {
+  const LinkSettings defaults;
+  file.writeInteger("COM_SETTINGS", "Number", defaults.portNumber);
+  file.writeText("COM_SETTINGS", "Settings", defaults.settingsText);
+  file.writeInteger("DEVICE", "EnableNetAdrr", 1);
+  file.writeInteger("DEVICE", "NetAdrr", defaults.networkAddress);
+  file.writeInteger("SETTINGS", "NOfReadings", defaults.readings);
+  file.writeInteger("SETTINGS", "TimeOut", defaults.replyTimeoutMs / 1000);
+  file.writeInteger("LOG", "UseLogFile", defaults.logSwitch);
+  file.writeText("LOG", "LogFileName", defaults.logFileName);
+  file.writeInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
+  file.writeText("IZM", "IzmFileName", defaults.measurementLogFileName);
+}
+
+}  // namespace
+
+std::uint32_t BaudRateFromSettingsText(const std::string& settingsText) {
+  std::uint32_t baudRate = 4800;
+  // Tested in this order; a later match wins.
+  for (const std::uint32_t candidate : {9600u, 19200u, 38400u, 57600u}) {
+    if (settingsText.find(std::to_string(candidate)) != std::string::npos) baudRate = candidate;
+  }
+  return baudRate;
+}
+
+void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
+                      OperatorDialogs& dialogs) {
+  LinkSettingsFile file(workDir, dialogs);
+  const IniFile& ini = file.ini();
+  if (!ini.exists()) WriteDefaultLinkSettings(file);
+
+  const LinkSettings defaults;
+  settings.readings = ini.readInteger("SETTINGS", "NOfReadings", defaults.readings);
+  // The file always gets 2 back; the value read counts for this run only.
+  file.writeInteger("SETTINGS", "NOfReadings", defaults.readings);
+
+  settings.portNumber = ini.readInteger("COM_SETTINGS", "Number", defaults.portNumber);
+  file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
+
+  settings.settingsText = ini.readText("COM_SETTINGS", "Settings", defaults.settingsText);
+  file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
+  settings.baudRate = BaudRateFromSettingsText(settings.settingsText);
+
+  settings.networkAddress = static_cast<std::uint32_t>(
+      ini.readInteger("DEVICE", "NetAdrr", static_cast<std::int32_t>(defaults.networkAddress)));
+  file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
+
+  // A negative number of seconds means no time-out of its own: the minimum wait applies.
+  const std::int32_t timeoutSeconds =
+      std::max(0, ini.readInteger("SETTINGS", "TimeOut", defaults.replyTimeoutMs / 1000));
+  file.writeInteger("SETTINGS", "TimeOut", timeoutSeconds);
+  settings.replyTimeoutMs = static_cast<std::uint32_t>(std::min<std::int64_t>(
+      std::int64_t{timeoutSeconds} * 1000, std::numeric_limits<std::uint32_t>::max()));
+
+  settings.logSwitch = ini.readInteger("LOG", "UseLogFile", defaults.logSwitch);
+  file.writeInteger("LOG", "UseLogFile", settings.logSwitch);
+  settings.measurementLogSwitch =
+      ini.readInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
+  file.writeInteger("IZM", "UseIzmFile", settings.measurementLogSwitch);
+  settings.logFileName = ini.readText("LOG", "LogFileName", defaults.logFileName);
+  file.writeText("LOG", "LogFileName", settings.logFileName);
+  settings.measurementLogFileName =
+      ini.readText("IZM", "IzmFileName", defaults.measurementLogFileName);
+  file.writeText("IZM", "IzmFileName", settings.measurementLogFileName);
+
+  if (static_cast<std::uint32_t>(settings.portNumber) > kMaxPortNumber) {
+    ShowMessage(dialogs, kCheckLinkCaption, "Слишком большой номер COM порта.",
+                DialogIcon::Warning);
+  }
+  if (settings.replyTimeoutMs > kLongReplyTimeoutMs) {
+    ShowMessage(dialogs, kCheckLinkCaption,
+                "Задан большой тайм аут. Работать будет можно, но неудобно.",
+                DialogIcon::Information);
+  }
+}
+
+void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
+                    OperatorDialogs& dialogs) {
+  LinkSettingsFile file(workDir, dialogs);
+  file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
+}
+
+LinkParameters TransactionParameters(LinkSettings& settings, const std::filesystem::path& workDir) {
+  settings.readings = std::clamp(settings.readings, kMinReadings, kMaxReadings);
+  LinkParameters parameters;
+  parameters.networkAddress = settings.networkAddress;
+  parameters.attemptCount = settings.readings;
+  parameters.replyTimeoutMs = settings.replyTimeoutMs;
+  if (settings.logSwitch == 1) parameters.exchangeLogPath = workDir / settings.logFileName;
+  return parameters;
+}
+
+}  // namespace zorkan

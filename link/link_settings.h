@@ -1,0 +1,47 @@
+#pragma once
+// The link configuration kept in dev.dat in the working folder.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "link/operator_dialogs.h"
+
+namespace zorkan {
+
+struct LinkParameters;
+
+struct LinkSettings {
+  std::int32_t portNumber = 1;
+  std::string settingsText = "9600,N,8,2";  // only its baud rate is used
+  std::uint32_t baudRate = 4800;
+  std::uint32_t networkAddress = 1;
+  std::int32_t readings = 2;  // attempts per transaction
+  std::uint32_t replyTimeoutMs = 1000;
+  std::int32_t logSwitch = 1;  // exactly 1 enables the exchange log
+  std::string logFileName = "COM.txt";
+  std::int32_t measurementLogSwitch = 1;  // exactly 1 enables the measurement log
+  std::string measurementLogFileName = "IZM.txt";
+};
+
+constexpr const char* kLinkSettingsFileName = "dev.dat";
+
+// Reads dev.dat of `workDir`, creating it with the defaults when it is missing, and writes every
+// key read back so that a partial file is completed. A file that cannot be written is reported
+// once; the settings then come from what could be read, else the defaults, and the tool still
+// starts. Warns about a port number above 4 and a reply time-out above 4 s.
+void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
+                      OperatorDialogs& dialogs);
+
+// Writes only the port number back.
+void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
+                    OperatorDialogs& dialogs);
+
+// The baud rate named in a settings text such as "19200,N,8,1"; 4800 when none is.
+std::uint32_t BaudRateFromSettingsText(const std::string& settingsText);
+
+// The transaction parameters of a run: the readings clamped to 2..5 (and stored back into the
+// settings, never into the file), log file names relative to `workDir`.
+LinkParameters TransactionParameters(LinkSettings& settings, const std::filesystem::path& workDir);
+
+}  // namespace zorkan

@@ -1,0 +1,23 @@
+#pragma once
+// Everything that depends on the baud rate, in one place.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace zorkan {
+
+struct PortTiming {
+  std::uint32_t baudRate;
+  int charTimeoutMs;  // per-character time-out of reads and writes
+
+  // A read or write of n bytes may take n + 1 character time-outs.
+  int transferTimeoutMs(std::size_t bytes) const {
+    return charTimeoutMs * static_cast<int>(bytes) + charTimeoutMs;
+  }
+};
+
+// nullopt for a baud rate the link does not support.
+std::optional<PortTiming> PortTimingFor(std::uint32_t baudRate);
+
+}  // namespace zorkan

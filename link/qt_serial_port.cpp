@@ -1,0 +1,89 @@
+#include "link/qt_serial_port.h"
+
+#include <QSerialPort>
+#include <QString>
+#include <chrono>
+#include <thread>
+
+namespace zorkan {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+int MillisecondsUntil(SteadyClock::time_point deadline) {
+  const auto left = deadline - SteadyClock::now();
+  if (left <= SteadyClock::duration::zero()) return 0;
+  // Rounded up: a wait of 0 ms would return before the last fraction of the time-out.
+  return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+
+QtSerialPort::~QtSerialPort() = default;
+
+bool QtSerialPort::open(const std::string& path, std::uint32_t baudRate) {
+  port_->close();
+  port_->setPortName(QString::fromStdString(path));
+  if (!port_->open(QIODevice::ReadWrite)) return false;
+  // A pty refuses the modem lines and some settings; like a hardware port that cannot do them, the
+  // port stays usable.
+  port_->setBaudRate(static_cast<qint32>(baudRate));
+  port_->setDataBits(QSerialPort::Data8);
+  port_->setParity(QSerialPort::NoParity);
+  port_->setStopBits(QSerialPort::OneStop);
+  port_->setFlowControl(QSerialPort::NoFlowControl);
+  port_->setDataTerminalReady(true);
+  port_->setRequestToSend(false);
+  port_->clearError();
+  return true;
+}
+
+void QtSerialPort::close() {
+  port_->close();
+}
+
+void QtSerialPort::write(std::string_view bytes, int timeoutMs) {
+  if (!port_->isOpen()) return;
+  port_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  port_->waitForBytesWritten(timeoutMs);
+}
+
+std::size_t QtSerialPort::read(char* destination, std::size_t maxBytes, int timeoutMs) {
+  const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
+  if (!port_->isOpen()) {
+    std::this_thread::sleep_until(deadline);
+    return 0;
+  }
+  std::size_t received = 0;
+  while (received < maxBytes) {
+    char byte = 0;
+    // One byte at a time, so that whatever follows a carriage return stays in the port's buffer.
+    if (port_->getChar(&byte)) {
+      destination[received++] = byte;
+      if (byte == '\r') break;
+      continue;
+    }
+    const int left = MillisecondsUntil(deadline);
+    if (left == 0) break;
+    if (!port_->waitForReadyRead(left)) {
+      if (port_->error() != QSerialPort::TimeoutError) {
+        // The other end has gone (a closed pty fails every read at once): wait like a silent line
+        // instead of spinning.
+        port_->clearError();
+        std::this_thread::sleep_until(deadline);
+      }
+      port_->clearError();
+      break;
+    }
+  }
+  return received;
+}
+
+void QtSerialPort::discardPending() {
+  if (port_->isOpen()) port_->clear(QSerialPort::AllDirections);
+}
+
+}  // namespace zorkan
