@@ -8,7 +8,7 @@
 #include "link/qt_serial_port.h"
 #include "sim/simulator.h"
 #include "tests/support/recording_dialogs.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
@@ -16,9 +16,9 @@ namespace {
 using sim::Fault;
 using sim::FaultKind;
 using sim::Simulator;
-using testing::ReadFile;
+using testing::ReadBytes;
 using testing::RecordingDialogs;
-using testing::TempDir;
+using testing::ScratchFolder;
 
 class LinkOverPtyTest : public ::testing::Test {
  protected:
@@ -38,7 +38,7 @@ class LinkOverPtyTest : public ::testing::Test {
   QtSerialPort port;
   SystemClock clock;
   RecordingDialogs dialogs;
-  TempDir folder;
+  ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
 };
 
@@ -75,7 +75,7 @@ TEST_F(LinkOverPtyTest, SilentInstrumentGivesNoAnswerAfterEveryAttempt) {
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
   EXPECT_EQ(value, 77);
   EXPECT_EQ(frameCount(), 2u);
-  const std::string log = ReadFile(folder / "COM.txt");
+  const std::string log = ReadBytes(folder / "COM.txt");
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 8);
 }
 
@@ -187,7 +187,7 @@ TEST(LinkWithoutInstrument, VanishedSimulatorIsSilenceNotACrash) {
   QtSerialPort port;
   SystemClock clock;
   RecordingDialogs dialogs;
-  TempDir folder;
+  ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
   {
     Simulator simulator({.baudRate = 0, .turnaroundMs = 0});
@@ -204,7 +204,7 @@ TEST(LinkWithoutInstrument, MissingDeviceIsReportedOnce) {
   QtSerialPort port;
   SystemClock clock;
   RecordingDialogs dialogs;
-  TempDir folder;
+  ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
   link.OpenPortAt((folder / "COM1").string(), 9600);
   ASSERT_EQ(dialogs.shown.size(), 1u);

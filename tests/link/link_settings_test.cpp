@@ -7,15 +7,15 @@
 
 #include "link/device_link.h"
 #include "tests/support/recording_dialogs.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
-using testing::ReadFile;
+using testing::ReadBytes;
 using testing::RecordingDialogs;
-using testing::TempDir;
-using testing::WriteFile;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 class LinkSettingsTest : public ::testing::Test {
  protected:
@@ -24,10 +24,10 @@ class LinkSettingsTest : public ::testing::Test {
     LoadLinkSettings(settings, folder.path(), dialogs);
     return settings;
   }
-  void WriteDevDat(const std::string& content) { WriteFile(folder / "dev.dat", content); }
-  std::string DevDat() const { return ReadFile(folder / "dev.dat"); }
+  void WriteDevDat(const std::string& content) { WriteBytes(folder / "dev.dat", content); }
+  std::string DevDat() const { return ReadBytes(folder / "dev.dat"); }
 
-  TempDir folder;
+  ScratchFolder folder;
   RecordingDialogs dialogs;
 };
 
@@ -152,7 +152,7 @@ TEST_F(LinkSettingsTest, AttemptCountIsClampedToTwoToFive) {
 }
 
 TEST_F(LinkSettingsTest, UnwritableFolderStartsWithDefaultsAndOneMessage) {
-  WriteFile(folder / "plain-file", "");
+  WriteBytes(folder / "plain-file", "");
   LinkSettings settings;
   settings.portNumber = 3;
   LoadLinkSettings(settings, folder / "plain-file", dialogs);

@@ -6,8 +6,8 @@
 #include "link/link_settings.h"
 #include "tests/support/answers.h"
 #include "tests/support/recording_dialogs.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_port.h"
-#include "tests/support/temp_dir.h"
 
 namespace zorkan {
 namespace {
@@ -15,12 +15,12 @@ namespace {
 using testing::ByteAnswer;
 using testing::FakeClock;
 using testing::FloatAnswer;
-using testing::ReadFile;
+using testing::ReadBytes;
 using testing::RecordingDialogs;
 using testing::ScheduledAnswer;
+using testing::ScratchFolder;
 using testing::ScriptedPort;
 using testing::StatusAnswer;
-using testing::TempDir;
 
 constexpr std::int64_t kTurnaroundMs = 45;
 
@@ -37,7 +37,7 @@ class TransactionTest : public ::testing::Test {
 
   std::filesystem::path logPath() const { return folder / "COM.txt"; }
   int logEntries() const {
-    const std::string log = ReadFile(logPath());
+    const std::string log = ReadBytes(logPath());
     int entries = 0;
     for (std::size_t at = log.find("Wait for answ"); at != std::string::npos;
          at = log.find("Wait for answ", at + 1)) {
@@ -52,7 +52,7 @@ class TransactionTest : public ::testing::Test {
   FakeClock clock;
   ScriptedPort port{clock, [this](const std::string& request) { return respond(request); }};
   RecordingDialogs dialogs;
-  TempDir folder;
+  ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
 };
 
@@ -174,7 +174,7 @@ TEST_F(TransactionTest, ExchangeLogEntryIsByteExact) {
   std::int32_t value = 0;
   ASSERT_EQ(link.ReadByteParam(2, 3, value), kOk);
   const std::string answer = ByteAnswer(10);
-  EXPECT_EQ(ReadFile(logPath()),
+  EXPECT_EQ(ReadBytes(logPath()),
             "________________________________________\n"
             "Send cmd at 10:00:00 :\xFF\xFF\xFF\xFF:1;37;000003;6380\r\n"
             "Answ at 10:00:00 :" +
@@ -187,7 +187,7 @@ TEST_F(TransactionTest, SilentAttemptIsLoggedWithEmptyAnswer) {
   SetUpLink(1);
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
-  const std::string log = ReadFile(logPath());
+  const std::string log = ReadBytes(logPath());
   EXPECT_NE(log.find("Answ at 10:00:01 :\n"), std::string::npos) << log;
   EXPECT_NE(log.find("Wait for answ 1188 ms\n"), std::string::npos) << log;
 }
@@ -272,7 +272,7 @@ TEST_F(TransactionTest, PortNumberOpensComLinkOfWorkingFolder) {
   LinkSettings settings;
   settings.portNumber = 3;
   settings.baudRate = 19200;
-  testing::WriteFile(folder / "COM3", "");
+  testing::WriteBytes(folder / "COM3", "");
   link.OpenPort(settings);
   EXPECT_EQ(port.openedPath, (folder / "COM3").string());
   EXPECT_EQ(port.openedBaudRate, 19200u);

@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
-using test::ReadBytes;
-using test::ScratchFolder;
-using test::WriteBytes;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 mode_t ModeOf(const std::filesystem::path& path) {
   struct stat status {};

@@ -3,15 +3,15 @@
 #include <string>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
 using namespace std::string_literals;
 
-using test::ScratchFolder;
-using test::WriteBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 TEST(IniLookup, NamesMatchWhateverTheirCase) {
   ScratchFolder folder;
@@ -39,7 +39,7 @@ TEST(IniLookup, FirstOfRepeatedSectionsAndKeysCounts) {
 
   ASSERT_TRUE(ini.writeInteger("A", "k", 8));
   ASSERT_TRUE(ini.writeInteger("a", "only", 9));
-  EXPECT_EQ(test::ReadBytes(folder / "a.prf"),
+  EXPECT_EQ(testing::ReadBytes(folder / "a.prf"),
             "[A]\r\nk=8\r\nk=2\r\nonly=9\r\n[B]\r\nk=3\r\n[a]\r\nk=4\r\nonly=5\r\n");
 }
 

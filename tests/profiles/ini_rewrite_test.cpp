@@ -1,16 +1,16 @@
 #include <string>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
 using namespace std::string_literals;
 
-using test::ReadBytes;
-using test::ScratchFolder;
-using test::WriteBytes;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
 
 // A file another program wrote: comments, blank lines, foreign sections, a byte the code page
 // leaves undefined (0x98), Cyrillic, tabs, a lone line feed and no line end after the last line.

@@ -3,18 +3,18 @@
 #include <string>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
-using test::ScratchFolder;
+using testing::ScratchFolder;
 
 // One key "v" in section "S" holding `value` as stored bytes.
 class StoredValue {
  public:
   explicit StoredValue(std::string_view value) : ini_(folder_ / "v.prf") {
-    test::WriteBytes(folder_ / "v.prf", "[S]\r\nv=" + std::string(value) + "\r\n");
+    testing::WriteBytes(folder_ / "v.prf", "[S]\r\nv=" + std::string(value) + "\r\n");
   }
   const IniFile& ini() const { return ini_; }
 

@@ -8,13 +8,13 @@
 #include <thread>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
-using test::ReadBytes;
-using test::ScratchFolder;
+using testing::ReadBytes;
+using testing::ScratchFolder;
 
 // A writer killed at any moment leaves the file with its old or its new content, never a part;
 // at most the one temporary it was writing stays behind.

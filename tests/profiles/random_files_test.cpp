@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "profiles/ini_file.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
@@ -84,7 +84,7 @@ Reading Read(const IniFile& ini, const char* section, const char* key) {
 // Whatever a file holds, reading gives a value or the default, and a write changes exactly the
 // key written.
 TEST(RandomFiles, ReadingSurvivesAnyContent) {
-  test::ScratchFolder folder;
+  testing::ScratchFolder folder;
   const auto path = folder / "r.prf";
   IniFile ini(path);
   int file = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zorkan::test {
+namespace zorkan::testing {
 
 class ScratchFolder {
  public:
@@ -60,4 +60,4 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace zorkan::test
+}  // namespace zorkan::testing
