@@ -81,10 +81,10 @@ std::string UsageText() {
              "(default 9600)\n"
              "  --turnaround-ms N  pause between a request and its answer (default 2)\n"
              "  --address N        network address answered (default 1)\n"
-             "  --fault SPEC       switch a fault on; may be repeated\n"
+             "  --fault FAULT      switch a fault on; may be repeated\n"
              "  --help             this text\n"
              "\n"
-             "Fault SPEC:\n") +
+             "FAULT:\n") +
          kFaultTextHelp;
 }
 

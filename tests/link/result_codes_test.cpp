@@ -3,6 +3,7 @@
 #include "link/link_error.h"
 #include "link/progress.h"
 #include "tests/support/recording_dialogs.h"
+#include "tests/support/recording_progress.h"
 
 namespace zorkan {
 namespace {
@@ -64,6 +65,21 @@ TEST(CancelLatch, TwoPressesAreOneRequestClearedByTheTest) {
   latch.press();
   EXPECT_TRUE(latch.CancelRequested());
   EXPECT_FALSE(latch.CancelRequested());
+}
+
+TEST(Progress, EscapeDuringAStepIsSeenByTheNextTestOnly) {
+  CancelLatch latch;
+  testing::RecordingProgressPanel panel(latch);
+  Progress progress(panel, latch);
+  progress.SetProgressLines({"Ход процесса", "Чтение", "", "", "", "Для остановки нажмите ESC"});
+  panel.escapeAtStep = 2;
+  progress.SetProgressStep("Чтение типа датчика");
+  EXPECT_FALSE(progress.CancelRequested());
+  progress.SetProgressStep("Чтение максимума диапазона");
+  EXPECT_EQ(panel.lines[1], "Чтение");  // the heading stays while the step changes
+  EXPECT_EQ(panel.lines[2], "Чтение максимума диапазона");
+  EXPECT_TRUE(progress.CancelRequested());
+  EXPECT_FALSE(progress.CancelRequested());
 }
 
 }  // namespace
