@@ -55,8 +55,7 @@ std::optional<Reply> Instrument::handle(std::string_view text) {
   Reply reply;
   reply.delay = effects.delay;
   reply.bytes = junk(effects.noiseBefore);
-  reply.bytes +=
-      effects.status ? StatusAnswer(*effects.status) : execute(parsed, effects);
+  reply.bytes += effects.status ? StatusAnswer(*effects.status) : execute(parsed, effects);
   reply.bytes += junk(effects.noiseAfter);
   return reply;
 }
@@ -88,8 +87,8 @@ std::string Instrument::execute(const ParsedRequest& parsed, const FaultEffects&
   if (cell == nullptr) return StatusAnswer(kStatusUnknownParameter);
   if (request.write) {
     if (cell->access == Access::ReadOnly) return StatusAnswer(kStatusUnknownParameter);
-    cell->bits =
-        effects.alterReadBack ? Altered(*request.kind, request.data, effects.floatShift) : request.data;
+    cell->bits = effects.alterReadBack ? Altered(*request.kind, request.data, effects.floatShift)
+                                       : request.data;
     return StatusAnswer(kStatusAccepted);
   }
   if (cell->access == Access::WriteOnly) return StatusAnswer(kStatusUnknownParameter);

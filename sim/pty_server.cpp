@@ -72,6 +72,7 @@ bool PtyServer::answer(const ReceivedFrame& frame) {
   const TimePoint start =
       std::max(received + pacing_.turnaround + reply->delay, std::chrono::steady_clock::now());
   const std::string& bytes = reply->bytes;
+  log_.addAnswer(bytes.size());
   if (pacing_.baudRate == 0) {
     if (wait(start, false) == WaitEnd::Stop) return false;
     write(bytes.data(), bytes.size());

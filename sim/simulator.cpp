@@ -69,6 +69,10 @@ void Simulator::clearReceivedFrames() {
   parts_->log.clear();
 }
 
+LineTraffic Simulator::lineTraffic() const {
+  return parts_->log.traffic();
+}
+
 bool Simulator::waitForReceivedFrames(std::size_t count, std::chrono::milliseconds timeout) const {
   return parts_->log.waitForCount(count, timeout);
 }

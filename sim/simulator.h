@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "sim/faults.h"
+#include "sim/frame_log.h"
 
 namespace zorkan::sim {
 
@@ -40,6 +41,8 @@ class Simulator {  // serves on its own thread from construction to destruction
   // including this CR, the preamble included.
   std::vector<std::string> receivedFrames() const;
   void clearReceivedFrames();
+  // Bytes both ways and answers given since the last clear of the received frames.
+  LineTraffic lineTraffic() const;
   // True once `count` requests have been received since the last clear; false after `timeout`.
   bool waitForReceivedFrames(std::size_t count, std::chrono::milliseconds timeout) const;
   std::optional<std::uint8_t> byteParameter(int space, unsigned number) const;

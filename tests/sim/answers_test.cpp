@@ -46,6 +46,18 @@ TEST_F(SimulatorAnswers, AnswerShapesAreByteExact) {
   EXPECT_EQ(exchange(ByteWriteFrame(2, 4, 1)), ExpectedStatus("0000"));
 }
 
+TEST_F(SimulatorAnswers, LineTrafficCountsBothWaysAndClearsWithTheFrames) {
+  const std::string request = ReadFrame(ValueKind::Byte, 2, 315);
+  const std::string answer = exchange(request);
+  LineTraffic traffic = simulator.lineTraffic();
+  EXPECT_EQ(traffic.requestBytes, request.size());
+  EXPECT_EQ(traffic.answerBytes, answer.size());
+  EXPECT_EQ(traffic.answers, 1u);
+  simulator.clearReceivedFrames();
+  traffic = simulator.lineTraffic();
+  EXPECT_EQ(traffic.requestBytes + traffic.answerBytes + traffic.answers, 0u);
+}
+
 TEST_F(SimulatorAnswers, WrittenValuesReadBackExactly) {
   EXPECT_EQ(exchange(ByteWriteFrame(2, 3, 0xA5)), ExpectedStatus("0000"));
   EXPECT_EQ(exchange(ReadFrame(ValueKind::Byte, 2, 3)), ExpectedData("1;A5;"));
