@@ -1,76 +1,33 @@
-// Transactions over a pty against the simulator pacing its bytes at 9600 baud: how close one
-// exchange comes to the time the bytes need on the line.
+// Single transactions over a pty against the simulator at 9600 baud: how close one exchange comes
+// to the time its bytes need on the line.
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/median_timer.h"
-#include "link/device_link.h"
-#include "link/qt_serial_port.h"
-#include "sim/simulator.h"
-#include "tests/support/answers.h"
-#include "tests/support/recording_dialogs.h"
-
-namespace {
-
-using namespace zorkan;
-
-constexpr std::uint32_t kBaudRate = 9600;
-constexpr int kTurnaroundMs = 2;
-constexpr int kRuns = 40;
-
-std::size_t FrameBytes(const std::string& text) {
-  return CompleteFrame(text).size();
-}
-
-}  // namespace
+#include "bench/bench_rig.h"
 
 int main(int argc, char** argv) {
+  using namespace zorkan;
   QCoreApplication application(argc, argv);
-  sim::Simulator simulator(
-      {.networkAddress = 1, .baudRate = kBaudRate, .turnaroundMs = kTurnaroundMs});
-  QtSerialPort port;
-  SystemClock clock;
-  testing::RecordingDialogs dialogs;
-  DeviceLink link(port, clock, dialogs, ".");
-  link.OpenPortAt(simulator.devicePath(), kBaudRate);
-  link.SetParameters(LinkParameters{});
-  if (!dialogs.shown.empty()) {
-    std::fprintf(stderr, "cannot open %s\n", simulator.devicePath().c_str());
-    return EXIT_FAILURE;
-  }
+  bench::BenchRig rig;
+  constexpr int kRuns = 40;
+  constexpr float kValue = 25.5f;
 
-  const float value = 25.5f;
-  const ParamAddress floatAddress = MakeParamAddress(ValueKind::Float, 2, 29);
-  const std::size_t readRequest = FrameBytes(ReadRequestText(1, floatAddress));
-  const std::size_t readAnswer = testing::FloatAnswer(value).size();
-  const std::size_t writeRequest = FrameBytes(FloatWriteRequestText(1, floatAddress, value));
-  const std::size_t writeAnswer = testing::StatusAnswer("0000").size();
-  const std::size_t blockRequest =
-      FrameBytes(ReadRequestText(1, MakeParamAddress(ValueKind::DataBlock, 1, 2)));
-  const std::size_t blockAnswer = testing::DataAnswer(std::string(32, '0')).size();
-
-  int failures = 0;
-  const double readMs = bench::MedianMilliseconds(kRuns, [&] {
-    float read = 0;
-    failures += link.ReadFloatParam(2, 29, read) != kOk;
+  const bench::Measurement read = bench::Measure(rig, kRuns, [&] {
+    float value = 0;
+    return rig.link.ReadFloatParam(2, 29, value) == kOk;
   });
-  const double writeMs = bench::MedianMilliseconds(
-      kRuns, [&] { failures += link.WriteFloatParamVerified(2, 29, value) != kOk; });
-  const double blockMs = bench::MedianMilliseconds(kRuns, [&] {
-    DataBlock block{};
-    failures += link.ReadDataBlock(2, block) != kOk;
+  const bench::Measurement write = bench::Measure(
+      rig, kRuns, [&] { return rig.link.WriteFloatParamVerified(2, 29, kValue) == kOk; });
+  const bench::Measurement block = bench::Measure(rig, kRuns, [&] {
+    DataBlock data{};
+    return rig.link.ReadDataBlock(2, data) == kOk;
   });
 
-  std::printf("%u baud, %d ms turnaround, median of %d runs\n", kBaudRate, kTurnaroundMs, kRuns);
-  bench::PrintRatio("ReadFloatParam", readMs,
-                    bench::LineMilliseconds(readRequest + readAnswer, kBaudRate, 1, kTurnaroundMs));
-  bench::PrintRatio("WriteFloatParamVerified", writeMs,
-                    bench::LineMilliseconds(writeRequest + writeAnswer + readRequest + readAnswer,
-                                            kBaudRate, 2, kTurnaroundMs));
-  bench::PrintRatio(
-      "ReadDataBlock", blockMs,
-      bench::LineMilliseconds(blockRequest + blockAnswer, kBaudRate, 1, kTurnaroundMs));
-  if (failures > 0) std::printf("%d operations failed\n", failures);
-  return failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+  std::printf("%u baud, %d ms turnaround, median of %d runs\n", bench::kBaudRate,
+              bench::kTurnaroundMs, kRuns);
+  bench::PrintMeasurement("ReadFloatParam", read);
+  bench::PrintMeasurement("WriteFloatParamVerified", write);
+  bench::PrintMeasurement("ReadDataBlock", block);
+  return read.failures + write.failures + block.failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -13,6 +13,11 @@ void Progress::SetProgressStep(std::string text) {
   panel_.processPendingEvents();
 }
 
+void Progress::ClearProgressStep() {
+  lines_[2].clear();
+  panel_.setLines(lines_);
+}
+
 void Progress::SetProgressHeading(std::string text) {
   lines_[1] = std::move(text);
   panel_.setLines(lines_);

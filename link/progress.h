@@ -45,6 +45,8 @@ class Progress {
   // Sets the step line, redraws, then lets pending events run.
   void SetProgressStep(std::string text);
   void SetProgressHeading(std::string text);
+  // Empties the step line without letting events run.
+  void ClearProgressStep();
   // Redraws the current lines.
   void RefreshProgress() { panel_.setLines(lines_); }
   bool CancelRequested() { return latch_.CancelRequested(); }

@@ -1,0 +1,77 @@
+#pragma once
+// The link over a pty with the simulator pacing its bytes like a real line, and a measurement that
+// compares each operation's median time with the time its bytes need on that line.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "link/device_link.h"
+#include "link/qt_serial_port.h"
+#include "sim/simulator.h"
+
+namespace zorkan::bench {
+
+constexpr std::uint32_t kBaudRate = 9600;
+constexpr int kTurnaroundMs = 2;
+
+// Benchmarks run unattended: nobody answers a box.
+class SilentDialogs final : public OperatorDialogs {
+ public:
+  DialogAnswer ask(const DialogMessage& message) override {
+    std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
+    return DialogAnswer::No;
+  }
+  void bringMainWindowForward() override {}
+};
+
+struct BenchRig {
+  BenchRig() {
+    link.OpenPortAt(simulator.devicePath(), kBaudRate);
+    link.SetParameters(LinkParameters{});
+  }
+
+  sim::Simulator simulator{
+      {.networkAddress = 1, .baudRate = kBaudRate, .turnaroundMs = kTurnaroundMs}};
+  QtSerialPort port;
+  SystemClock clock;
+  SilentDialogs dialogs;
+  DeviceLink link{port, clock, dialogs, "."};
+};
+
+struct Measurement {
+  double medianMs = 0;
+  double lineMs = 0;  // the bytes of one run at 10 bits each, plus a turnaround per answer
+  int failures = 0;
+};
+
+// `operation` returns true on success; every run is expected to put the same bytes on the line.
+template <typename Operation>
+Measurement Measure(BenchRig& rig, int runs, Operation&& operation) {
+  Measurement measurement;
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    rig.simulator.clearReceivedFrames();
+    const auto start = std::chrono::steady_clock::now();
+    measurement.failures += operation() ? 0 : 1;
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
+  }
+  std::sort(times.begin(), times.end());
+  measurement.medianMs = times[times.size() / 2];
+  const sim::LineTraffic traffic = rig.simulator.lineTraffic();
+  measurement.lineMs =
+      static_cast<double>(traffic.requestBytes + traffic.answerBytes) * 10.0 * 1000.0 / kBaudRate +
+      static_cast<double>(traffic.answers) * kTurnaroundMs;
+  return measurement;
+}
+
+inline void PrintMeasurement(const char* what, const Measurement& measurement) {
+  std::printf("%-28s median %9.2f ms   line time %9.2f ms   ratio %.3f%s\n", what,
+              measurement.medianMs, measurement.lineMs, measurement.medianMs / measurement.lineMs,
+              measurement.failures > 0 ? "   (failures!)" : "");
+}
+
+}  // namespace zorkan::bench

@@ -1,0 +1,42 @@
+// Whole-device read and write over a pty against the simulator at 9600 baud.
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "bench/bench_rig.h"
+#include "settings/settings_transfer.h"
+
+namespace {
+
+using namespace zorkan;
+
+class NoPanel final : public ProgressPanel {
+ public:
+  void setLines(const ProgressLines&) override {}
+  void setVisible(bool) override {}
+  void processPendingEvents() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  bench::BenchRig rig;
+  NoPanel panel;
+  CancelLatch latch;
+  Progress progress(panel, latch);
+  DeviceSettings settings;
+  SettingsTransfer transfer{rig.link, progress, settings};
+  constexpr int kRuns = 5;
+
+  const bench::Measurement read =
+      bench::Measure(rig, kRuns, [&] { return readAllSettings(transfer) == kOk; });
+  const bench::Measurement write =
+      bench::Measure(rig, kRuns, [&] { return writeAllSettings(transfer) == kOk; });
+
+  std::printf("%u baud, %d ms turnaround, median of %d runs\n", bench::kBaudRate,
+              bench::kTurnaroundMs, kRuns);
+  bench::PrintMeasurement("readAllSettings", read);
+  bench::PrintMeasurement("writeAllSettings", write);
+  return read.failures + write.failures == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}
