@@ -28,20 +28,21 @@ DeviceLink::DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& di
       workDir_(std::move(workDir)),
       timing_(*PortTimingFor(kDefaultBaudRate)) {}
 
-void DeviceLink::OpenPort(const LinkSettings& settings) {
-  if (!IsPortNumber(settings.portNumber)) return;
-  OpenPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
+bool DeviceLink::OpenPort(const LinkSettings& settings) {
+  if (!IsPortNumber(settings.portNumber)) return false;
+  return OpenPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
 }
 
-void DeviceLink::OpenPortAt(const std::string& path, std::uint32_t baudRate) {
+bool DeviceLink::OpenPortAt(const std::string& path, std::uint32_t baudRate) {
   const std::optional<PortTiming> timing = PortTimingFor(baudRate);
   if (timing) timing_ = *timing;
   if (!timing || !port_.open(path, baudRate)) {
     ShowMessage(dialogs_, "Ошибка", "Невозможно открыть последовательный порт", DialogIcon::Error);
-    return;
+    return false;
   }
   // Bytes that arrived before the port was (re)opened belong to nobody.
   port_.discardPending();
+  return true;
 }
 
 void DeviceLink::ClosePort() {
@@ -50,7 +51,7 @@ void DeviceLink::ClosePort() {
 
 void DeviceLink::ReopenPort(const LinkSettings& settings) {
   ClosePort();
-  OpenPort(settings);
+  (void)OpenPort(settings);
 }
 
 void DeviceLink::SetParameters(LinkParameters parameters) {

@@ -35,10 +35,10 @@ class DeviceLink {
              std::filesystem::path workDir);
 
   // Opens the port of the settings' port number (nothing for a number outside 1..4) at their baud
-  // rate; a failed open is told to the operator and leaves the port closed.
-  void OpenPort(const LinkSettings& settings);
+  // rate; a failed open is told to the operator and leaves the port closed. true when it opened.
+  bool OpenPort(const LinkSettings& settings);
   // The same for a device path chosen directly.
-  void OpenPortAt(const std::string& path, std::uint32_t baudRate);
+  bool OpenPortAt(const std::string& path, std::uint32_t baudRate);
   void ClosePort();
   void ReopenPort(const LinkSettings& settings);
 

@@ -11,6 +11,7 @@ namespace zorkan {
 namespace {
 
 constexpr std::int32_t kMaxPortNumber = 4;
+constexpr std::uint32_t kDefaultTimeOutSeconds = 1;
 constexpr std::uint32_t kLongReplyTimeoutMs = 4000;
 constexpr std::int32_t kMinReadings = 2;
 constexpr std::int32_t kMaxReadings = 5;
@@ -56,7 +57,7 @@ void WriteDefaultLinkSettings(LinkSettingsFile& file) {
   file.writeInteger("DEVICE", "EnableNetAdrr", 1);
   file.writeInteger("DEVICE", "NetAdrr", defaults.networkAddress);
   file.writeInteger("SETTINGS", "NOfReadings", defaults.readings);
-  file.writeInteger("SETTINGS", "TimeOut", defaults.replyTimeoutMs / 1000);
+  file.writeInteger("SETTINGS", "TimeOut", kDefaultTimeOutSeconds);
   file.writeInteger("LOG", "UseLogFile", defaults.logSwitch);
   file.writeText("LOG", "LogFileName", defaults.logFileName);
   file.writeInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
@@ -74,44 +75,45 @@ std::uint32_t BaudRateFromSettingsText(const std::string& settingsText) {
   return baudRate;
 }
 
+LinkSettings ReadLinkSettings(const std::filesystem::path& workDir) {
+  const IniFile ini(workDir / kLinkSettingsFileName);
+  const LinkSettings defaults;
+  LinkSettings settings;
+  settings.readings = ini.readInteger("SETTINGS", "NOfReadings", defaults.readings);
+  settings.portNumber = ini.readInteger("COM_SETTINGS", "Number", defaults.portNumber);
+  settings.settingsText = ini.readText("COM_SETTINGS", "Settings", defaults.settingsText);
+  settings.baudRate = BaudRateFromSettingsText(settings.settingsText);
+  settings.networkAddress = static_cast<std::uint32_t>(
+      ini.readInteger("DEVICE", "NetAdrr", static_cast<std::int32_t>(defaults.networkAddress)));
+  // A negative number of seconds means no time-out of its own: the minimum wait applies.
+  const std::int32_t timeoutSeconds = std::max(
+      0, ini.readInteger("SETTINGS", "TimeOut", static_cast<std::int32_t>(kDefaultTimeOutSeconds)));
+  settings.replyTimeoutMs = static_cast<std::uint32_t>(std::min<std::int64_t>(
+      std::int64_t{timeoutSeconds} * 1000, std::numeric_limits<std::uint32_t>::max()));
+  settings.logSwitch = ini.readInteger("LOG", "UseLogFile", defaults.logSwitch);
+  settings.measurementLogSwitch =
+      ini.readInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
+  settings.logFileName = ini.readText("LOG", "LogFileName", defaults.logFileName);
+  settings.measurementLogFileName =
+      ini.readText("IZM", "IzmFileName", defaults.measurementLogFileName);
+  return settings;
+}
+
 void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
                       OperatorDialogs& dialogs) {
   LinkSettingsFile file(workDir, dialogs);
-  const IniFile& ini = file.ini();
-  if (!ini.exists()) WriteDefaultLinkSettings(file);
-
-  const LinkSettings defaults;
-  settings.readings = ini.readInteger("SETTINGS", "NOfReadings", defaults.readings);
-  // The file always gets 2 back; the value read counts for this run only.
-  file.writeInteger("SETTINGS", "NOfReadings", defaults.readings);
-
-  settings.portNumber = ini.readInteger("COM_SETTINGS", "Number", defaults.portNumber);
+  if (!file.ini().exists()) WriteDefaultLinkSettings(file);
+  settings = ReadLinkSettings(workDir);
+  // Every key goes back at once, so that a hand-edited or partial file is completed. The number
+  // of readings always goes back as 2: the value read counts for this run only.
+  file.writeInteger("SETTINGS", "NOfReadings", LinkSettings().readings);
   file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
-
-  settings.settingsText = ini.readText("COM_SETTINGS", "Settings", defaults.settingsText);
   file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
-  settings.baudRate = BaudRateFromSettingsText(settings.settingsText);
-
-  settings.networkAddress = static_cast<std::uint32_t>(
-      ini.readInteger("DEVICE", "NetAdrr", static_cast<std::int32_t>(defaults.networkAddress)));
   file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
-
-  // A negative number of seconds means no time-out of its own: the minimum wait applies.
-  const std::int32_t timeoutSeconds =
-      std::max(0, ini.readInteger("SETTINGS", "TimeOut", defaults.replyTimeoutMs / 1000));
-  file.writeInteger("SETTINGS", "TimeOut", timeoutSeconds);
-  settings.replyTimeoutMs = static_cast<std::uint32_t>(std::min<std::int64_t>(
-      std::int64_t{timeoutSeconds} * 1000, std::numeric_limits<std::uint32_t>::max()));
-
-  settings.logSwitch = ini.readInteger("LOG", "UseLogFile", defaults.logSwitch);
+  file.writeInteger("SETTINGS", "TimeOut", settings.replyTimeoutMs / 1000);
   file.writeInteger("LOG", "UseLogFile", settings.logSwitch);
-  settings.measurementLogSwitch =
-      ini.readInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
   file.writeInteger("IZM", "UseIzmFile", settings.measurementLogSwitch);
-  settings.logFileName = ini.readText("LOG", "LogFileName", defaults.logFileName);
   file.writeText("LOG", "LogFileName", settings.logFileName);
-  settings.measurementLogFileName =
-      ini.readText("IZM", "IzmFileName", defaults.measurementLogFileName);
   file.writeText("IZM", "IzmFileName", settings.measurementLogFileName);
 
   if (static_cast<std::uint32_t>(settings.portNumber) > kMaxPortNumber) {

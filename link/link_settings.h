@@ -33,6 +33,10 @@ constexpr const char* kLinkSettingsFileName = "dev.dat";
 void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
                       OperatorDialogs& dialogs);
 
+// The settings dev.dat of `workDir` holds, without writing anything: the defaults for a missing
+// file or key.
+LinkSettings ReadLinkSettings(const std::filesystem::path& workDir);
+
 // Writes only the port number back.
 void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
                     OperatorDialogs& dialogs);

@@ -23,7 +23,7 @@ using testing::ScratchFolder;
 class LinkOverPtyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    link.OpenPortAt(simulator.devicePath(), 9600);
+    ASSERT_TRUE(link.OpenPortAt(simulator.devicePath(), 9600));
     ASSERT_TRUE(dialogs.shown.empty());
     LinkParameters parameters;
     parameters.attemptCount = 2;
@@ -206,7 +206,7 @@ TEST(LinkWithoutInstrument, MissingDeviceIsReportedOnce) {
   RecordingDialogs dialogs;
   ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
-  link.OpenPortAt((folder / "COM1").string(), 9600);
+  EXPECT_FALSE(link.OpenPortAt((folder / "COM1").string(), 9600));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
 }

@@ -174,6 +174,17 @@ TEST_F(LinkSettingsTest, ReadOnlyFileIsReadAndLeftAlone) {
   EXPECT_EQ(DevDat(), content);
 }
 
+TEST_F(LinkSettingsTest, ReadingAloneNeverWrites) {
+  EXPECT_EQ(ReadLinkSettings(folder.path()).baudRate, 9600u);
+  EXPECT_FALSE(std::filesystem::exists(folder / "dev.dat"));
+  const std::string partial = "[SETTINGS]\r\nNOfReadings=4\r\nTimeOut=3\r\n";
+  WriteDevDat(partial);
+  const LinkSettings settings = ReadLinkSettings(folder.path());
+  EXPECT_EQ(settings.readings, 4);
+  EXPECT_EQ(settings.replyTimeoutMs, 3000u);
+  EXPECT_EQ(DevDat(), partial);
+}
+
 TEST_F(LinkSettingsTest, SavePortNumberWritesOnlyTheNumber) {
   WriteDevDat("[COM_SETTINGS]\r\nNumber=1\r\nSettings=abc\r\n");
   LinkSettings settings;

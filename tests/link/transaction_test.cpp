@@ -241,7 +241,7 @@ TEST_F(TransactionTest, LateAnswerOfFailedTransactionIsNotTakenByTheNext) {
 
 TEST_F(TransactionTest, FailedOpenIsReportedAndLinkStaysUsable) {
   port.openSucceeds = false;
-  link.OpenPortAt("/dev/nowhere", 9600);
+  EXPECT_FALSE(link.OpenPortAt("/dev/nowhere", 9600));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
   EXPECT_EQ(dialogs.shown[0].caption, "Ошибка");
@@ -261,9 +261,9 @@ TEST_F(TransactionTest, OpenDiscardsWhatArrivedBefore) {
 TEST_F(TransactionTest, PortNumberOutsideOneToFourOpensNothingSilently) {
   LinkSettings settings;
   settings.portNumber = 0;
-  link.OpenPort(settings);
+  EXPECT_FALSE(link.OpenPort(settings));
   settings.portNumber = 5;
-  link.OpenPort(settings);
+  EXPECT_FALSE(link.OpenPort(settings));
   EXPECT_TRUE(port.openedPath.empty());
   EXPECT_TRUE(dialogs.shown.empty());
 }
