@@ -6,32 +6,21 @@
 #include <filesystem>
 #include <thread>
 
-#include "child_process.h"
 #include "link/frame.h"
 #include "raw_client.h"
+#include "tests/support/child_process.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zorkan::sim {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::ChildProcess;
 using testing::ExpectedData;
 using testing::ExpectedStatus;
 using testing::RawClient;
 using testing::ReadFrame;
-
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zorkan-sim-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path_); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using zorkan::testing::ChildProcess;
+using zorkan::testing::ScratchFolder;
 
 TEST(SimulatorExecutable, ServesThroughItsLinkUntilSigterm) {
   ScratchFolder folder;

@@ -1,4 +1,4 @@
-#include "child_process.h"
+#include "tests/support/child_process.h"
 
 #include <poll.h>
 #include <signal.h>
@@ -9,12 +9,28 @@
 #include <cerrno>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
-namespace zorkan::sim::testing {
+namespace zorkan::testing {
 
-ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args) {
+namespace {
+
+std::string ReadAll(int fd) {
+  std::string text;
+  char buffer[256];
+  ssize_t count = 0;
+  while ((count = read(fd, buffer, sizeof buffer)) > 0) {
+    text.append(buffer, static_cast<std::size_t>(count));
+  }
+  return text;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
+                           const std::string& workDir) {
   int out[2];
   int err[2];
   if (pipe(out) != 0 || pipe(err) != 0) {
@@ -26,6 +42,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   posix_spawn_file_actions_adddup2(&actions, err[1], 2);
   posix_spawn_file_actions_addclose(&actions, out[0]);
   posix_spawn_file_actions_addclose(&actions, err[0]);
+  if (!workDir.empty()) posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
@@ -88,14 +105,12 @@ std::optional<int> ChildProcess::waitForExit(std::chrono::milliseconds timeout) 
   return WEXITSTATUS(status);
 }
 
-std::string ChildProcess::errorOutput() {
-  std::string text;
-  char buffer[256];
-  ssize_t count = 0;
-  while ((count = read(stderr_, buffer, sizeof buffer)) > 0) {
-    text.append(buffer, static_cast<std::size_t>(count));
-  }
-  return text;
+std::string ChildProcess::output() {
+  return std::exchange(output_, {}) + ReadAll(stdout_);
 }
 
-}  // namespace zorkan::sim::testing
+std::string ChildProcess::errorOutput() {
+  return ReadAll(stderr_);
+}
+
+}  // namespace zorkan::testing

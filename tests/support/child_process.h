@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
-namespace zorkan::sim::testing {
+namespace zorkan::testing {
 
 class ChildProcess {
  public:
-  // Runs `program` with `args`; its stdout and stderr are kept for the test.
-  ChildProcess(const std::string& program, const std::vector<std::string>& args);
+  // Runs `program` with `args` in `workDir` (empty: the test's own); its stdout and stderr are
+  // kept for the test.
+  ChildProcess(const std::string& program, const std::vector<std::string>& args,
+               const std::string& workDir = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -21,6 +23,8 @@ class ChildProcess {
   void signal(int number);
   // The exit status once the child has exited normally, nullopt on a time-out or a crash.
   std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+  // What the child wrote to stdout since the last readLine, or to stderr; read after it exited.
+  std::string output();
   std::string errorOutput();
 
  private:
@@ -31,4 +35,4 @@ class ChildProcess {
   std::string output_;
 };
 
-}  // namespace zorkan::sim::testing
+}  // namespace zorkan::testing

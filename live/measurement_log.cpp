@@ -1,0 +1,65 @@
+#include "live/measurement_log.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+
+#include "profiles/number_text.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr std::string_view kSomeError = "Какая то ошибка";
+
+constexpr std::array<std::string_view, 16> kMeasurementStatusTexts{
+    "Нормальное измерение",
+    kSomeError,
+    kSomeError,
+    kSomeError,
+    "Ошибка в плавающей арифметике",
+    kSomeError,
+    kSomeError,
+    "Не отвечает канальный АЦП",
+    "Выход за диапазон",
+    "Обрыв",
+    kSomeError,
+    kSomeError,
+    "Канал выключен",
+    "Данные еще не готовы",
+    "Ошибка компенсатора холодного спая",
+    "Ошибка в градуировках",
+};
+
+std::string TwoHexDigits(unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02x", value & 0xFF);
+  return text;
+}
+
+}  // namespace
+
+std::string_view MeasurementStatusText(int status) {
+  // Statuses the instrument does not define read like its other unnamed errors.
+  if (status < 0 || status >= static_cast<int>(kMeasurementStatusTexts.size())) return kSomeError;
+  return kMeasurementStatusTexts[static_cast<std::size_t>(status)];
+}
+
+std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time) {
+  char clock[16];
+  std::snprintf(clock, sizeof clock, "%02u:%02u:%02u", static_cast<unsigned>(time.hour),
+                static_cast<unsigned>(time.minute), static_cast<unsigned>(time.second));
+  std::string line = clock;
+  line += "\t" + TwoHexDigits(values.relays);
+  for (const ChannelLiveValues& channel : values.channels) {
+    line += "\t" + FormatFixed(channel.value) + "\t" + TwoHexDigits(channel.status);
+  }
+  return line + "\n";
+}
+
+void AppendMeasurementLog(const std::filesystem::path& path, std::string_view line) {
+  std::ofstream file(path, std::ios::app);
+  if (file) file << line;
+}
+
+}  // namespace zorkan

@@ -1,0 +1,24 @@
+#pragma once
+// Measurement statuses and the measurement log: one tab-separated line of live values, appended to
+// a text file that is opened and closed for every line.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "link/clock.h"
+#include "live/live_values.h"
+
+namespace zorkan {
+
+// The text of a channel's status byte.
+std::string_view MeasurementStatusText(int status);
+
+// "%02u:%02u:%02u\t%02x\t%8.4f\t%02x\t%8.4f\t%02x\n": time of the live request's wait, relays,
+// each channel's value and status.
+std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time);
+
+// A file that cannot be opened skips the line silently.
+void AppendMeasurementLog(const std::filesystem::path& path, std::string_view line);
+
+}  // namespace zorkan

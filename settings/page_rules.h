@@ -1,0 +1,41 @@
+#pragma once
+// What the settings pages do to the model on its way through them. Showing applies the range
+// rules; every control then holds its field only as far as its list or text can (a value without a
+// list item comes back as -1, or 0 for a field held as position + 1; a number comes back as its
+// four-decimal text reads); taking the pages back forces the relay-processing modes and the
+// fixed-range switch and keeps only the relay-grid bits. The window does this with its controls;
+// the command-line program with these functions, so that both give an instrument the same values
+// for the same profile.
+
+#include <cstdint>
+
+#include "settings/device_settings.h"
+#include "settings/field_checks.h"
+
+namespace zorkan {
+
+// Showing: sensor types with fixed limits get their range from the sensor-bounds table; with
+// useMax 1, unified signals get their nominal range.
+void ApplyRangeRules(DeviceSettings& settings);
+
+// The texts of the checked fields as the pages show them.
+FieldTexts ShownFieldTexts(const DeviceSettings& settings);
+
+// Taking the shown model back from the controls.
+void TakeBackFromPages(DeviceSettings& settings);
+
+// What taking the pages back forces, whatever the controls held.
+void ApplyCollectRules(DeviceSettings& settings);
+
+// The conversions of single controls, shared with the window.
+int ShownListIndex(std::int32_t value, int itemCount);  // -1: no item to select
+int ShownSetpointTypeIndex(std::int32_t value);
+std::int32_t CollectedSetpointType(int index);
+float NumberFieldValue(float value);  // shown with four decimals, read back
+
+// The bits of the relay grid: heating (channel-1 byte) and the alarm setpoint and sensor break
+// (channel-2 byte) for each relay.
+constexpr std::int32_t kGridChannel1Bits = 0x10;
+constexpr std::int32_t kGridChannel2Bits = 0x01 | 0x04;
+
+}  // namespace zorkan
