@@ -1,0 +1,68 @@
+#pragma once
+// What zorkan-cli was asked to do.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zorkan::cli {
+
+// Overrides of the link settings that dev.dat (or its defaults) gives.
+struct LinkOptions {
+  std::optional<int> portNumber;
+  std::optional<std::string> device;
+  std::optional<std::uint32_t> baudRate;
+  std::optional<std::uint32_t> networkAddress;
+  std::optional<int> attempts;
+  std::optional<int> timeoutSeconds;
+  std::optional<std::string> logFile;
+};
+
+enum class ValueType { Byte, Float };
+
+struct ReadCommand {
+  std::string profile;
+};
+struct WriteCommand {
+  std::string profile;
+  bool yes = false;
+};
+struct GetCommand {
+  int space = 0;
+  unsigned number = 0;
+  ValueType type = ValueType::Byte;
+};
+struct SetCommand {
+  int space = 0;
+  unsigned number = 0;
+  ValueType type = ValueType::Byte;
+  std::uint8_t byteValue = 0;
+  float floatValue = 0;
+  bool verify = false;
+};
+struct LiveCommand {
+  std::optional<int> count;
+  bool csv = false;
+};
+// --help, for the program or one command.
+struct HelpCommand {
+  std::string text;
+};
+
+using Command =
+    std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand, HelpCommand>;
+
+struct CommandLine {
+  Command command;
+  LinkOptions link;
+};
+
+struct UsageError {
+  std::string message;
+};
+
+std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace zorkan::cli

@@ -1,0 +1,46 @@
+// zorkan-cli: configures and checks an instrument from scripts, with the tool's own link,
+// transfers, checks and profiles.
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+using namespace zorkan::cli;
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+  using Handlers::operator()...;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The serial port needs an application object, even without an event loop.
+  QCoreApplication application(argc, argv);
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const auto parsed = ParseCommandLine(arguments);
+  if (const auto* error = std::get_if<UsageError>(&parsed)) {
+    std::fprintf(stderr, "zorkan-cli: %s\n", error->message.c_str());
+    return kExitUsage;
+  }
+  const CommandLine& commandLine = std::get<CommandLine>(parsed);
+  if (const auto* help = std::get_if<HelpCommand>(&commandLine.command)) {
+    std::fputs(help->text.c_str(), stdout);
+    return 0;
+  }
+  const auto* write = std::get_if<WriteCommand>(&commandLine.command);
+  Session session(commandLine.link, write != nullptr && write->yes);
+  CatchInterrupts();
+  return std::visit(
+      Overloaded{[&](const ReadCommand& command) { return RunRead(command, session); },
+                 [&](const WriteCommand& command) { return RunWrite(command, session); },
+                 [&](const GetCommand& command) { return RunGet(command, session); },
+                 [&](const SetCommand& command) { return RunSet(command, session); },
+                 [&](const LiveCommand& command) { return RunLive(command, session); },
+                 [](const HelpCommand&) { return 0; }},
+      commandLine.command);
+}

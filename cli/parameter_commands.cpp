@@ -1,0 +1,49 @@
+// get and set: one transaction on one parameter.
+#include <charconv>
+#include <cstdio>
+
+#include "cli/commands.h"
+
+namespace zorkan::cli {
+
+namespace {
+
+// The shortest text that reads back as the same float.
+std::string FloatText(float value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+}  // namespace
+
+int RunGet(const GetCommand& command, Session& session) {
+  if (!session.OpenPort()) return session.Finish(kNoAnswer);
+  if (command.type == ValueType::Byte) {
+    std::int32_t value = 0;
+    const LinkError result = session.link.ReadByteParam(command.space, command.number, value);
+    if (result == kOk) std::printf("%d\n", value);
+    return session.Finish(result);
+  }
+  float value = 0;
+  const LinkError result = session.link.ReadFloatParam(command.space, command.number, value);
+  if (result == kOk) std::printf("%s\n", FloatText(value).c_str());
+  return session.Finish(result);
+}
+
+int RunSet(const SetCommand& command, Session& session) {
+  if (!session.OpenPort()) return session.Finish(kNoAnswer);
+  DeviceLink& link = session.link;
+  if (command.type == ValueType::Byte) {
+    return session.Finish(
+        command.verify
+            ? link.WriteByteParamVerified(command.space, command.number, command.byteValue)
+            : link.WriteByteParam(command.space, command.number, command.byteValue));
+  }
+  return session.Finish(
+      command.verify
+          ? link.WriteFloatParamVerified(command.space, command.number, command.floatValue)
+          : link.WriteFloatParam(command.space, command.number, command.floatValue));
+}
+
+}  // namespace zorkan::cli
