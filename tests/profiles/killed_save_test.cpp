@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <random>
 #include <string>
-#include <thread>
 
 #include "profiles/profile.h"
 #include "tests/profiles/profile_helpers.h"
+#include "tests/support/killed_writer.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
@@ -44,26 +41,10 @@ TEST(KilledSave, EveryKeyOldOrNew) {
   std::mt19937 random(11);
   int mixed = 0;
   for (int round = 0; round < 100; ++round) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      ::alarm(60);  // never outlives a parent that died
-      (void)!::write(ready[1], "x", 1);
-      for (unsigned i = 0;; ++i) {
-        if (!SaveProfile(path, i % 2 ? first : second)) ::_exit(1);
-      }
-    }
-    ::close(ready[1]);
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 40'000));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving process stopped by itself";
+    ASSERT_TRUE(testing::KillWhileWriting(
+        std::chrono::microseconds(random() % 40'000),
+        [&](unsigned i) { return SaveProfile(path, i % 2 ? first : second); }))
+        << "the saving process stopped by itself";
 
     const std::vector<KeyLine> lines = KeyLines(ReadBytes(path));
     ASSERT_EQ(lines.size(), firstLines.size()) << "round " << round;

@@ -1,13 +1,10 @@
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <random>
 #include <string>
-#include <thread>
 
 #include "profiles/ini_file.h"
+#include "tests/support/killed_writer.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
@@ -34,26 +31,10 @@ TEST(KilledWriter, FileHoldsOldOrNewContent) {
   std::mt19937 random(7);
   int killedMidWrite = 0;
   for (int round = 0; round < 200; ++round) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      ::alarm(60);  // never outlives a parent that died
-      for (unsigned i = 0;; ++i) {
-        if (!ini.writeText("DATA", "payload", i % 2 ? "A" : "B")) ::_exit(1);
-        if (i == 0) (void)!::write(ready[1], "x", 1);
-      }
-    }
-    ::close(ready[1]);
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-    ::close(ready[0]);
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-    ::kill(child, SIGKILL);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself";
+    ASSERT_TRUE(testing::KillWhileWriting(
+        std::chrono::microseconds(random() % 3000),
+        [&](unsigned i) { return ini.writeText("DATA", "payload", i % 2 ? "A" : "B"); }))
+        << "the writer stopped by itself";
 
     const std::string content = ReadBytes(path);
     ASSERT_TRUE(content == contentA || content == contentB) << "round " << round;
