@@ -52,8 +52,6 @@ class Progress {
   bool CancelRequested() { return latch_.CancelRequested(); }
   void ResetCancel() { latch_.ResetCancel(); }
 
-  const ProgressLines& lines() const { return lines_; }
-
  private:
   ProgressPanel& panel_;
   CancelLatch& latch_;

@@ -13,7 +13,6 @@ constexpr int kDecimalsItems = 4;    // "0".."3"
 constexpr int kCountItems = 10;      // averaging and observations "1".."10"
 constexpr int kIntervalItems = 255;  // PWM period and pulse "1".."255"
 constexpr int kSetpointTypeItems = static_cast<int>(kSetpointTypeTexts.size());
-constexpr std::int32_t kSerialNumberMask = 0xFFFF;
 
 bool HasFixedRange(std::int32_t sensorType) {
   return (sensorType >= kSensorCopper50W1428 && sensorType <= kSensorThermocoupleT) ||
@@ -46,6 +45,11 @@ std::int32_t ThroughCountList(std::int32_t value, int itemCount) {
 
 std::int32_t ThroughCheckBox(std::int32_t value) {
   return value != 0 ? 1 : 0;
+}
+
+// The serial-number field shows the number its two bytes make.
+std::int32_t ShownSerialNumber(std::int32_t serialNumber) {
+  return SerialNumberHighByte(serialNumber) * 256 + SerialNumberLowByte(serialNumber);
 }
 
 // The step lists are editable: their text is taken back without its sign.
@@ -109,10 +113,9 @@ void ApplyRangeRules(DeviceSettings& settings) {
 
 FieldTexts ShownFieldTexts(const DeviceSettings& settings) {
   const ChannelSettings& channel = settings.channels[0];
-  const std::int32_t serialNumber = settings.general.serialNumber & kSerialNumberMask;
   return FieldTexts{
       .rangeMin = FormatFixed(channel.rangeMin),
-      .serialNumber = std::to_string(serialNumber),
+      .serialNumber = std::to_string(ShownSerialNumber(settings.general.serialNumber)),
       .rangeMax = FormatFixed(channel.rangeMax),
       .offset = FormatFixed(channel.offset),
       .rangeAdjust = FormatFixed(channel.rangeAdjust),
@@ -141,7 +144,7 @@ void TakeBackFromPages(DeviceSettings& settings) {
   // The quality-control list "000".."255" shows the low byte of any value.
   general.qcCode &= 0xFF;
   general.generalSelected = general.generalSelected == 1 ? 1 : 0;
-  general.serialNumber &= kSerialNumberMask;
+  general.serialNumber = ShownSerialNumber(general.serialNumber);
   ApplyCollectRules(settings);
 }
 
