@@ -18,35 +18,30 @@ LinkError Exchange(DeviceLink& link, const WriteItem& item) {
 
 namespace {
 
-void ShowHeading(Progress& progress, const char* heading) {
+// The panel shows the group's heading while its items go out; a failure leaves it shown.
+template <typename Item>
+LinkError RunByteGroup(DeviceLink& link, Progress& progress, const char* heading,
+                       const std::vector<Item>& items) {
   progress.SetProgressLines({"", heading, "", "", "", ""});
   progress.ShowProgress();
+  if (const LinkError result = ExchangeAll(link, items); result != kOk) return result;
+  return StopSequence(progress, kOk);
 }
 
 }  // namespace
 
 LinkError ReadByteGroup(DeviceLink& link, Progress& progress, const char* heading,
                         const std::vector<ByteBinding>& bytes) {
-  ShowHeading(progress, heading);
-  for (const ByteBinding& binding : bytes) {
-    if (const LinkError result = ReadParameter(link, binding.parameter, *binding.field);
-        result != kOk) {
-      return result;
-    }
-  }
-  return StopSequence(progress, kOk);
+  std::vector<ReadItem> items;
+  for (const ByteBinding& binding : bytes) items.push_back({binding.parameter, binding.field});
+  return RunByteGroup(link, progress, heading, items);
 }
 
 LinkError WriteByteGroup(DeviceLink& link, Progress& progress, const char* heading,
                          const std::vector<ByteBinding>& bytes) {
-  ShowHeading(progress, heading);
-  for (const ByteBinding& binding : bytes) {
-    if (const LinkError result = WriteParameter(link, binding.parameter, *binding.field);
-        result != kOk) {
-      return result;
-    }
-  }
-  return StopSequence(progress, kOk);
+  std::vector<WriteItem> items;
+  for (const ByteBinding& binding : bytes) items.push_back({binding.parameter, *binding.field});
+  return RunByteGroup(link, progress, heading, items);
 }
 
 }  // namespace zorkan

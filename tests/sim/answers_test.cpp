@@ -10,6 +10,7 @@
 #include "link/frame.h"
 #include "raw_client.h"
 #include "sim/simulator.h"
+#include "tests/sim/unpaced_simulator.h"
 
 namespace zorkan::sim {
 namespace {
@@ -22,18 +23,9 @@ using testing::FloatWriteFrame;
 using testing::RawClient;
 using testing::ReadFrame;
 
-constexpr SimulatorOptions kUnpaced{1, 0, 0};
+using testing::kUnpaced;
 
-class SimulatorAnswers : public ::testing::Test {
- protected:
-  std::string exchange(const std::string& frame) {
-    client.send(frame);
-    return client.readAnswer();
-  }
-
-  Simulator simulator{kUnpaced};
-  RawClient client{simulator.devicePath()};
-};
+class SimulatorAnswers : public testing::UnpacedSimulatorTest {};
 
 TEST_F(SimulatorAnswers, AnswerShapesAreByteExact) {
   EXPECT_EQ(exchange(ReadFrame(ValueKind::Byte, 2, 315)), ExpectedData("1;09;"));

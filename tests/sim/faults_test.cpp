@@ -6,6 +6,7 @@
 #include "link/frame.h"
 #include "raw_client.h"
 #include "sim/simulator.h"
+#include "tests/sim/unpaced_simulator.h"
 
 namespace zorkan::sim {
 namespace {
@@ -15,24 +16,9 @@ using testing::ByteWriteFrame;
 using testing::ExpectedData;
 using testing::ExpectedStatus;
 using testing::FloatWriteFrame;
-using testing::RawClient;
 using testing::ReadFrame;
 
-class SimulatorFaults : public ::testing::Test {
- protected:
-  std::string exchange(const std::string& frame) {
-    client.send(frame);
-    return client.readAnswer();
-  }
-  // A silent instrument: nothing arrives in a while that is plenty for an unpaced answer.
-  bool silentTo(const std::string& frame) {
-    client.send(frame);
-    return client.readFor(300ms).empty();
-  }
-
-  Simulator simulator{SimulatorOptions{1, 0, 0}};
-  RawClient client{simulator.devicePath()};
-};
+class SimulatorFaults : public testing::UnpacedSimulatorTest {};
 
 TEST_F(SimulatorFaults, SilenceSwallowsTheRequestAndItsEffect) {
   simulator.addFault({FaultKind::Silence, 2, 3});
