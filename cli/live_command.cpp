@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "live/live_values.h"
 #include "live/measurement_log.h"
-#include "profiles/number_text.h"
+#include "ini/number_text.h"
 
 namespace zorkan::cli {
 
@@ -19,13 +19,19 @@ std::string CsvLine(const LiveValues& values, const LocalTime& time) {
   std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month,
                 time.day, time.hour, time.minute, time.second);
   std::string line = stamp;
-  line += "," + std::to_string(values.relays);
+  const auto field = [&line](const std::string& text) {
+    line += ',';
+    line += text;
+  };
+  field(std::to_string(values.relays));
   for (const ChannelLiveValues& channel : values.channels) {
     std::string value = FormatFixed(channel.value);
     value.erase(0, value.find_first_not_of(' '));
-    line += "," + value + "," + std::to_string(channel.status);
+    field(value);
+    field(std::to_string(channel.status));
   }
-  return line + "\n";
+  line += '\n';
+  return line;
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "cli/commands.h"
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "profiles/profile.h"
 #include "settings/channel_checks.h"
 #include "settings/field_checks.h"

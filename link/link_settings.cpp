@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "link/device_link.h"
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace zorkan {
 

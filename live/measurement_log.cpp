@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "profiles/number_text.h"
+#include "ini/number_text.h"
 
 namespace zorkan {
 
@@ -50,11 +50,17 @@ std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time) 
   std::snprintf(clock, sizeof clock, "%02u:%02u:%02u", static_cast<unsigned>(time.hour),
                 static_cast<unsigned>(time.minute), static_cast<unsigned>(time.second));
   std::string line = clock;
-  line += "\t" + TwoHexDigits(values.relays);
+  const auto field = [&line](const std::string& text) {
+    line += '\t';
+    line += text;
+  };
+  field(TwoHexDigits(values.relays));
   for (const ChannelLiveValues& channel : values.channels) {
-    line += "\t" + FormatFixed(channel.value) + "\t" + TwoHexDigits(channel.status);
+    field(FormatFixed(channel.value));
+    field(TwoHexDigits(channel.status));
   }
-  return line + "\n";
+  line += '\n';
+  return line;
 }
 
 void AppendMeasurementLog(const std::filesystem::path& path, std::string_view line) {

@@ -2,7 +2,7 @@
 // The profiles the tool writes by itself: the default profile that a load writes where no file
 // exists, and the built-in ZORKAN740_PID.prf.
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace zorkan::profile {
 

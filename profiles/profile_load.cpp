@@ -1,7 +1,7 @@
 #include <charconv>
 
 #include "profiles/generated_profiles.h"
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "profiles/profile.h"
 #include "profiles/profile_keys.h"
 

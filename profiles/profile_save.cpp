@@ -1,4 +1,4 @@
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "profiles/profile.h"
 #include "profiles/profile_keys.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "profiles/number_text.h"
+#include "ini/number_text.h"
 
 namespace zorkan {
 

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "sim/simulator.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "profiles/cp1251.h"
+#include "ini/cp1251.h"
 #include "settings/device_settings.h"
 
 namespace zorkan::testing {

@@ -1,4 +1,4 @@
-#include "profiles/number_text.h"
+#include "ini/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include <limits>
 #include <string>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {

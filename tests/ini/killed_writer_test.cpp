@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "tests/support/killed_writer.h"
 #include "tests/support/scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "profiles/atomic_file.h"
+#include "ini/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

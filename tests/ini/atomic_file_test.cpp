@@ -1,4 +1,4 @@
-#include "profiles/atomic_file.h"
+#include "ini/atomic_file.h"
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {

@@ -1,4 +1,4 @@
-#include "profiles/ini_text.h"
+#include "ini/ini_text.h"
 
 #include <algorithm>
 

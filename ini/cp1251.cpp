@@ -1,4 +1,4 @@
-#include "profiles/cp1251.h"
+#include "ini/cp1251.h"
 
 #include <QList>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {

@@ -1,4 +1,4 @@
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,10 +11,10 @@
 #include <optional>
 #include <utility>
 
-#include "profiles/atomic_file.h"
-#include "profiles/cp1251.h"
-#include "profiles/ini_text.h"
-#include "profiles/number_text.h"
+#include "ini/atomic_file.h"
+#include "ini/cp1251.h"
+#include "ini/ini_text.h"
+#include "ini/number_text.h"
 
 namespace zorkan {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "profiles/ini_file.h"
+#include "ini/ini_file.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
