@@ -1,5 +1,5 @@
 #pragma once
-// Time a number of bytes takes on the serial line.
+// Time that bytes take on the serial line.
 
 #include <chrono>
 #include <cstddef>
@@ -12,5 +12,12 @@ inline std::chrono::nanoseconds LineTime(std::size_t bytes, std::uint32_t baudRa
   if (baudRate == 0) return std::chrono::nanoseconds(0);
   return std::chrono::nanoseconds(static_cast<std::int64_t>(bytes) * 10'000'000'000LL / baudRate);
 }
+
+// How the instrument's answers are paced: a request takes its line time to arrive, the answer
+// starts after the turnaround and its bytes follow one another at the baud rate.
+struct LinePacing {
+  std::uint32_t baudRate = 9600;  // 0: no pacing
+  std::chrono::milliseconds turnaround{2};
+};
 
 }  // namespace zorkan::sim

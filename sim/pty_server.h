@@ -1,7 +1,5 @@
 #pragma once
-// Serves the instrument on the pty from its own thread, pacing answers like the real line: the
-// request takes its line time to arrive, the answer starts after the turnaround and its bytes
-// follow one another at the baud rate.
+// Serves the instrument on the pty from its own thread, pacing answers like the real line.
 
 #include <chrono>
 #include <cstdint>
@@ -11,14 +9,10 @@
 #include "sim/frame_assembler.h"
 #include "sim/frame_log.h"
 #include "sim/instrument.h"
+#include "sim/line_timing.h"
 #include "sim/pty.h"
 
 namespace zorkan::sim {
-
-struct LinePacing {
-  std::uint32_t baudRate = 9600;  // 0: no pacing
-  std::chrono::milliseconds turnaround{2};
-};
 
 class PtyServer {
  public:

@@ -3,32 +3,84 @@
 #include <algorithm>
 #include <system_error>
 
-#include "sim/frame_log.h"
-#include "sim/instrument.h"
 #include "sim/pty.h"
 #include "sim/pty_server.h"
 
 namespace zorkan::sim {
 
-struct Simulator::Parts {
-  explicit Parts(const SimulatorOptions& options)
-      : instrument(options.networkAddress),
-        server(pty, instrument, log,
-               {options.baudRate, std::chrono::milliseconds(std::max(0, options.turnaroundMs))}) {}
+namespace {
 
-  Instrument instrument;
-  FrameLog log;
+LinePacing PacingOf(const SimulatorOptions& options) {
+  return {options.baudRate, std::chrono::milliseconds(std::max(0, options.turnaroundMs))};
+}
+
+}  // namespace
+
+SimulatedInstrument::SimulatedInstrument(std::uint32_t networkAddress, Instrument::Clock clock)
+    : instrument_(networkAddress, std::move(clock)) {}
+
+void SimulatedInstrument::addFault(const Fault& fault) {
+  instrument_.addFault(fault);
+}
+
+void SimulatedInstrument::clearFaults() {
+  instrument_.clearFaults();
+}
+
+std::vector<std::string> SimulatedInstrument::receivedFrames() const {
+  return log_.frames();
+}
+
+void SimulatedInstrument::clearReceivedFrames() {
+  log_.clear();
+}
+
+LineTraffic SimulatedInstrument::lineTraffic() const {
+  return log_.traffic();
+}
+
+bool SimulatedInstrument::waitForReceivedFrames(std::size_t count,
+                                                std::chrono::milliseconds timeout) const {
+  return log_.waitForCount(count, timeout);
+}
+
+std::optional<std::uint8_t> SimulatedInstrument::byteParameter(int space, unsigned number) const {
+  return instrument_.byteParameter(space, number);
+}
+
+std::optional<float> SimulatedInstrument::floatParameter(int space, unsigned number) const {
+  return instrument_.floatParameter(space, number);
+}
+
+void SimulatedInstrument::setByteParameter(int space, unsigned number, std::uint8_t value) {
+  instrument_.setByteParameter(space, number, value);
+}
+
+void SimulatedInstrument::setFloatParameter(int space, unsigned number, float value) {
+  instrument_.setFloatParameter(space, number, value);
+}
+
+void SimulatedInstrument::overrideLiveBlock(std::optional<std::array<std::uint8_t, 16>> block) {
+  instrument_.overrideLiveBlock(block);
+}
+
+struct Simulator::Line {
+  Line(Instrument& instrument, FrameLog& log, const SimulatorOptions& options)
+      : server(pty, instrument, log, PacingOf(options)) {}
+
   Pty pty;
   std::vector<std::filesystem::path> links;
   PtyServer server;  // last: stops before anything it uses goes away
 };
 
-Simulator::Simulator(SimulatorOptions options) : parts_(std::make_unique<Parts>(options)) {}
+Simulator::Simulator(SimulatorOptions options)
+    : SimulatedInstrument(options.networkAddress, std::chrono::steady_clock::now),
+      line_(std::make_unique<Line>(instrument_, log_, options)) {}
 
 Simulator::~Simulator() {
-  const std::vector<std::filesystem::path> links = std::move(parts_->links);
+  const std::vector<std::filesystem::path> links = std::move(line_->links);
   const std::string path = devicePath();
-  parts_.reset();
+  line_.reset();
   // Only links that still lead to this pty: another simulator may have taken the name over.
   for (const auto& link : links) {
     std::error_code error;
@@ -37,7 +89,7 @@ Simulator::~Simulator() {
 }
 
 const std::string& Simulator::devicePath() const {
-  return parts_->pty.slavePath();
+  return line_->pty.slavePath();
 }
 
 void Simulator::linkAt(const std::filesystem::path& link) {
@@ -50,51 +102,16 @@ void Simulator::linkAt(const std::filesystem::path& link) {
     std::filesystem::remove(link);
   }
   std::filesystem::create_symlink(devicePath(), link);
-  parts_->links.push_back(link);
+  line_->links.push_back(link);
 }
 
-void Simulator::addFault(const Fault& fault) {
-  parts_->instrument.addFault(fault);
-}
+InProcessSimulator::InProcessSimulator(SimulatorOptions options)
+    : InProcessSimulator(options, std::make_shared<VirtualClock>()) {}
 
-void Simulator::clearFaults() {
-  parts_->instrument.clearFaults();
-}
-
-std::vector<std::string> Simulator::receivedFrames() const {
-  return parts_->log.frames();
-}
-
-void Simulator::clearReceivedFrames() {
-  parts_->log.clear();
-}
-
-LineTraffic Simulator::lineTraffic() const {
-  return parts_->log.traffic();
-}
-
-bool Simulator::waitForReceivedFrames(std::size_t count, std::chrono::milliseconds timeout) const {
-  return parts_->log.waitForCount(count, timeout);
-}
-
-std::optional<std::uint8_t> Simulator::byteParameter(int space, unsigned number) const {
-  return parts_->instrument.byteParameter(space, number);
-}
-
-std::optional<float> Simulator::floatParameter(int space, unsigned number) const {
-  return parts_->instrument.floatParameter(space, number);
-}
-
-void Simulator::setByteParameter(int space, unsigned number, std::uint8_t value) {
-  parts_->instrument.setByteParameter(space, number, value);
-}
-
-void Simulator::setFloatParameter(int space, unsigned number, float value) {
-  parts_->instrument.setFloatParameter(space, number, value);
-}
-
-void Simulator::overrideLiveBlock(std::optional<std::array<std::uint8_t, 16>> block) {
-  parts_->instrument.overrideLiveBlock(block);
-}
+InProcessSimulator::InProcessSimulator(SimulatorOptions options,
+                                       std::shared_ptr<VirtualClock> clock)
+    : SimulatedInstrument(options.networkAddress, [clock] { return clock->steadyNow(); }),
+      clock_(std::move(clock)),
+      port_(instrument_, log_, *clock_, PacingOf(options)) {}
 
 }  // namespace zorkan::sim

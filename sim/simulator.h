@@ -1,6 +1,7 @@
 #pragma once
-// The simulated instrument on a pty, for the tool's first run, integration tests, benchmarks and
-// demos.
+// The simulated instrument, for the tool's first run, integration tests, benchmarks and demos:
+// on a pty from its own thread (Simulator), or in-process behind the serial-port seam on virtual
+// time (InProcessSimulator).
 
 #include <array>
 #include <chrono>
@@ -14,6 +15,9 @@
 
 #include "sim/faults.h"
 #include "sim/frame_log.h"
+#include "sim/instrument.h"
+#include "sim/instrument_port.h"
+#include "sim/virtual_clock.h"
 
 namespace zorkan::sim {
 
@@ -23,18 +27,13 @@ struct SimulatorOptions {
   int turnaroundMs = 2;
 };
 
-class Simulator {  // serves on its own thread from construction to destruction
+// What tests and benchmarks see of the instrument, whatever carries its bytes. Thread-safe while
+// serving.
+class SimulatedInstrument {
  public:
-  explicit Simulator(SimulatorOptions options = {});  // throws std::system_error
-  ~Simulator();  // stops serving, joins, closes the pty, removes links it made
-  Simulator(const Simulator&) = delete;
-  Simulator& operator=(const Simulator&) = delete;
+  SimulatedInstrument(const SimulatedInstrument&) = delete;
+  SimulatedInstrument& operator=(const SimulatedInstrument&) = delete;
 
-  const std::string& devicePath() const;  // slave side, e.g. /dev/pts/7
-  // Symlink to devicePath, replacing an existing link (but no other kind of file).
-  void linkAt(const std::filesystem::path& link);
-
-  // All below are thread-safe while serving.
   void addFault(const Fault& fault);
   void clearFaults();
   // Every complete request as received: all bytes after the previous request's CR up to and
@@ -53,9 +52,42 @@ class Simulator {  // serves on its own thread from construction to destruction
   // For tests of live values: a fixed block 2 instead of the plant's; nullopt gives it back.
   void overrideLiveBlock(std::optional<std::array<std::uint8_t, 16>> block);
 
+ protected:
+  SimulatedInstrument(std::uint32_t networkAddress, Instrument::Clock clock);
+  ~SimulatedInstrument() = default;
+
+  Instrument instrument_;
+  FrameLog log_;
+};
+
+class Simulator final : public SimulatedInstrument {  // serves from construction to destruction
+ public:
+  explicit Simulator(SimulatorOptions options = {});  // throws std::system_error
+  ~Simulator();  // stops serving, joins, closes the pty, removes links it made
+
+  const std::string& devicePath() const;  // slave side, e.g. /dev/pts/7
+  // Symlink to devicePath, replacing an existing link (but no other kind of file).
+  void linkAt(const std::filesystem::path& link);
+
  private:
-  struct Parts;
-  std::unique_ptr<Parts> parts_;
+  struct Line;
+  std::unique_ptr<Line> line_;
+};
+
+class InProcessSimulator final : public SimulatedInstrument {
+ public:
+  explicit InProcessSimulator(SimulatorOptions options = {});
+
+  // The instrument's end of the line: hand it to a DeviceLink in place of a real port.
+  InstrumentPort& port() { return port_; }
+  VirtualClock& clock() { return *clock_; }
+
+ private:
+  // The clock exists before the instrument, whose plant starts on it.
+  InProcessSimulator(SimulatorOptions options, std::shared_ptr<VirtualClock> clock);
+
+  std::shared_ptr<VirtualClock> clock_;
+  InstrumentPort port_;
 };
 
 }  // namespace zorkan::sim

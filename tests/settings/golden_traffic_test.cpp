@@ -268,7 +268,7 @@ TEST(GoldenTraffic, AcceptedClampIsWhatGetsWritten) {
 
 TEST(GoldenTraffic, ReadFillsEveryFieldWithTheInstrumentsValues) {
   SettingsRig rig;
-  sim::Simulator& instrument = rig.simulator;
+  sim::SimulatedInstrument& instrument = rig.simulator;
   instrument.setByteParameter(2, 11, 0x39);
   instrument.setByteParameter(2, 12, 0x30);
   instrument.setByteParameter(2, 14, 5);

@@ -1,9 +1,8 @@
 #pragma once
-// The settings transfers wired to the simulator over a pty, as the main window wires them to the
-// instrument: link, progress panel, cancel latch and model.
+// The settings transfers wired to the in-process simulator on virtual time, as the main window
+// wires them to the instrument: link, progress panel, cancel latch and model.
 
 #include "link/device_link.h"
-#include "link/qt_serial_port.h"
 #include "settings/settings_transfer.h"
 #include "sim/simulator.h"
 #include "tests/support/recording_dialogs.h"
@@ -12,21 +11,16 @@
 namespace zorkan::testing {
 
 struct SettingsRig {
-  explicit SettingsRig(sim::SimulatorOptions options = {.networkAddress = 1,
-                                                        .baudRate = 0,
-                                                        .turnaroundMs = 0})
-      : simulator(options) {
-    link.OpenPortAt(simulator.devicePath(), 9600);
+  explicit SettingsRig(sim::SimulatorOptions options = {}) : simulator(options) {
+    link.OpenPortAt("COM1", options.baudRate);
     LinkParameters parameters;
     parameters.attemptCount = 2;
     link.SetParameters(parameters);
   }
 
-  sim::Simulator simulator;
-  QtSerialPort port;
-  SystemClock clock;
+  sim::InProcessSimulator simulator;
   RecordingDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, "."};
+  DeviceLink link{simulator.port(), simulator.clock(), dialogs, "."};
   CancelLatch latch;
   RecordingProgressPanel panel{latch};
   Progress progress{panel, latch};
