@@ -1,12 +1,12 @@
-// live: the live values every 500 ms, one line per poll.
+// live: the live values every 500 ms, one line per poll, through the window's live tick.
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
 #include "cli/commands.h"
-#include "live/live_values.h"
-#include "live/measurement_log.h"
 #include "ini/number_text.h"
+#include "live/measurement_log.h"
+#include "workflows/live_polling.h"
 
 namespace zorkan::cli {
 
@@ -34,23 +34,43 @@ std::string CsvLine(const LiveValues& values, const LocalTime& time) {
   return line;
 }
 
+// The live page of a console: every poll is a line, whether it got its answer or not (a failed
+// poll repeats the last values, as the measurement log does).
+class PrintedLiveView final : public LiveView {
+ public:
+  PrintedLiveView(const DeviceLink& link, bool csv) : link_(link), csv_(csv) {}
+
+  bool livePageShown() const override { return true; }
+  void repaint() override {}
+  void ShowLiveValues(const LiveValues& values) override {
+    const LocalTime& time = link_.lastWait().start;
+    const std::string line = csv_ ? CsvLine(values, time) : MeasurementLogLine(values, time);
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
+  }
+  void DrawTrendPoint(const LiveValues&) override {}
+  void showAnswerStatus(const AnswerStatus&) override {}
+
+ private:
+  const DeviceLink& link_;
+  bool csv_;
+};
+
 }  // namespace
 
 int RunLive(const LiveCommand& command, Session& session) {
-  if (!session.OpenPort()) return session.Finish(kNoAnswer);
+  if (!session.openPort()) return session.finish(kNoAnswer);
   if (command.csv) std::fputs("time,relays,channel1,status1,channel2,status2\n", stdout);
+  PrintedLiveView view(session.link(), command.csv);
   LiveValues values;
+  const DeviceSettings settings;
+  // The lines go to standard output; the command keeps no measurement log of its own.
+  LivePolling polling(session.link(), values, settings, view, {});
   LinkError result = kOk;
   auto next = std::chrono::steady_clock::now();
   for (int poll = 0; !command.count || poll < *command.count; ++poll) {
-    result = ReadLiveValues(session.link, values);
-    // Like the measurement log: a failed poll repeats the last values it has.
-    ClampForDisplay(values);
-    const LocalTime& time = session.link.lastWait().start;
-    const std::string line = command.csv ? CsvLine(values, time) : MeasurementLogLine(values, time);
-    std::fputs(line.c_str(), stdout);
-    std::fflush(stdout);
-    if (result != kOk) session.Finish(result);
+    result = polling.PollLiveValues().value_or(kOk);
+    if (result != kOk) session.finish(result);
     if (InterruptRequested()) break;
     next += kPollPeriod;
     std::this_thread::sleep_until(next);

@@ -18,29 +18,29 @@ std::string FloatText(float value) {
 }  // namespace
 
 int RunGet(const GetCommand& command, Session& session) {
-  if (!session.OpenPort()) return session.Finish(kNoAnswer);
+  if (!session.openPort()) return session.finish(kNoAnswer);
   if (command.type == ValueType::Byte) {
     std::int32_t value = 0;
-    const LinkError result = session.link.ReadByteParam(command.space, command.number, value);
+    const LinkError result = session.link().ReadByteParam(command.space, command.number, value);
     if (result == kOk) std::printf("%d\n", value);
-    return session.Finish(result);
+    return session.finish(result);
   }
   float value = 0;
-  const LinkError result = session.link.ReadFloatParam(command.space, command.number, value);
+  const LinkError result = session.link().ReadFloatParam(command.space, command.number, value);
   if (result == kOk) std::printf("%s\n", FloatText(value).c_str());
-  return session.Finish(result);
+  return session.finish(result);
 }
 
 int RunSet(const SetCommand& command, Session& session) {
-  if (!session.OpenPort()) return session.Finish(kNoAnswer);
-  DeviceLink& link = session.link;
+  if (!session.openPort()) return session.finish(kNoAnswer);
+  DeviceLink& link = session.link();
   if (command.type == ValueType::Byte) {
-    return session.Finish(
+    return session.finish(
         command.verify
             ? link.WriteByteParamVerified(command.space, command.number, command.byteValue)
             : link.WriteByteParam(command.space, command.number, command.byteValue));
   }
-  return session.Finish(
+  return session.finish(
       command.verify
           ? link.WriteFloatParamVerified(command.space, command.number, command.floatValue)
           : link.WriteFloatParam(command.space, command.number, command.floatValue));

@@ -1,7 +1,6 @@
 #include "cli/session.h"
 
 #include <cstdio>
-#include <filesystem>
 
 #include "link/port_path.h"
 
@@ -28,28 +27,33 @@ LinkSettings SettingsWith(const LinkOptions& options, const std::filesystem::pat
 }  // namespace
 
 Session::Session(const LinkOptions& options, bool answerYes)
-    : dialogs(answerYes),
-      link(port_, clock_, dialogs, std::filesystem::current_path()),
-      settings_(SettingsWith(options, std::filesystem::current_path())),
-      device_(options.device) {
-  link.SetParameters(TransactionParameters(settings_, std::filesystem::current_path()));
+    : workDir_(std::filesystem::current_path()),
+      linkSettings_(SettingsWith(options, workDir_)),
+      device_(options.device),
+      dialogs_(answerYes),
+      link_(port_, clock_, dialogs_, workDir_) {
+  link_.SetParameters(TransactionParameters(linkSettings_, workDir_));
 }
 
-bool Session::OpenPort() {
-  if (device_) return link.OpenPortAt(*device_, settings_.baudRate);
-  if (!IsPortNumber(settings_.portNumber)) {
-    std::fprintf(stderr, "no port %d: dev.dat names a port number outside 1..4; use --port\n",
-                 settings_.portNumber);
+bool Session::openPort() {
+  if (device_) return link_.OpenPortAt(*device_, linkSettings_.baudRate);
+  if (!IsPortNumber(linkSettings_.portNumber)) {
+    std::fprintf(stderr, "no port %d: dev.dat names a port number outside %d..%d; use --port\n",
+                 linkSettings_.portNumber, kFirstPortNumber, kLastPortNumber);
     return false;
   }
-  return link.OpenPort(settings_);
+  return link_.OpenPort(linkSettings_);
 }
 
-int Session::Finish(LinkError code) {
+int Session::finish(LinkError code) {
   if (const ResultMessage* message = FindResultMessage(code)) {
     std::fprintf(stderr, "%s\n", std::string(message->text).c_str());
   }
   return code;
+}
+
+Workbench Session::workbench(DeviceSettings& settings, ModelView& view) {
+  return Workbench{link_, progress_, latch_, dialogs_, settings, view};
 }
 
 }  // namespace zorkan::cli

@@ -2,6 +2,7 @@
 // Everything one zorkan-cli run talks to the instrument with: the link as dev.dat and the options
 // describe it, and the console in place of the window's dialogs, progress panel and Escape key.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,8 @@
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/qt_serial_port.h"
+#include "workflows/model_view.h"
+#include "workflows/workbench.h"
 
 namespace zorkan::cli {
 
@@ -22,21 +25,24 @@ class Session {
   Session(const LinkOptions& options, bool answerYes);
 
   // false when the port could not be opened; the reason was printed.
-  bool OpenPort();
+  bool openPort();
   // Prints the text of a non-zero code and returns the code as the exit status.
-  int Finish(LinkError code);
-
-  ConsoleDialogs dialogs;
-  CancelLatch latch;
-  ConsoleProgressPanel panel{latch};
-  Progress progress{panel, latch};
-  DeviceLink link;
+  int finish(LinkError code);
+  // What the window's buttons work with, here on `settings` shown through `view`.
+  Workbench workbench(DeviceSettings& settings, ModelView& view);
+  DeviceLink& link() { return link_; }
 
  private:
+  std::filesystem::path workDir_;
+  LinkSettings linkSettings_;
+  std::optional<std::string> device_;
   QtSerialPort port_;
   SystemClock clock_;
-  LinkSettings settings_;
-  std::optional<std::string> device_;
+  ConsoleDialogs dialogs_;
+  CancelLatch latch_;
+  ConsoleProgressPanel panel_{latch_};
+  Progress progress_{panel_, latch_};
+  DeviceLink link_;
 };
 
 }  // namespace zorkan::cli

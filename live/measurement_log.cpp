@@ -63,7 +63,14 @@ std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time) 
   return line;
 }
 
+std::filesystem::path MeasurementLogPath(const LinkSettings& settings,
+                                         const std::filesystem::path& workDir) {
+  if (settings.measurementLogSwitch != 1) return {};
+  return workDir / settings.measurementLogFileName;
+}
+
 void AppendMeasurementLog(const std::filesystem::path& path, std::string_view line) {
+  if (path.empty()) return;
   std::ofstream file(path, std::ios::app);
   if (file) file << line;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "link/clock.h"
+#include "link/link_settings.h"
 #include "live/live_values.h"
 
 namespace zorkan {
@@ -18,7 +19,12 @@ std::string_view MeasurementStatusText(int status);
 // each channel's value and status.
 std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time);
 
-// A file that cannot be opened skips the line silently.
+// The measurement log of the link settings, relative to `workDir`; empty when its switch is off
+// (anything but exactly 1).
+std::filesystem::path MeasurementLogPath(const LinkSettings& settings,
+                                         const std::filesystem::path& workDir);
+
+// A file that cannot be opened skips the line silently; an empty path writes nothing.
 void AppendMeasurementLog(const std::filesystem::path& path, std::string_view line);
 
 }  // namespace zorkan

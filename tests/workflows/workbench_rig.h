@@ -1,0 +1,61 @@
+#pragma once
+// The shared workflows wired to the in-process simulator, with pages that record what was done to
+// them.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/simulator.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/support/recording_progress.h"
+#include "workflows/model_view.h"
+#include "workflows/workbench.h"
+
+namespace zorkan::testing {
+
+// The pages of ModelView, noting every call in order.
+class RecordingView final : public SettingsView {
+ public:
+  explicit RecordingView(DeviceSettings& settings) : pages_(settings) {}
+
+  void CollectSettings() override {
+    calls.push_back("collect");
+    pages_.CollectSettings();
+  }
+  void ShowSettings() override {
+    calls.push_back("show");
+    pages_.ShowSettings();
+  }
+  FieldTexts shownFieldTexts() const override {
+    return typedTexts ? *typedTexts : pages_.shownFieldTexts();
+  }
+  void showGroupSelection() override { calls.push_back("groups"); }
+  void LockExchangeControls() override { calls.push_back("lock"); }
+  void UnlockExchangeControls() override { calls.push_back("unlock"); }
+
+  std::vector<std::string> calls;
+  std::optional<FieldTexts> typedTexts;  // what an operator typed, instead of the shown model
+
+ private:
+  ModelView pages_;
+};
+
+struct WorkbenchRig {
+  WorkbenchRig() {
+    link.OpenPortAt("COM1", 9600);
+    link.SetParameters(LinkParameters{});
+  }
+
+  sim::InProcessSimulator simulator;
+  RecordingDialogs dialogs;
+  DeviceLink link{simulator.port(), simulator.clock(), dialogs, "."};
+  CancelLatch latch;
+  RecordingProgressPanel panel{latch};
+  Progress progress{panel, latch};
+  DeviceSettings settings;
+  RecordingView view{settings};
+  Workbench bench{link, progress, latch, dialogs, settings, view};
+};
+
+}  // namespace zorkan::testing

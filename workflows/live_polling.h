@@ -1,0 +1,57 @@
+#pragma once
+// The live-value tick without widgets: while a live page is shown, block 2 is read twice a
+// second, shown, plotted, and at the profile's interval written to the measurement log. No
+// message box ever comes from polling: failures only change the answer-status line.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "link/device_link.h"
+#include "live/live_values.h"
+#include "settings/device_settings.h"
+
+namespace zorkan {
+
+// The answer-status line of the live pages; `attention` shows it yellow.
+struct AnswerStatus {
+  std::string_view text;
+  bool attention;
+};
+AnswerStatus AnswerStatusOf(LinkError code);
+
+// What the window shows of a poll.
+class LiveView {
+ public:
+  virtual ~LiveView() = default;
+  // "Текущие значения" or "График" is the page shown.
+  virtual bool livePageShown() const = 0;
+  virtual void repaint() = 0;
+  // The values are already clamped for display.
+  virtual void ShowLiveValues(const LiveValues& values) = 0;
+  virtual void DrawTrendPoint(const LiveValues& values) = 0;
+  virtual void showAnswerStatus(const AnswerStatus& status) = 0;
+};
+
+class LivePolling {
+ public:
+  // `measurementLog` empty: no measurement log (the switch of dev.dat is off).
+  LivePolling(DeviceLink& link, LiveValues& values, const DeviceSettings& settings, LiveView& view,
+              std::filesystem::path measurementLog);
+
+  // One tick; nullopt when no live page is shown (then nothing is sent and nothing counted),
+  // else the code of the read, whose failure leaves the last values on show.
+  std::optional<LinkError> PollLiveValues();
+
+ private:
+  void countTick();
+
+  DeviceLink& link_;
+  LiveValues& values_;
+  const DeviceSettings& settings_;
+  LiveView& view_;
+  const std::filesystem::path measurementLog_;
+  int ticks_ = 0;
+};
+
+}  // namespace zorkan

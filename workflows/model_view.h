@@ -1,0 +1,26 @@
+#pragma once
+// The settings pages without widgets: the model goes through the page rules as it would through
+// the controls. The command line works with it, so that it gives an instrument the same values as
+// the window for the same profile.
+
+#include "settings/device_settings.h"
+#include "workflows/settings_view.h"
+
+namespace zorkan {
+
+class ModelView final : public SettingsView {
+ public:
+  explicit ModelView(DeviceSettings& settings) : settings_(settings) {}
+
+  void CollectSettings() override;
+  void ShowSettings() override;
+  FieldTexts shownFieldTexts() const override;
+  void showGroupSelection() override {}
+  void LockExchangeControls() override {}
+  void UnlockExchangeControls() override {}
+
+ private:
+  DeviceSettings& settings_;
+};
+
+}  // namespace zorkan
