@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "sim/virtual_clock.h"
 #include "tests/support/scripted_port.h"
 
 namespace zorkan {
 namespace {
 
-using testing::FakeClock;
+using sim::VirtualClock;
 using testing::ScheduledAnswer;
 using testing::ScriptedPort;
 
@@ -19,19 +20,19 @@ struct Wait {
   AnswerWait wait;
 };
 
-Wait Receive(ScriptedPort& port, FakeClock& clock, std::uint32_t replyTimeoutMs = 1000) {
+Wait Receive(ScriptedPort& port, VirtualClock& clock, std::uint32_t replyTimeoutMs = 1000) {
   Wait wait{};
   wait.result =
       ReceiveAnswer(port, clock, {kReadTimeoutMs, replyTimeoutMs}, wait.answer, wait.wait);
   return wait;
 }
 
-ScriptedPort SilentPort(FakeClock& clock) {
+ScriptedPort SilentPort(VirtualClock& clock) {
   return ScriptedPort(clock, [](const std::string&) { return std::vector<ScheduledAnswer>{}; });
 }
 
 TEST(ReceiveAnswer, ShortReplyTimeoutStillWaitsOneSecond) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   const Wait wait = Receive(port, clock, 0);
   EXPECT_EQ(wait.result, kNoAnswer);
@@ -40,7 +41,7 @@ TEST(ReceiveAnswer, ShortReplyTimeoutStillWaitsOneSecond) {
 }
 
 TEST(ReceiveAnswer, LongReplyTimeoutIsHonoured) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   const Wait wait = Receive(port, clock, 3000);
   EXPECT_EQ(wait.result, kNoAnswer);
@@ -48,7 +49,7 @@ TEST(ReceiveAnswer, LongReplyTimeoutIsHonoured) {
 }
 
 TEST(ReceiveAnswer, EndsAtCarriageReturnNotAtReadTimeout) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   port.schedule(45, "!1;0A;1\r");
   const Wait wait = Receive(port, clock);
@@ -58,7 +59,7 @@ TEST(ReceiveAnswer, EndsAtCarriageReturnNotAtReadTimeout) {
 }
 
 TEST(ReceiveAnswer, AnswerInSeveralPiecesIsJoined) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   port.schedule(10, "!1;41CC");
   port.schedule(400, "0000;12585\r");  // after a whole read time-out without a carriage return
@@ -68,7 +69,7 @@ TEST(ReceiveAnswer, AnswerInSeveralPiecesIsJoined) {
 }
 
 TEST(ReceiveAnswer, BytesAfterCarriageReturnStayForTheNextAnswer) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   port.schedule(5, "!1;01;1\r!1;02;2\r");
   EXPECT_EQ(Receive(port, clock).answer, "!1;01;1\r");
@@ -77,14 +78,14 @@ TEST(ReceiveAnswer, BytesAfterCarriageReturnStayForTheNextAnswer) {
 
 TEST(ReceiveAnswer, CarriageReturnAfterNulDoesNotComplete) {
   using namespace std::string_literals;
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   port.schedule(5, "!1;0\0A;1\r"s);
   EXPECT_EQ(Receive(port, clock).result, kNoAnswer);
 }
 
 TEST(ReceiveAnswer, MoreThan256BytesWithoutCarriageReturnAreTooMuch) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   port.schedule(5, std::string(300, 'x'));
   const Wait wait = Receive(port, clock);
@@ -93,14 +94,14 @@ TEST(ReceiveAnswer, MoreThan256BytesWithoutCarriageReturnAreTooMuch) {
 }
 
 TEST(ReceiveAnswer, StreamWithoutCarriageReturnEndsAtTheLimit) {
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port = SilentPort(clock);
   for (int at = 0; at < 2000; at += 200) port.schedule(at, "xx");
   EXPECT_EQ(Receive(port, clock).result, kNoAnswer);
 }
 
 TEST(ReceiveAnswer, WaitAcrossMidnightIsTimedByElapsedTime) {
-  FakeClock clock({2026, 12, 31, 23, 59, 59});
+  VirtualClock clock({2026, 12, 31, 23, 59, 59});
   ScriptedPort port = SilentPort(clock);
   port.schedule(2500, "!1;0A;1\r");
   const Wait wait = Receive(port, clock, 3000);
@@ -112,7 +113,7 @@ TEST(ReceiveAnswer, WaitAcrossMidnightIsTimedByElapsedTime) {
 }
 
 TEST(ReceiveAnswer, WaitAcrossTheHourDoesNotEndEarly) {
-  FakeClock clock({2026, 12, 7, 10, 59, 59});
+  VirtualClock clock({2026, 12, 7, 10, 59, 59});
   ScriptedPort port = SilentPort(clock);
   port.schedule(2500, "!1;0A;1\r");
   const Wait wait = Receive(port, clock, 3000);

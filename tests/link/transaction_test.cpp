@@ -1,9 +1,10 @@
-// Transactions against an in-process instrument on a fake clock: attempt loops, verified writes,
+// Transactions against a scripted instrument on virtual time: attempt loops, verified writes,
 // the exchange log and the handling of late answers, without waiting in real time.
 #include <gtest/gtest.h>
 
 #include "link/device_link.h"
 #include "link/link_settings.h"
+#include "sim/virtual_clock.h"
 #include "tests/support/answers.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
@@ -12,8 +13,8 @@
 namespace zorkan {
 namespace {
 
+using sim::VirtualClock;
 using testing::ByteAnswer;
-using testing::FakeClock;
 using testing::FloatAnswer;
 using testing::ReadBytes;
 using testing::RecordingDialogs;
@@ -49,7 +50,7 @@ class TransactionTest : public ::testing::Test {
   std::function<std::vector<ScheduledAnswer>(const std::string&)> respond = [](const std::string&) {
     return std::vector<ScheduledAnswer>{};
   };
-  FakeClock clock;
+  VirtualClock clock;
   ScriptedPort port{clock, [this](const std::string& request) { return respond(request); }};
   RecordingDialogs dialogs;
   ScratchFolder folder;
@@ -233,7 +234,8 @@ TEST_F(TransactionTest, LateAnswerOfFailedTransactionIsNotTakenByTheNext) {
   };
   std::int32_t first = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, first), kNoAnswer);
-  clock.advance(6000);  // the operator reads the error box; both late answers arrive meanwhile
+  // The operator reads the error box; both late answers arrive meanwhile.
+  clock.advance(std::chrono::milliseconds(6000));
   std::int32_t second = 0;
   EXPECT_EQ(link.ReadByteParam(2, 4, second), kOk);
   EXPECT_EQ(second, 0x44);
