@@ -9,6 +9,7 @@
 
 #include "link/device_link.h"
 #include "link/qt_serial_port.h"
+#include "sim/line_timing.h"
 #include "sim/simulator.h"
 
 namespace zorkan::bench {
@@ -42,7 +43,7 @@ struct BenchRig {
 
 struct Measurement {
   double medianMs = 0;
-  double lineMs = 0;  // the bytes of one run at 10 bits each, plus a turnaround per answer
+  double lineMs = 0;  // the bytes of one run on the line, plus a turnaround per answer
   int failures = 0;
 };
 
@@ -63,7 +64,9 @@ Measurement Measure(BenchRig& rig, int runs, Operation&& operation) {
   measurement.medianMs = times[times.size() / 2];
   const sim::LineTraffic traffic = rig.simulator.lineTraffic();
   measurement.lineMs =
-      static_cast<double>(traffic.requestBytes + traffic.answerBytes) * 10.0 * 1000.0 / kBaudRate +
+      std::chrono::duration<double, std::milli>(
+          sim::LineTime(traffic.requestBytes + traffic.answerBytes, kBaudRate))
+          .count() +
       static_cast<double>(traffic.answers) * kTurnaroundMs;
   return measurement;
 }

@@ -6,6 +6,11 @@
 #include <map>
 #include <set>
 
+#include "link/frame.h"
+#include "link/link_settings.h"
+#include "link/port_path.h"
+#include "link/port_timing.h"
+
 namespace zorkan::cli {
 
 namespace {
@@ -13,13 +18,13 @@ namespace {
 constexpr const char* kLinkOptionsHelp =
     "Link options (defaults from dev.dat in the working folder, which is read, never written,\n"
     "or the defaults of a new dev.dat):\n"
-    "  --port N          port number 1..4: COMn in the working folder, else /dev/ttyUSB(n-1),\n"
+    "  --port N          port number {ports}: COMn in the working folder, else /dev/ttyUSB(n-1),\n"
     "                    else /dev/ttyS(n-1)\n"
     "  --device PATH     serial device to open instead of a port number\n"
-    "  --baud N          4800, 9600, 19200, 38400 or 57600\n"
+    "  --baud N          {bauds}\n"
     "  --address N       network address of the instrument\n"
     "  --attempts N      attempts per transaction (taken as 2..5)\n"
-    "  --timeout-s N     reply time-out in whole seconds (at least 1 s is waited)\n"
+    "  --timeout-s N     reply time-out in whole seconds, up to {longest} (at least 1 s is waited)\n"
     "  --log FILE        append every exchange to FILE\n";
 
 constexpr const char* kProgramHelp =
@@ -53,7 +58,7 @@ const std::map<std::string, std::string> kCommandHelp{
      "stops the write (code 16 or 17), unless --yes answers them all Yes.\n"},
     {"get",
      "Usage: zorkan-cli get SPACE NUMBER byte|float [link options]\n"
-     "Reads parameter NUMBER (0..8191) of SPACE (1 or 2) and prints its value.\n"},
+     "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value.\n"},
     {"set",
      "Usage: zorkan-cli set SPACE NUMBER byte|float VALUE [--verify] [link options]\n"
      "Writes VALUE (a byte 0..255, decimal or 0x hexadecimal, or a decimal number) to\n"
@@ -64,6 +69,28 @@ const std::map<std::string, std::string> kCommandHelp{
      "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
      "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n"},
 };
+
+// The ranges the help names, from the tables that define them.
+std::string Expand(std::string text) {
+  std::string bauds;
+  const auto timings = PortTimings();
+  for (std::size_t i = 0; i < timings.size(); ++i) {
+    if (i > 0) bauds += i + 1 == timings.size() ? " or " : ", ";
+    bauds += std::to_string(timings[i].baudRate);
+  }
+  const std::pair<std::string_view, std::string> values[] = {
+      {"{ports}", std::to_string(kFirstPortNumber) + ".." + std::to_string(kLastPortNumber)},
+      {"{bauds}", bauds},
+      {"{numbers}", "0.." + std::to_string(kMaxParameterNumber)},
+      {"{longest}", std::to_string(kMaxReplyTimeoutSeconds)},
+  };
+  for (const auto& [name, value] : values) {
+    if (const std::size_t at = text.find(name); at != std::string::npos) {
+      text.replace(at, name.size(), value);
+    }
+  }
+  return text;
+}
 
 template <typename Number>
 std::optional<Number> ParseNumber(std::string_view text, int base = 10) {
@@ -139,13 +166,10 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
     } else if (option == "--log") {
       link.logFile = text;
     } else if (option == "--port") {
-      if (!number || *number < 1 || *number > 4) return bad();
+      if (!number || !IsPortNumber(static_cast<int>(*number))) return bad();
       link.portNumber = static_cast<int>(*number);
     } else if (option == "--baud") {
-      if (!number || (*number != 4800 && *number != 9600 && *number != 19200 && *number != 38400 &&
-                      *number != 57600)) {
-        return bad();
-      }
+      if (!number || !PortTimingFor(*number)) return bad();
       link.baudRate = *number;
     } else if (option == "--address") {
       if (!number) return bad();
@@ -154,7 +178,7 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
       if (!number || *number < 1 || *number > 100) return bad();
       link.attempts = static_cast<int>(*number);
     } else if (option == "--timeout-s") {
-      if (!number || *number > 3600) return bad();
+      if (!number || *number > kMaxReplyTimeoutSeconds) return bad();
       link.timeoutSeconds = static_cast<int>(*number);
     }
   }
@@ -176,8 +200,8 @@ std::optional<UsageError> ParseParameter(const std::vector<std::string>& positio
   if (!parsedSpace || *parsedSpace < 1 || *parsedSpace > 2) {
     return UsageError{"SPACE must be 1 or 2: " + positional[1]};
   }
-  if (!parsedNumber || *parsedNumber > 8191) {
-    return UsageError{"NUMBER must be 0..8191: " + positional[2]};
+  if (!parsedNumber || *parsedNumber > kMaxParameterNumber) {
+    return UsageError{Expand("NUMBER must be {numbers}: ") + positional[2]};
   }
   if (!parsedType) return UsageError{"the type must be byte or float: " + positional[3]};
   space = *parsedSpace;
@@ -259,7 +283,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     if (parser.positional.empty()) return CommandLine{HelpCommand{kProgramHelp}, {}};
     const auto help = kCommandHelp.find(parser.positional[0]);
     if (help == kCommandHelp.end()) return UsageError{"unknown command " + parser.positional[0]};
-    return CommandLine{HelpCommand{help->second + "\n" + kLinkOptionsHelp}, {}};
+    return CommandLine{HelpCommand{Expand(help->second + "\n" + kLinkOptionsHelp)}, {}};
   }
   if (parser.positional.empty()) return UsageError{"no command given; see zorkan-cli --help"};
   CommandLine commandLine{ReadCommand{}, {}};

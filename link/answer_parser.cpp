@@ -90,9 +90,7 @@ LinkError ParseFloatAnswer(std::string_view answer, float& value) {
   if (const LinkError located = LocateDataField(answer, data); located != kOk) return located;
   std::array<std::uint8_t, 4> bytes{};
   if (!ReadHexBytes(data, bytes)) return kBadAnswer;
-  value = FloatFromBits(static_cast<std::uint32_t>(bytes[0]) << 24 |
-                        static_cast<std::uint32_t>(bytes[1]) << 16 |
-                        static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3]);
+  value = FloatFromWire(bytes);
   return kOk;
 }
 

@@ -54,6 +54,21 @@ float FloatFromBits(std::uint32_t bits) {
   return std::bit_cast<float>(bits);
 }
 
+FloatBytes FloatToWire(float value) {
+  return FloatBitsToWire(FloatToBits(value));
+}
+
+FloatBytes FloatBitsToWire(std::uint32_t bits) {
+  return {static_cast<std::uint8_t>(bits >> 24), static_cast<std::uint8_t>(bits >> 16),
+          static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits)};
+}
+
+float FloatFromWire(std::span<const std::uint8_t, 4> bytes) {
+  return FloatFromBits(static_cast<std::uint32_t>(bytes[0]) << 24 |
+                       static_cast<std::uint32_t>(bytes[1]) << 16 |
+                       static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3]);
+}
+
 std::string ReadRequestText(unsigned networkAddress, ParamAddress address) {
   return AddressText(networkAddress, "37", address);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,13 @@ inline std::uint16_t frameChecksum(std::string_view text) {
 
 std::uint32_t FloatToBits(float value);
 float FloatFromBits(std::uint32_t bits);
+
+// A float on the wire, in answers and in the live block alike: its four bytes, most significant
+// first.
+using FloatBytes = std::array<std::uint8_t, 4>;
+FloatBytes FloatToWire(float value);
+FloatBytes FloatBitsToWire(std::uint32_t bits);
+float FloatFromWire(std::span<const std::uint8_t, 4> bytes);
 
 // Frame texts from ":" up to the last ";" before the checksum.
 std::string ReadRequestText(unsigned networkAddress, ParamAddress address);

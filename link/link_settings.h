@@ -25,6 +25,8 @@ struct LinkSettings {
 };
 
 constexpr const char* kLinkSettingsFileName = "dev.dat";
+// The longest reply time-out taken, however long dev.dat or a command line asks for.
+constexpr std::uint32_t kMaxReplyTimeoutSeconds = 3600;
 
 // Reads dev.dat of `workDir`, creating it with the defaults when it is missing, and writes every
 // key read back so that a partial file is completed. A file that cannot be written is reported

@@ -19,6 +19,10 @@ constexpr std::array<PortTiming, 5> kPortTimings{{
 
 }  // namespace
 
+std::span<const PortTiming> PortTimings() {
+  return kPortTimings;
+}
+
 std::optional<PortTiming> PortTimingFor(std::uint32_t baudRate) {
   for (const PortTiming& timing : kPortTimings) {
     if (timing.baudRate == baudRate) return timing;

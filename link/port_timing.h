@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace zorkan {
 
@@ -16,6 +17,9 @@ struct PortTiming {
     return charTimeoutMs * static_cast<int>(bytes) + charTimeoutMs;
   }
 };
+
+// Every baud rate the link supports, slowest first.
+std::span<const PortTiming> PortTimings();
 
 // nullopt for a baud rate the link does not support.
 std::optional<PortTiming> PortTimingFor(std::uint32_t baudRate);

@@ -15,10 +15,8 @@ constexpr float kDisplayMin = -1000.0f;
 
 // Bytes of one channel: value (most significant byte first), status, flags.
 ChannelLiveValues DecodeChannel(const DataBlock& block, std::size_t first) {
-  const std::uint32_t bits = static_cast<std::uint32_t>(block[first]) << 24 |
-                             static_cast<std::uint32_t>(block[first + 1]) << 16 |
-                             static_cast<std::uint32_t>(block[first + 2]) << 8 | block[first + 3];
-  ChannelLiveValues channel{FloatFromBits(bits), block[first + 4], block[first + 5]};
+  ChannelLiveValues channel{FloatFromWire(std::span(block).subspan(first).first<4>()),
+                            block[first + 4], block[first + 5]};
   if (std::isnan(channel.value)) {
     channel.value = kNotANumberValue;
     channel.status = kStatusFloatingPointError;

@@ -14,6 +14,8 @@ namespace profile {
 
 namespace {
 
+using enum ProfileSection;
+
 // Integers go through writeInteger, every other value is written as the literal text given here.
 using Value = std::variant<std::int32_t, std::string>;
 
@@ -77,51 +79,51 @@ const ChannelValues kDefaultChannels[] = {
 
 // After the channels, up to the sensor limits.
 const SectionValue kDefaultGeneral[] = {
-    {kRele, "select", 1},
-    {kRele, "test", 0},
-    {kRele, "use", 1},
-    {kRele, "rel0_msk0", 16},
-    {kRele, "rel0_msk1", 0},
-    {kRele, "rel1_msk0", 0},
-    {kRele, "rel1_msk1", 1},
-    {kGrad, "kalib_usr", 8},
-    {kGrad, "kalib_del", 180},
-    {kErr, "err_ver", 1},
-    {kGen, "gen_select", 1},
-    {kGen, "proc_ver", 3},
-    {kGen, "use_max", 1},
-    {kGen, "dev_type", 47},
-    {kGen, "otk_type", 47},
-    {kDefinition, "txt0",
+    {Rele, "select", 1},
+    {Rele, "test", 0},
+    {Rele, "use", 1},
+    {Rele, "rel0_msk0", 16},
+    {Rele, "rel0_msk1", 0},
+    {Rele, "rel1_msk0", 0},
+    {Rele, "rel1_msk1", 1},
+    {Grad, "kalib_usr", 8},
+    {Grad, "kalib_del", 180},
+    {Err, "err_ver", 1},
+    {Gen, "gen_select", 1},
+    {Gen, "proc_ver", 3},
+    {Gen, "use_max", 1},
+    {Gen, "dev_type", 47},
+    {Gen, "otk_type", 47},
+    {Definition, "txt0",
      "Прибор ЗОРКАН 740 НР. Одноканальный прибор с ПИД управлением нагревателем."},
-    {kDefinition, "txt1", "Реле 1 включает нагреватель, реле 2 - назначено на уставку."},
-    {kDefinition, "txt2", ""},
-    {kDefinition, "txt3", ""},
-    {kGrad, "rref_min", "5000.0"},
-    {kGrad, "rref_max", "9000.0"},
-    {kGrad, "uref_min", "18.0"},
-    {kGrad, "uref_max", "32.0"},
-    {kGrad, "ku_min", "75.0"},
-    {kGrad, "ku_max", "115.0"},
-    {kGrad, "ku10_min", "7.5"},
-    {kGrad, "ku10_max", "11.5"},
-    {kGrad, "ki05_min", "14.0"},
-    {kGrad, "ki05_max", "22.0"},
-    {kGrad, "ki020_min", "14.0"},
-    {kGrad, "ki020_max", "22.0"},
-    {kGrad, "usr_ref", 8},
-    {kGrad, "usr_ku", 8},
-    {kGrad, "usr_ki", 8},
-    {kGrad, "del_ref", 90},
-    {kGrad, "del_ku", 40},
-    {kGrad, "del_ki", 40},
-    {kGrad, "wr_grad_immid", 1},
+    {Definition, "txt1", "Реле 1 включает нагреватель, реле 2 - назначено на уставку."},
+    {Definition, "txt2", ""},
+    {Definition, "txt3", ""},
+    {Grad, "rref_min", "5000.0"},
+    {Grad, "rref_max", "9000.0"},
+    {Grad, "uref_min", "18.0"},
+    {Grad, "uref_max", "32.0"},
+    {Grad, "ku_min", "75.0"},
+    {Grad, "ku_max", "115.0"},
+    {Grad, "ku10_min", "7.5"},
+    {Grad, "ku10_max", "11.5"},
+    {Grad, "ki05_min", "14.0"},
+    {Grad, "ki05_max", "22.0"},
+    {Grad, "ki020_min", "14.0"},
+    {Grad, "ki020_max", "22.0"},
+    {Grad, "usr_ref", 8},
+    {Grad, "usr_ku", 8},
+    {Grad, "usr_ki", 8},
+    {Grad, "del_ref", 90},
+    {Grad, "del_ku", 40},
+    {Grad, "del_ki", 40},
+    {Grad, "wr_grad_immid", 1},
 };
 
-constexpr auto kSensorBoundKeys = SectionKeys(kDatBound, {"max", "min", "pogr"});
+constexpr auto kSensorBoundKeys = SectionKeys(DatBound, {"max", "min", "pogr"});
 
 const SectionValue kDefaultEnd[] = {
-    {kGraf, "wr_int", 1},
+    {Graf, "wr_int", 1},
 };
 
 // Where the built-in profile differs from the default one; no value: the key is not written.
@@ -133,16 +135,16 @@ struct Change {
 };
 
 const Change kBuiltinChanges[] = {
-    {kChannel, 0, "his2", "0.5"},
-    {kChannel, 0, "reg_int", 2},
-    {kChannel, 0, "pulse_int", 2},
-    {kGrad, 0, "kalib_del", 90},
-    {kErr, 0, "err_ver", 0},
-    {kGen, 0, "use_max", 0},
-    {kGen, 0, "otk_type", std::nullopt},
-    {kDefinition, 0, "txt0",
+    {Channel, 0, "his2", "0.5"},
+    {Channel, 0, "reg_int", 2},
+    {Channel, 0, "pulse_int", 2},
+    {Grad, 0, "kalib_del", 90},
+    {Err, 0, "err_ver", 0},
+    {Gen, 0, "use_max", 0},
+    {Gen, 0, "otk_type", std::nullopt},
+    {Definition, 0, "txt0",
      "Прибор ЗОРКАН 740 НР ПИД. Одноканальный прибор с ПИД управлением нагревателем."},
-    {kDefinition, 0, "txt1", "Реле 1 включает нагреватель, реле 2 - дополнительная уставка."},
+    {Definition, 0, "txt1", "Реле 1 включает нагреватель, реле 2 - дополнительная уставка."},
 };
 
 struct GeneratedKey {
@@ -155,7 +157,7 @@ std::vector<GeneratedKey> DefaultProfileKeys() {
   std::vector<GeneratedKey> keys;
   for (int channel = 0; channel < kChannelCount; ++channel) {
     for (const ChannelValues& values : kDefaultChannels) {
-      keys.push_back({SectionName(kChannel, channel), values.key,
+      keys.push_back({SectionName(Channel, channel), values.key,
                       channel == 0 ? values.channel1 : values.channel2});
     }
   }
@@ -164,7 +166,7 @@ std::vector<GeneratedKey> DefaultProfileKeys() {
   }
   for (int code = 0; code < kSensorTypeCount; ++code) {
     for (const ProfileKey* key : kSensorBoundKeys) {
-      keys.push_back({SectionName(kDatBound, code), key->name, DefaultTextOf(*key, code)});
+      keys.push_back({SectionName(DatBound, code), key->name, DefaultTextOf(*key, code)});
     }
   }
   for (const SectionValue& value : kDefaultEnd) {

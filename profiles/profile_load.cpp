@@ -10,9 +10,10 @@ namespace zorkan {
 namespace {
 
 using namespace profile;
+using enum ProfileSection;
 
 constexpr auto kChannelKeys = SectionKeys(
-    kChannel,
+    Channel,
     {"dat",    "diap_max", "diap_min",  "lin",      "adj",          "wire",    "flag",
      "ns",     "shift",    "th_type1",  "th_type2", "th1",          "th2",     "his1",
      "his2",   "spd_th",   "spd_his",   "koef0",    "koef1",        "koef2",   "koef3",
@@ -20,20 +21,20 @@ constexpr auto kChannelKeys = SectionKeys(
      "text",   "unit",     "uref",      "rref",     "ku",           "ku10",    "ki05",
      "ki020",  "set_ki05", "set_ki020", "set_ku",   "set_ku10",     "set_ra",  "set_rb"});
 constexpr auto kReleKeys = SectionKeys(
-    kRele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
+    Rele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
 constexpr auto kGradProcedureKeys = SectionKeys(
-    kGrad,
+    Grad,
     {"kalib_usr", "kalib_del", "usr_ref", "del_ref", "usr_ku", "del_ku", "usr_ki", "del_ki"});
-constexpr auto kDescriptionKeys = SectionKeys(kDefinition, {"txt0", "txt1", "txt2", "txt3"});
-constexpr auto kErrKeys = SectionKeys(kErr, {"err_ver"});
-constexpr auto kGenKeys = SectionKeys(kGen, {"proc_ver", "gen_select", "use_max"});
-constexpr const ProfileKey* kWriteImmediatelyKey = FindProfileKey(kGrad, "wr_grad_immid");
-constexpr const ProfileKey* kQcCodeKey = FindProfileKey(kGen, "otk_type");
+constexpr auto kDescriptionKeys = SectionKeys(Definition, {"txt0", "txt1", "txt2", "txt3"});
+constexpr auto kErrKeys = SectionKeys(Err, {"err_ver"});
+constexpr auto kGenKeys = SectionKeys(Gen, {"proc_ver", "gen_select", "use_max"});
+constexpr const ProfileKey* kWriteImmediatelyKey = FindProfileKey(Grad, "wr_grad_immid");
+constexpr const ProfileKey* kQcCodeKey = FindProfileKey(Gen, "otk_type");
 constexpr auto kGradLimitKeys =
-    SectionKeys(kGrad, {"rref_min", "rref_max", "uref_min", "uref_max", "ku_min", "ku_max",
+    SectionKeys(Grad, {"rref_min", "rref_max", "uref_min", "uref_max", "ku_min", "ku_max",
                         "ku10_min", "ku10_max", "ki05_min", "ki05_max", "ki020_min", "ki020_max"});
-constexpr auto kSensorBoundKeys = SectionKeys(kDatBound, {"max", "min", "pogr"});
-constexpr auto kGrafKeys = SectionKeys(kGraf, {"wr_int"});
+constexpr auto kSensorBoundKeys = SectionKeys(DatBound, {"max", "min", "pogr"});
+constexpr auto kGrafKeys = SectionKeys(Graf, {"wr_int"});
 
 std::int32_t ReadInteger(const IniFile& ini, const ProfileKey& key, int index) {
   const std::string defaultText = DefaultTextOf(key, index);

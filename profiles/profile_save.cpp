@@ -7,22 +7,23 @@ namespace zorkan {
 namespace {
 
 using namespace profile;
+using enum ProfileSection;
 
 constexpr auto kChannelKeys = SectionKeys(
-    kChannel, {"dat",    "diap_max", "diap_min",     "adj",      "lin",       "wire",   "flag",
+    Channel, {"dat",    "diap_max", "diap_min",     "adj",      "lin",       "wire",   "flag",
                "ns",     "shift",    "th_type1",     "th_type2", "th1",       "th2",    "his1",
                "his2",   "spd_th",   "spd_his",      "koef0",    "koef1",     "koef2",  "koef3",
                "uref",   "rref",     "ku",           "ku10",     "ki05",      "ki020",  "set_ra",
                "set_rb", "set_ku",   "set_ku10",     "set_ki05", "set_ki020", "search", "point",
                "select", "use",      "ver_rel_proc", "reg_int",  "pulse_int", "text",   "unit"});
 constexpr auto kReleKeys = SectionKeys(
-    kRele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
-constexpr auto kGradKeys = SectionKeys(kGrad, {"kalib_usr", "kalib_del"});
-constexpr auto kDescriptionKeys = SectionKeys(kDefinition, {"txt0", "txt1", "txt2", "txt3"});
+    Rele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
+constexpr auto kGradKeys = SectionKeys(Grad, {"kalib_usr", "kalib_del"});
+constexpr auto kDescriptionKeys = SectionKeys(Definition, {"txt0", "txt1", "txt2", "txt3"});
 constexpr const ProfileKey* kGeneralKeys[] = {
-    FindProfileKey(kGen, "gen_select"), FindProfileKey(kGen, "proc_ver"),
-    FindProfileKey(kErr, "err_ver"),    FindProfileKey(kGen, "use_max"),
-    FindProfileKey(kGen, "otk_type"),   FindProfileKey(kGraf, "wr_int"),
+    FindProfileKey(Gen, "gen_select"), FindProfileKey(Gen, "proc_ver"),
+    FindProfileKey(Err, "err_ver"),    FindProfileKey(Gen, "use_max"),
+    FindProfileKey(Gen, "otk_type"),   FindProfileKey(Graf, "wr_int"),
 };
 
 bool WriteKey(IniFile& ini, const ProfileKey& key, int index, DeviceSettings& model) {

@@ -26,10 +26,7 @@ std::string ValueAnswer(std::uint32_t networkAddress, ValueKind kind, std::uint3
     const std::uint8_t byte = static_cast<std::uint8_t>(bits);
     return DataAnswer(networkAddress, std::span(&byte, 1));
   }
-  const std::uint8_t bytes[4] = {
-      static_cast<std::uint8_t>(bits >> 24), static_cast<std::uint8_t>(bits >> 16),
-      static_cast<std::uint8_t>(bits >> 8), static_cast<std::uint8_t>(bits)};
-  return DataAnswer(networkAddress, bytes);
+  return DataAnswer(networkAddress, FloatBitsToWire(bits));
 }
 
 }  // namespace

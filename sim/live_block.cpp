@@ -1,5 +1,7 @@
 #include "sim/live_block.h"
 
+#include <algorithm>
+
 #include "link/frame.h"
 
 namespace zorkan::sim {
@@ -10,8 +12,8 @@ LiveBlock EncodeLiveBlock(const PlantReading& reading) {
   block[3] = 0;  // no key pressed, encoder at rest
   for (int channel = 0; channel < 2; ++channel) {
     const int at = 4 + 6 * channel;
-    const std::uint32_t bits = FloatToBits(reading.values[channel]);
-    for (int i = 0; i < 4; ++i) block[at + i] = static_cast<std::uint8_t>(bits >> (24 - 8 * i));
+    const FloatBytes bytes = FloatToWire(reading.values[channel]);
+    std::copy(bytes.begin(), bytes.end(), block.begin() + at);
     block[at + 4] = reading.statuses[channel];
     block[at + 5] = reading.flags[channel];
   }

@@ -8,10 +8,9 @@
 #include <optional>
 
 #include "link/frame.h"
+#include "sim/parameter_table.h"
 
 namespace zorkan::sim {
-
-enum class Access { ReadWrite, ReadOnly, WriteOnly };
 
 struct ParameterKey {
   int space;

@@ -1,15 +1,19 @@
 #include "sim/plant_settings.h"
 
+#include "sim/parameter_table.h"
+
 namespace zorkan::sim {
 
 namespace {
 
-double FloatAt(const ParameterMemory& memory, unsigned number) {
-  return memory.floatValue(2, number).value_or(0.0f);
+using P = Parameters;
+
+double FloatOf(const ParameterMemory& memory, const ParameterRow& row, int channel = 0) {
+  return memory.floatValue(row.space, row.numberOf(channel)).value_or(0.0f);
 }
 
-int ByteAt(const ParameterMemory& memory, int space, unsigned number) {
-  return memory.byteValue(space, number).value_or(0);
+int ByteOf(const ParameterMemory& memory, const ParameterRow& row, int channel = 0) {
+  return memory.byteValue(row.space, row.numberOf(channel)).value_or(0);
 }
 
 }  // namespace
@@ -17,28 +21,25 @@ int ByteAt(const ParameterMemory& memory, int space, unsigned number) {
 // The regulator borrows channel 1's setpoint, hysteresis and polynomial parameters.
 PlantSettings ReadPlantSettings(const ParameterMemory& memory) {
   PlantSettings settings;
-  settings.regulatedValue = FloatAt(memory, 29);
-  settings.proportionalGain = FloatAt(memory, 30);
-  settings.zone = FloatAt(memory, 37);
-  settings.differentiationS = FloatAt(memory, 6);
-  settings.integrationS = FloatAt(memory, 7);
-  settings.pwmPeriodS = ByteAt(memory, 2, 337);
-  settings.manualRelay = ByteAt(memory, 1, 17);
-  settings.manualDuty = ByteAt(memory, 1, 18);
-  for (unsigned relay = 0; relay < 2; ++relay) {
-    for (unsigned channel = 0; channel < 2; ++channel) {
-      settings.relayMasks[relay][channel] =
-          static_cast<std::uint8_t>(ByteAt(memory, 2, 6 + 2 * relay + channel));
-    }
-  }
-  for (unsigned channel = 0; channel < 2; ++channel) {
-    for (unsigned setpoint = 0; setpoint < 2; ++setpoint) {
-      const unsigned offset = 4 * channel + setpoint;
-      settings.setpoints[channel][setpoint] = {ByteAt(memory, 2, 327 + offset),
-                                               FloatAt(memory, 29 + offset),
-                                               FloatAt(memory, 37 + offset)};
-    }
-    settings.channelEnabled[channel] = ByteAt(memory, 2, 341 + channel) != 0;
+  settings.regulatedValue = FloatOf(memory, P::kSetpoint1);
+  settings.proportionalGain = FloatOf(memory, P::kSetpoint2);
+  settings.zone = FloatOf(memory, P::kHysteresis1);
+  settings.differentiationS = FloatOf(memory, P::kPolynomial1);
+  settings.integrationS = FloatOf(memory, P::kPolynomial2);
+  settings.pwmPeriodS = ByteOf(memory, P::kRegulatorInterval);
+  settings.manualRelay = ByteOf(memory, P::kPwmControlWord);
+  settings.manualDuty = ByteOf(memory, P::kPwmDuty);
+  for (int channel = 0; channel < 2; ++channel) {
+    const auto c = static_cast<std::size_t>(channel);
+    settings.relayMasks[0][c] = static_cast<std::uint8_t>(ByteOf(memory, P::kRelay1Masks, channel));
+    settings.relayMasks[1][c] = static_cast<std::uint8_t>(ByteOf(memory, P::kRelay2Masks, channel));
+    settings.setpoints[c][0] = {ByteOf(memory, P::kSetpointType1, channel),
+                                FloatOf(memory, P::kSetpoint1, channel),
+                                FloatOf(memory, P::kHysteresis1, channel)};
+    settings.setpoints[c][1] = {ByteOf(memory, P::kSetpointType2, channel),
+                                FloatOf(memory, P::kSetpoint2, channel),
+                                FloatOf(memory, P::kHysteresis2, channel)};
+    settings.channelEnabled[c] = ByteOf(memory, P::kChannelEnable, channel) != 0;
   }
   return settings;
 }
