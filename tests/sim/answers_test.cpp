@@ -1,14 +1,11 @@
+// What the instrument answers, byte for byte: shapes, read-back, unknown and malformed requests.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "frames.h"
 #include "link/frame.h"
-#include "raw_client.h"
 #include "sim/simulator.h"
 #include "tests/sim/unpaced_simulator.h"
 
@@ -20,10 +17,7 @@ using testing::ByteWriteFrame;
 using testing::ExpectedData;
 using testing::ExpectedStatus;
 using testing::FloatWriteFrame;
-using testing::RawClient;
 using testing::ReadFrame;
-
-using testing::kUnpaced;
 
 class SimulatorAnswers : public testing::UnpacedSimulatorTest {};
 
@@ -142,30 +136,6 @@ TEST_F(SimulatorAnswers, ReceivedFramesHoldPreambleToCarriageReturn) {
   client.send(ReadFrame(ValueKind::Byte, 2, 4));
   EXPECT_TRUE(simulator.waitForReceivedFrames(1, 3000ms));
   EXPECT_FALSE(simulator.waitForReceivedFrames(2, 100ms));
-}
-
-TEST(SimulatorLink, LinkIsReplacedAndRemovedWithTheSimulator) {
-  const auto link =
-      std::filesystem::temp_directory_path() / ("zorkan-sim-link-" + std::to_string(getpid()));
-  std::filesystem::remove(link);
-  std::filesystem::create_symlink("/nonexistent", link);
-  {
-    Simulator simulator(kUnpaced);
-    simulator.linkAt(link);
-    EXPECT_EQ(std::filesystem::read_symlink(link), simulator.devicePath());
-    RawClient client(link.string());
-    client.send(ReadFrame(ValueKind::Byte, 2, 3));
-    EXPECT_EQ(client.readAnswer(), ExpectedData("1;03;"));
-  }
-  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
-
-  std::ofstream(link) << "someone's file";
-  {
-    Simulator simulator(kUnpaced);
-    EXPECT_THROW(simulator.linkAt(link), std::filesystem::filesystem_error);
-  }
-  EXPECT_TRUE(std::filesystem::is_regular_file(link));
-  std::filesystem::remove(link);
 }
 
 }  // namespace

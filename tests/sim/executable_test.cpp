@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "frames.h"
 #include "link/frame.h"
 #include "raw_client.h"
 #include "tests/support/child_process.h"

@@ -1,10 +1,11 @@
+// The instrument's deterministic faults, request by request.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
 
+#include "frames.h"
 #include "link/frame.h"
-#include "raw_client.h"
 #include "sim/simulator.h"
 #include "tests/sim/unpaced_simulator.h"
 
@@ -35,16 +36,6 @@ TEST_F(SimulatorFaults, SilenceLastsOnlyItsCount) {
   EXPECT_EQ(exchange(ReadFrame(ValueKind::Byte, 2, 316)), ExpectedData("1;09;"));
   EXPECT_TRUE(silentTo(ReadFrame(ValueKind::Byte, 2, 315)));
   EXPECT_TRUE(silentTo(ReadFrame(ValueKind::Byte, 2, 315)));
-  EXPECT_EQ(exchange(ReadFrame(ValueKind::Byte, 2, 315)), ExpectedData("1;09;"));
-}
-
-TEST_F(SimulatorFaults, LateAnswerIsFollowedByTheQueuedRequestInOrder) {
-  simulator.addFault({FaultKind::Late, 2, 315, 400, 1});
-  const auto sent = std::chrono::steady_clock::now();
-  client.send(ReadFrame(ValueKind::Byte, 2, 315) + ReadFrame(ValueKind::Byte, 2, 3));
-  EXPECT_EQ(client.readAnswer(), ExpectedData("1;09;"));
-  EXPECT_GE(std::chrono::steady_clock::now() - sent, 400ms);
-  EXPECT_EQ(client.readAnswer(), ExpectedData("1;03;"));
   EXPECT_EQ(exchange(ReadFrame(ValueKind::Byte, 2, 315)), ExpectedData("1;09;"));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
-// An unpaced simulator with a raw client on its pty, the rig of the answer and fault tests.
+// An unpaced simulator in-process on virtual time with a client at the tool's end, the rig of the
+// answer and fault tests: what the instrument answers does not depend on the line, and a silence
+// is proven without waiting for it.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +9,7 @@
 #include <string>
 
 #include "sim/simulator.h"
-#include "tests/sim/raw_client.h"
+#include "tests/sim/port_client.h"
 
 namespace zorkan::sim::testing {
 
@@ -25,8 +27,8 @@ class UnpacedSimulatorTest : public ::testing::Test {
     return client.readFor(std::chrono::milliseconds(300)).empty();
   }
 
-  Simulator simulator{kUnpaced};
-  RawClient client{simulator.devicePath()};
+  InProcessSimulator simulator{kUnpaced};
+  PortClient client{simulator.port(), simulator.clock()};
 };
 
 }  // namespace zorkan::sim::testing
