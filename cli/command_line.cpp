@@ -41,7 +41,9 @@ constexpr const char* kProgramHelp =
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
     "(its text goes to standard error); 14 when a profile cannot be used; 64 for a wrong\n"
-    "command line. Ctrl+C stops a read or write between two steps (code 20) and ends live.\n";
+    "command line. Ctrl+C stops a read or write between two steps of a channel (code 20);\n"
+    "once both channels are done, the rest of the read or write runs to its end. Ctrl+C ends\n"
+    "live.\n";
 
 const std::map<std::string, std::string> kCommandHelp{
     {"read",
@@ -178,7 +180,7 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
       if (!number || *number < 1 || *number > 100) return bad();
       link.attempts = static_cast<int>(*number);
     } else if (option == "--timeout-s") {
-      if (!number || *number > kMaxReplyTimeoutSeconds) return bad();
+      if (!number || *number > static_cast<std::uint32_t>(kMaxReplyTimeoutSeconds)) return bad();
       link.timeoutSeconds = static_cast<int>(*number);
     }
   }

@@ -15,7 +15,7 @@ LinkSettings SettingsWith(const LinkOptions& options, const std::filesystem::pat
   if (options.networkAddress) settings.networkAddress = *options.networkAddress;
   if (options.attempts) settings.readings = *options.attempts;
   if (options.timeoutSeconds) {
-    settings.replyTimeoutMs = static_cast<std::uint32_t>(*options.timeoutSeconds) * 1000;
+    settings.replyTimeoutMs = ReplyTimeoutMs(*options.timeoutSeconds);
   }
   if (options.logFile) {
     settings.logSwitch = 1;

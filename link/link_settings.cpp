@@ -66,6 +66,10 @@ void WriteDefaultLinkSettings(LinkSettingsFile& file) {
 
 }  // namespace
 
+std::uint32_t ReplyTimeoutMs(std::int32_t seconds) {
+  return static_cast<std::uint32_t>(std::clamp(seconds, 0, kMaxReplyTimeoutSeconds)) * 1000;
+}
+
 std::uint32_t BaudRateFromSettingsText(const std::string& settingsText) {
   std::uint32_t baudRate = 4800;
   // Tested in this order; a later match wins.
@@ -86,10 +90,9 @@ LinkSettings ReadLinkSettings(const std::filesystem::path& workDir) {
   settings.networkAddress = static_cast<std::uint32_t>(
       ini.readInteger("DEVICE", "NetAdrr", static_cast<std::int32_t>(defaults.networkAddress)));
   // A negative number of seconds means no time-out of its own: the minimum wait applies.
-  const std::int32_t timeoutSeconds = std::max(
+  settings.timeOutSeconds = std::max(
       0, ini.readInteger("SETTINGS", "TimeOut", static_cast<std::int32_t>(kDefaultTimeOutSeconds)));
-  settings.replyTimeoutMs = static_cast<std::uint32_t>(std::min<std::int64_t>(
-      std::int64_t{timeoutSeconds} * 1000, std::numeric_limits<std::uint32_t>::max()));
+  settings.replyTimeoutMs = ReplyTimeoutMs(settings.timeOutSeconds);
   settings.logSwitch = ini.readInteger("LOG", "UseLogFile", defaults.logSwitch);
   settings.measurementLogSwitch =
       ini.readInteger("IZM", "UseIzmFile", defaults.measurementLogSwitch);
@@ -110,7 +113,7 @@ void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workD
   file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
   file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
   file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
-  file.writeInteger("SETTINGS", "TimeOut", settings.replyTimeoutMs / 1000);
+  file.writeInteger("SETTINGS", "TimeOut", settings.timeOutSeconds);
   file.writeInteger("LOG", "UseLogFile", settings.logSwitch);
   file.writeInteger("IZM", "UseIzmFile", settings.measurementLogSwitch);
   file.writeText("LOG", "LogFileName", settings.logFileName);

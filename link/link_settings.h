@@ -11,13 +11,18 @@ namespace zorkan {
 
 struct LinkParameters;
 
+// The longest reply time-out taken, however long dev.dat or a command line asks for: a wait of
+// days would look like a hung program.
+constexpr std::int32_t kMaxReplyTimeoutSeconds = 3600;
+
 struct LinkSettings {
   std::int32_t portNumber = 1;
   std::string settingsText = "9600,N,8,2";  // only its baud rate is used
   std::uint32_t baudRate = 4800;
   std::uint32_t networkAddress = 1;
   std::int32_t readings = 2;  // attempts per transaction
-  std::uint32_t replyTimeoutMs = 1000;
+  std::int32_t timeOutSeconds = 1;  // as dev.dat holds it (a negative one counts as 0)
+  std::uint32_t replyTimeoutMs = 1000;  // the seconds, at most kMaxReplyTimeoutSeconds of them
   std::int32_t logSwitch = 1;  // exactly 1 enables the exchange log
   std::string logFileName = "COM.txt";
   std::int32_t measurementLogSwitch = 1;  // exactly 1 enables the measurement log
@@ -25,8 +30,6 @@ struct LinkSettings {
 };
 
 constexpr const char* kLinkSettingsFileName = "dev.dat";
-// The longest reply time-out taken, however long dev.dat or a command line asks for.
-constexpr std::uint32_t kMaxReplyTimeoutSeconds = 3600;
 
 // Reads dev.dat of `workDir`, creating it with the defaults when it is missing, and writes every
 // key read back so that a partial file is completed. A file that cannot be written is reported
@@ -42,6 +45,9 @@ LinkSettings ReadLinkSettings(const std::filesystem::path& workDir);
 // Writes only the port number back.
 void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
                     OperatorDialogs& dialogs);
+
+// A reply time-out in whole seconds as the link waits it, in milliseconds.
+std::uint32_t ReplyTimeoutMs(std::int32_t seconds);
 
 // The baud rate named in a settings text such as "19200,N,8,1"; 4800 when none is.
 std::uint32_t BaudRateFromSettingsText(const std::string& settingsText);

@@ -52,7 +52,7 @@ constexpr ChannelCheck kErrorChecks[] = {
     {Channels::Both, [](const Settings& c) { return c.setpoint2 < kLowerLimit; }, Finding::Clamp,
      "Слишком маленькая величина уставки 2 она будет ограничена величиной -999. Записать так ?",
      [](Settings& c) { c.setpoint2 = kLowerLimit; }},
-    {Channels::Both, [](const Settings& c) { return c.rangeMax > kUpperLimit; }, Finding::Clamp,
+    {Channels::Both, [](const Settings& c) { return c.rangeMax > kRangeMaxClamp; }, Finding::Clamp,
      "Слишком большой максимальный диапазон. Он будет ограничен величиной 9999.999. Записать так "
      "как есть?",
      [](Settings& c) { c.rangeMax = kRangeMaxClamp; }},

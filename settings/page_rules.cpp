@@ -130,6 +130,33 @@ FieldTexts ShownFieldTexts(const DeviceSettings& settings) {
   };
 }
 
+std::vector<ListField> UnselectedLists(const DeviceSettings& settings) {
+  const ChannelSettings& first = settings.channels[0];
+  const ChannelSettings& second = settings.channels[1];
+  const GeneralSettings& general = settings.general;
+  const std::pair<ListField, bool> lists[] = {
+      {ListField::SensorType1, ShownListIndex(first.sensorType, kSensorTypeCount) >= 0},
+      {ListField::SensorType2, ShownListIndex(second.sensorType, kSensorTypeCount) >= 0},
+      {ListField::Decimals1, ShownListIndex(first.decimals, kDecimalsItems) >= 0},
+      {ListField::Decimals2, ShownListIndex(second.decimals, kDecimalsItems) >= 0},
+      {ListField::Averaging1, ShownListIndex(first.averaging - 1, kCountItems) >= 0},
+      {ListField::Averaging2, ShownListIndex(second.averaging - 1, kCountItems) >= 0},
+      {ListField::Observations1, ShownListIndex(first.observations - 1, kCountItems) >= 0},
+      {ListField::Observations2, ShownListIndex(second.observations - 1, kCountItems) >= 0},
+      {ListField::PwmPeriod, ShownListIndex(first.regulationInterval - 1, kIntervalItems) >= 0},
+      {ListField::MaxPulse, ShownListIndex(first.pulseInterval - 1, kIntervalItems) >= 0},
+      {ListField::ErrorDisplay,
+       ShownListIndex(general.errorDisplay, static_cast<int>(kErrorDisplayTexts.size())) >= 0},
+      {ListField::DeviceType,
+       ShownListIndex(general.deviceType, static_cast<int>(kDeviceTypeTexts.size())) >= 0},
+  };
+  std::vector<ListField> unselected;
+  for (const auto& [field, selected] : lists) {
+    if (!selected) unselected.push_back(field);
+  }
+  return unselected;
+}
+
 void TakeBackFromPages(DeviceSettings& settings) {
   for (ChannelSettings& channel : settings.channels) TakeBackChannel(channel);
   // Only channel 1's regulator bytes have controls; channel 2's pass unchanged.

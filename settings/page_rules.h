@@ -8,9 +8,11 @@
 // for the same profile.
 
 #include <cstdint>
+#include <vector>
 
 #include "settings/device_settings.h"
 #include "settings/field_checks.h"
+#include "settings/list_checks.h"
 
 namespace zorkan {
 
@@ -20,6 +22,9 @@ void ApplyRangeRules(DeviceSettings& settings);
 
 // The texts of the checked fields as the pages show them.
 FieldTexts ShownFieldTexts(const DeviceSettings& settings);
+
+// The lists that showing the model leaves without a selection, in the order of the checks.
+std::vector<ListField> UnselectedLists(const DeviceSettings& settings);
 
 // Taking the shown model back from the controls.
 void TakeBackFromPages(DeviceSettings& settings);

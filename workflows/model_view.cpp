@@ -16,4 +16,8 @@ FieldTexts ModelView::shownFieldTexts() const {
   return ShownFieldTexts(settings_);
 }
 
+std::vector<ListField> ModelView::listsWithoutSelection() const {
+  return UnselectedLists(settings_);
+}
+
 }  // namespace zorkan

@@ -15,6 +15,7 @@ class ModelView final : public SettingsView {
   void CollectSettings() override;
   void ShowSettings() override;
   FieldTexts shownFieldTexts() const override;
+  std::vector<ListField> listsWithoutSelection() const override;
   void showGroupSelection() override {}
   void LockExchangeControls() override {}
   void UnlockExchangeControls() override {}

@@ -111,6 +111,13 @@ TEST_F(LinkSettingsTest, LongTimeOutIsUsedWithAnInformationBox) {
   EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Information);
 }
 
+// Two billion seconds would make one attempt wait 49 days without a word.
+TEST_F(LinkSettingsTest, HugeTimeOutWaitsAnHourAndStaysInTheFile) {
+  WriteDevDat("[SETTINGS]\r\nTimeOut=2000000000\r\n");
+  EXPECT_EQ(Load().replyTimeoutMs, 3'600'000u);
+  EXPECT_NE(DevDat().find("TimeOut=2000000000\r\n"), std::string::npos);
+}
+
 TEST_F(LinkSettingsTest, PortNumberZeroIsSilentFiveAndNegativeWarn) {
   WriteDevDat("[COM_SETTINGS]\r\nNumber=0\r\n");
   EXPECT_EQ(Load().portNumber, 0);

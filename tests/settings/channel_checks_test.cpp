@@ -197,14 +197,16 @@ TEST(ChannelFindings, StepBetweenTenAndTwentyIsNotClamped) {
   EXPECT_EQ(settings.channels[0].setpointStep, 15.0f);
 }
 
-TEST(ChannelFindings, RaisedStepPassesTheNextRun) {
+// A value clamped once (or read back from an instrument that holds it) must not ask again.
+TEST(ChannelFindings, ClampedValuesPassTheNextRun) {
   DeviceSettings settings;
+  settings.channels[0].rangeMax = 12000.0f;
   settings.channels[0].setpointStep = 0.0005f;
   settings.channels[0].hysteresisStep = 0.0009f;
   RecordingDialogs dialogs;
   dialogs.unscriptedAnswer = DialogAnswer::Yes;
   ASSERT_EQ(checkChannel(settings, 0, dialogs, true, true), kOk);
-  ASSERT_EQ(dialogs.shown.size(), 2u);
+  ASSERT_EQ(dialogs.shown.size(), 3u);
   dialogs.shown.clear();
   EXPECT_EQ(checkChannel(settings, 0, dialogs, true, true), kOk);
   EXPECT_TRUE(dialogs.shown.empty()) << testing::ShownTexts(dialogs.shown);

@@ -30,6 +30,9 @@ class RecordingView final : public SettingsView {
   FieldTexts shownFieldTexts() const override {
     return typedTexts ? *typedTexts : pages_.shownFieldTexts();
   }
+  std::vector<ListField> listsWithoutSelection() const override {
+    return pages_.listsWithoutSelection();
+  }
   void showGroupSelection() override { calls.push_back("groups"); }
   void LockExchangeControls() override { calls.push_back("lock"); }
   void UnlockExchangeControls() override { calls.push_back("unlock"); }
@@ -45,6 +48,8 @@ struct WorkbenchRig {
   WorkbenchRig() {
     link.OpenPortAt("COM1", 9600);
     link.SetParameters(LinkParameters{});
+    // As a profile gives it, every list value with its item: a missing key leaves averaging at 0.
+    for (ChannelSettings& channel : settings.channels) channel.averaging = 1;
   }
 
   sim::InProcessSimulator simulator;

@@ -59,6 +59,20 @@ TEST(WriteWholeInstrument, UnparsableFieldStopsBeforeAnythingIsSent) {
   EXPECT_EQ(rig.dialogs.shown[1].text, "Прекратили запись чтобы поправить настройки (ERR 17)");
 }
 
+// Collected, these would go out as sensor type 255 and averaging 0 without a word.
+TEST(WriteWholeInstrument, ListWithoutSelectionStopsBeforeAnythingIsSent) {
+  WorkbenchRig rig;
+  rig.settings.channels[0].sensorType = 30;
+  rig.settings.channels[1].averaging = 20;
+
+  EXPECT_EQ(WriteWholeInstrument(rig.bench), kStoppedToCorrect);
+  EXPECT_TRUE(rig.simulator.receivedFrames().empty());
+  ASSERT_EQ(rig.dialogs.shown.size(), 2u);
+  EXPECT_EQ(rig.dialogs.shown[0].caption, "Ошибка задания параметров канала 1.");
+  EXPECT_EQ(rig.dialogs.shown[0].text, "Не выбран тип датчика.");
+  EXPECT_EQ(rig.dialogs.shown[1].text, "Прекратили запись чтобы поправить настройки (ERR 17)");
+}
+
 TEST(WriteWholeInstrument, ClampAcceptedIsWrittenAndRefusedSendsNothing) {
   WorkbenchRig rig;
   rig.settings.channels[0].setpoint1 = 12000.0f;
