@@ -34,9 +34,13 @@ int HexDigitValue(char digit) {
   return -1;
 }
 
-// Two hexadecimal digits per byte from the start of `text`; false when there are too few.
+// Two hexadecimal digits per byte from the start of `text`, and no further digit: a data field
+// of another width is the answer to another request (a byte read answered with a float's eight
+// digits), never a value to cut from it.
 bool ReadHexBytes(std::string_view text, std::span<std::uint8_t> bytes) {
-  if (text.size() < bytes.size() * 2) return false;
+  const std::size_t width = bytes.size() * 2;
+  if (text.size() < width) return false;
+  if (text.size() > width && HexDigitValue(text[width]) >= 0) return false;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const int high = HexDigitValue(text[2 * i]);
     const int low = HexDigitValue(text[2 * i + 1]);

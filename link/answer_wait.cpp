@@ -19,12 +19,16 @@ bool EndsAnswer(std::string_view piece) {
 
 }  // namespace
 
+std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs) {
+  return std::max<std::int64_t>(replyTimeoutMs, kMinAnswerWaitMs);
+}
+
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
                         std::string& answer, AnswerWait& wait) {
   answer.clear();
   wait.start = clock.localTime();
   const std::int64_t startMs = clock.monotonicMs();
-  const std::int64_t limitMs = std::max<std::int64_t>(limits.replyTimeoutMs, kMinAnswerWaitMs);
+  const std::int64_t limitMs = AnswerWaitLimitMs(limits.replyTimeoutMs);
   const auto finish = [&](LinkError result) {
     wait.end = clock.localTime();
     wait.elapsedMs = clock.monotonicMs() - startMs;

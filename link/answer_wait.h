@@ -29,6 +29,9 @@ struct AnswerWaitLimits {
   std::uint32_t replyTimeoutMs;  // from the link settings
 };
 
+// How long one answer is waited for: the reply time-out, never less than kMinAnswerWaitMs.
+std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs);
+
 // kOk when a carriage return arrived, kTooMuchData past kMaxAnswerBytes, kNoAnswer when the wait
 // limit ran out. `answer` gets every byte read. The limit is tested after every read, so the wait
 // can exceed it by one read time-out.

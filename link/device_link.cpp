@@ -1,5 +1,6 @@
 #include "link/device_link.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "link/answer_parser.h"
@@ -42,11 +43,15 @@ bool DeviceLink::OpenPortAt(const std::string& path, std::uint32_t baudRate) {
   }
   // Bytes that arrived before the port was (re)opened belong to nobody.
   port_.discardPending();
+  open_ = true;
+  owedAnswers_ = 0;
   return true;
 }
 
 void DeviceLink::ClosePort() {
+  settleOwedAnswers();
   port_.close();
+  open_ = false;
 }
 
 void DeviceLink::ReopenPort(const LinkSettings& settings) {
@@ -67,11 +72,15 @@ LinkError DeviceLink::Transact(const std::string& requestText, const AnswerTest&
   // An answer that came after an earlier transaction gave up on it would otherwise be taken as
   // this parameter's value. Between the attempts of one transaction the queue is kept: a late
   // answer to the previous attempt of the same request is still the right answer.
+  settleOwedAnswers();
   port_.discardPending();
   LinkError result = kNoAnswer;
   for (int attempt = 0; attempt < parameters_.attemptCount; ++attempt) {
     port_.write(frame, timing_.transferTimeoutMs(frame.size()));
+    if (open_) ++owedAnswers_;
     result = ReceiveAnswer(port_, clock_, limits, answer_, lastWait_);
+    // Whichever request it answers, one answer less is owed.
+    if (result == kOk && owedAnswers_ > 0) --owedAnswers_;
     const std::string_view answer = AnswerText(answer_);
     log_.append(frame, answer, lastWait_);
     if (result != kOk) continue;
@@ -79,6 +88,27 @@ LinkError DeviceLink::Transact(const std::string& requestText, const AnswerTest&
     if (result == kOk) return kOk;
   }
   return result;
+}
+
+// An attempt that ended without its answer (silence, or too much data before a carriage return)
+// leaves the instrument owing one. It may still come after the next request has gone out and would
+// pass for that request's answer, since answers carry no parameter number. So before the next
+// request the owed answers are given up to one wait limit to arrive, and dropped; a link that owes
+// nothing loses no time here.
+void DeviceLink::settleOwedAnswers() {
+  if (owedAnswers_ == 0) return;
+  const std::int64_t start = clock_.monotonicMs();
+  const std::int64_t limitMs = AnswerWaitLimitMs(parameters_.replyTimeoutMs);
+  const int readTimeoutMs = timing_.transferTimeoutMs(kAnswerReadPiece);
+  std::array<char, kAnswerReadPiece> piece{};
+  while (owedAnswers_ > 0 && clock_.monotonicMs() - start <= limitMs) {
+    const std::size_t count = port_.read(piece.data(), piece.size(), readTimeoutMs);
+    const auto ends =
+        std::count(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(count), '\r');
+    owedAnswers_ -= static_cast<int>(std::min<std::ptrdiff_t>(ends, owedAnswers_));
+  }
+  // What has not come by now is taken as lost on the line.
+  owedAnswers_ = 0;
 }
 
 LinkError DeviceLink::Verify(const std::function<LinkError()>& write,

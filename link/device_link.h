@@ -39,6 +39,8 @@ class DeviceLink {
   bool OpenPort(const LinkSettings& settings);
   // The same for a device path chosen directly.
   bool OpenPortAt(const std::string& path, std::uint32_t baudRate);
+  // Waits first for answers the instrument may still owe (see settleOwedAnswers), so that they
+  // do not meet whoever opens the port next.
   void ClosePort();
   void ReopenPort(const LinkSettings& settings);
 
@@ -65,6 +67,7 @@ class DeviceLink {
   using AnswerTest = std::function<LinkError(std::string_view answer)>;
 
   LinkError Transact(const std::string& requestText, const AnswerTest& test);
+  void settleOwedAnswers();
   LinkError Verify(const std::function<LinkError()>& write,
                    const std::function<LinkError(bool& matches)>& readBack);
 
@@ -77,6 +80,9 @@ class DeviceLink {
   ExchangeLog log_;
   std::string answer_;
   AnswerWait lastWait_;
+  bool open_ = false;
+  // Requests sent on the open port whose answers have not arrived (yet).
+  int owedAnswers_ = 0;
 };
 
 }  // namespace zorkan
