@@ -1,7 +1,9 @@
 #include "settings/page_rules.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "ini/number_text.h"
 
@@ -9,9 +11,6 @@ namespace zorkan {
 
 namespace {
 
-constexpr int kDecimalsItems = 4;    // "0".."3"
-constexpr int kCountItems = 10;      // averaging and observations "1".."10"
-constexpr int kIntervalItems = 255;  // PWM period and pulse "1".."255"
 constexpr int kSetpointTypeItems = static_cast<int>(kSetpointTypeTexts.size());
 
 bool HasFixedRange(std::int32_t sensorType) {
@@ -45,11 +44,6 @@ std::int32_t ThroughCountList(std::int32_t value, int itemCount) {
 
 std::int32_t ThroughCheckBox(std::int32_t value) {
   return value != 0 ? 1 : 0;
-}
-
-// The serial-number field shows the number its two bytes make.
-std::int32_t ShownSerialNumber(std::int32_t serialNumber) {
-  return SerialNumberHighByte(serialNumber) * 256 + SerialNumberLowByte(serialNumber);
 }
 
 // The step lists are editable: their text is taken back without its sign.
@@ -90,8 +84,32 @@ std::int32_t CollectedSetpointType(int index) {
   return index == kSetpointFalling || index == kSetpointRising ? index : kSetpointOff;
 }
 
+float FieldNumber(std::string_view text) {
+  const double number = ScanDecimal(text).value_or(0.0);
+  // A number beyond single precision has no field value; it is held at the largest one.
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(number, -kLargest, kLargest));
+}
+
 float NumberFieldValue(float value) {
-  return static_cast<float>(ScanDecimal(FormatFixed(value)).value_or(0.0));
+  return FieldNumber(FormatFixed(value));
+}
+
+// The serial-number field shows the number its two bytes make.
+std::int32_t ShownSerialNumber(std::int32_t serialNumber) {
+  return SerialNumberHighByte(serialNumber) * 256 + SerialNumberLowByte(serialNumber);
+}
+
+std::string ManufactureDateText(const GeneralSettings& general) {
+  constexpr std::array<std::string_view, 12> kMonthNames{
+      "Января ", "Февраля ", "Марта ",    "Апреля ",  "Мая ",    "Июня ",
+      "Июля ",   "Августа ", "Сентября ", "Октября ", "Ноября ", "Декабря "};
+  std::string text = std::to_string(general.manufactureDay) + " ";
+  if (general.manufactureMonth >= 1 && general.manufactureMonth <= 12) {
+    text += kMonthNames[static_cast<std::size_t>(general.manufactureMonth - 1)];
+  }
+  text += std::to_string(general.manufactureYear);
+  return text;
 }
 
 void ApplyRangeRules(DeviceSettings& settings) {

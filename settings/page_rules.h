@@ -8,6 +8,8 @@
 // for the same profile.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/device_settings.h"
@@ -32,11 +34,23 @@ void TakeBackFromPages(DeviceSettings& settings);
 // What taking the pages back forces, whatever the controls held.
 void ApplyCollectRules(DeviceSettings& settings);
 
+// The items of the number lists: decimals "0".."3", averaging and observations "1".."10", PWM
+// period and pulse "1".."255".
+constexpr int kDecimalsItems = 4;
+constexpr int kCountItems = 10;
+constexpr int kIntervalItems = 255;
+
 // The conversions of single controls, shared with the window.
 int ShownListIndex(std::int32_t value, int itemCount);  // -1: no item to select
 int ShownSetpointTypeIndex(std::int32_t value);
 std::int32_t CollectedSetpointType(int index);
+// A number field's text taken back: the number it starts with, 0 when there is none.
+float FieldNumber(std::string_view text);
 float NumberFieldValue(float value);  // shown with four decimals, read back
+// The serial number as the pages show it.
+std::int32_t ShownSerialNumber(std::int32_t serialNumber);
+// "7 Марта 2024": day, month name, year; a month outside 1..12 adds no name.
+std::string ManufactureDateText(const GeneralSettings& general);
 
 // The bits of the relay grid: heating (channel-1 byte) and the alarm setpoint and sensor break
 // (channel-2 byte) for each relay.

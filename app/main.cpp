@@ -1,0 +1,25 @@
+// zorkan-config: the configuration tool. It takes no arguments and keeps its files in the folder
+// it is started in.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "link/clock.h"
+#include "link/qt_serial_port.h"
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  // The standard buttons and dialogs speak Russian, as the rest of the window does.
+  QTranslator qtTranslation;
+  if (qtTranslation.load(QLocale(QLocale::Russian), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTranslation);
+  }
+  zorkan::QtSerialPort port;
+  zorkan::SystemClock clock;
+  zorkan::TForm1 form1(port, clock);
+  form1.show();
+  return QApplication::exec();
+}

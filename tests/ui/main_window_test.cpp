@@ -1,0 +1,193 @@
+// The main window driven as an operator drives it, against the simulated instrument.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <functional>
+
+#include "link/port_path.h"
+#include "tests/ui/window_rig.h"
+
+namespace zorkan {
+namespace {
+
+using testing::ReadBytes;
+using testing::WindowRig;
+
+bool SawBox(const WindowRig& rig, const std::string& text) {
+  for (const testing::SeenBox& box : rig.answerer.boxes) {
+    if (box.text == text) return true;
+  }
+  return false;
+}
+
+// Runs `look` at every step of a sequence started by `action` (steps let events through).
+void WatchSteps(const std::function<void()>& action, const std::function<void()>& look) {
+  QTimer watcher;
+  watcher.setInterval(0);
+  QObject::connect(&watcher, &QTimer::timeout, look);
+  watcher.start();
+  action();
+  watcher.stop();
+}
+
+TEST(StartUp, FirstStartInAnEmptyFolderWritesItsFilesAndShowsTheDefaultProfile) {
+  WindowRig rig;
+  for (const char* file : {"dev.dat", "recent.prf", "ZORKAN740_PID.prf"}) {
+    EXPECT_TRUE(std::filesystem::is_regular_file(rig.folder / file)) << file;
+  }
+  EXPECT_EQ(rig.window->windowTitle(),
+            "Настройка ЗОРКАН 740 НР ПИД пользовательская версия 1.0.21.2 ");
+  EXPECT_EQ(rig.find<QLabel>("Label2")->text(), "1");
+  EXPECT_EQ(rig.text("Edit5").trimmed(), "40.0000");
+  EXPECT_EQ(rig.text("Edit7").trimmed(), "555.0000");
+  EXPECT_EQ(rig.find<QComboBox>("ComboBox1")->currentText(), "Ток 0-5 мА");
+  EXPECT_EQ(rig.text("Edit1").trimmed(), "5.0000");  // the profile asks for nominal ranges
+  EXPECT_FALSE(rig.find<QWidget>("Panel76")->isVisible());
+  EXPECT_TRUE(rig.answerer.boxes.empty());
+}
+
+TEST(ReadAll, PagesShowTheInstrumentAndTheButtonsRestWhileItRuns) {
+  WindowRig rig;
+  rig.simulator.setFloatParameter(2, 29, 123.5f);
+  rig.simulator.setFloatParameter(2, 30, 7.25f);
+  bool button1Disabled = false;
+  bool panelShown = false;
+  std::vector<QString> steps;
+  WatchSteps([&] { rig.click("Button1"); },
+             [&] {
+               button1Disabled |= !rig.find<QPushButton>("Button1")->isEnabled();
+               panelShown |= rig.find<QWidget>("Panel76")->isVisible();
+               steps.push_back(rig.find<QLabel>("Label110")->text());
+             });
+  EXPECT_TRUE(button1Disabled);
+  EXPECT_TRUE(panelShown);
+  EXPECT_NE(std::find(steps.begin(), steps.end(), "Чтение типа датчика"), steps.end());
+  EXPECT_TRUE(rig.find<QPushButton>("Button1")->isEnabled());
+  EXPECT_FALSE(rig.find<QWidget>("Panel76")->isVisible());
+  EXPECT_EQ(rig.text("Edit5").trimmed(), "123.5000");
+  EXPECT_EQ(rig.text("Edit7").trimmed(), "7.2500");
+  EXPECT_EQ(rig.find<QComboBox>("ComboBox1")->currentText(), "ТХА ТП ХА(K) хромель/алюмель");
+  EXPECT_TRUE(rig.answerer.boxes.empty());
+}
+
+TEST(ReadAll, EscapeStopsTheReadWithItsBoxAndGivesTheButtonsBack) {
+  WindowRig rig;
+  bool pressed = false;
+  WatchSteps([&] { rig.click("Button1"); },
+             [&] {
+               if (std::exchange(pressed, true)) return;
+               QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+               QApplication::sendEvent(rig.window->focusWidget() ? rig.window->focusWidget()
+                                                                 : rig.window.get(),
+                                       &escape);
+             });
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text, "Ход процесса остановлен пользователем (ERR 20)");
+  EXPECT_EQ(rig.answerer.boxes[0].caption, "Информация пользователю");
+  EXPECT_LT(rig.simulator.receivedFrames().size(), 10u);
+  EXPECT_FALSE(rig.find<QWidget>("Panel76")->isVisible());
+  EXPECT_TRUE(rig.find<QPushButton>("Button1")->isEnabled());
+  EXPECT_TRUE(rig.find<QPushButton>("Button3")->isEnabled());
+}
+
+TEST(WriteAll, RefusedClampSendsNothingAcceptedClampIsWritten) {
+  WindowRig rig;
+  rig.find<QLineEdit>("Edit5")->setText("12000");
+  rig.click("Button3");
+  EXPECT_TRUE(rig.simulator.receivedFrames().empty());
+  EXPECT_TRUE(SawBox(rig, "Прекратили запись чтобы поправить настройки (ERR 17)"));
+
+  rig.answerer.questions = {QMessageBox::Yes};
+  rig.click("Button3");
+  EXPECT_EQ(rig.simulator.floatParameter(2, 29), 9999.0f);
+  EXPECT_EQ(rig.simulator.byteParameter(2, 0), 47);  // the write ran to its end
+}
+
+TEST(WriteAll, MissingInstrumentGivesTheNoAnswerBox) {
+  WindowRig rig;
+  rig.simulator.addFault({.kind = sim::FaultKind::Silence});
+  rig.click("Button3");
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text, "Прибор не ответил (ERR 2)");
+  EXPECT_EQ(rig.answerer.boxes[0].icon, QMessageBox::Critical);
+  EXPECT_TRUE(rig.find<QPushButton>("Button3")->isEnabled());
+}
+
+TEST(Pages, LeavingASettingsPageCommitsLeavingDirectControlDoesNot) {
+  WindowRig rig;
+  rig.find<QLineEdit>("Edit1")->setText("abc");
+  rig.showPage(1);
+  EXPECT_EQ(rig.text("Edit1").trimmed(), "0.0000");
+
+  rig.showPage(6);
+  rig.find<QLineEdit>("Edit1")->setText("abc");
+  rig.showPage(0);
+  EXPECT_EQ(rig.text("Edit1"), "abc");
+}
+
+TEST(ProfileMenu, SavedProfileLoadsBackAndAFailedLoadChangesNothing) {
+  WindowRig rig;
+  const std::string saved = (rig.folder / "a.prf").string();
+  rig.find<QLineEdit>("Edit5")->setText("77.5");
+  rig.answerer.files = {saved};
+  rig.find<QAction>("N3")->trigger();
+  ASSERT_TRUE(std::filesystem::is_regular_file(saved));
+
+  rig.find<QLineEdit>("Edit5")->setText("1");
+  rig.answerer.files = {saved};
+  rig.find<QAction>("N2")->trigger();
+  EXPECT_EQ(rig.text("Edit5").trimmed(), "77.5000");
+  const QString title = rig.window->windowTitle();
+  EXPECT_EQ(title, QString::fromStdString("Настройка ЗОРКАН 740 НР ПИД 1.0.21.2 " + saved));
+
+  rig.find<QLineEdit>("Edit5")->setText("2");
+  rig.answerer.files = {(rig.folder / "no such folder" / "b.prf").string()};
+  rig.find<QAction>("N2")->trigger();
+  EXPECT_EQ(rig.text("Edit5"), "2");  // neither defaults nor half a profile
+  EXPECT_EQ(rig.window->windowTitle(), title);
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text.rfind("Unable to write to ", 0), 0u);
+}
+
+TEST(Port, ChoiceReopensAtOnceAndCloseWritesOnlyThePortNumber) {
+  WindowRig rig;
+  const std::string devDat = ReadBytes(rig.folder / "dev.dat");
+  QComboBox* ports = rig.find<QComboBox>("ComboBox17");
+  ports->setCurrentIndex(2);
+  Q_EMIT ports->activated(2);
+  EXPECT_EQ(rig.simulator.port().openedPath(), PortPath(3, rig.folder.path()).string());
+  EXPECT_EQ(rig.find<QLabel>("Label2")->text(), "3");
+
+  rig.find<QLineEdit>("Edit5")->setText("66");
+  rig.close();
+  std::string expected = devDat;
+  expected.replace(expected.find("Number=1"), 8, "Number=3");
+  EXPECT_EQ(ReadBytes(rig.folder / "dev.dat"), expected);
+  EXPECT_NE(ReadBytes(rig.folder / "recent.prf").find("th1= 66.0000"), std::string::npos);
+}
+
+TEST(Guard, NothingElseStartsAnExchangeWhileAReadRuns) {
+  WindowRig rig;
+  bool guarded = true;
+  WatchSteps([&] { rig.click("Button1"); },
+             [&] {
+               for (const char* name : {"ComboBox17", "MainMenu1", "Button3", "Button42",
+                                        "Button14"}) {
+                 guarded &= !rig.find<QWidget>(name)->isEnabled();
+               }
+               rig.click("Button3");
+             });
+  EXPECT_TRUE(guarded);
+  for (const std::string& frame : rig.simulator.receivedFrames()) {
+    EXPECT_EQ(frame.find(";38;"), std::string::npos) << frame;  // reads only
+  }
+  EXPECT_TRUE(rig.find<QWidget>("ComboBox17")->isEnabled());
+  EXPECT_TRUE(rig.find<QWidget>("Button14")->isEnabled());
+  EXPECT_FALSE(rig.find<QWidget>("Button13")->isEnabled());
+}
+
+}  // namespace
+}  // namespace zorkan

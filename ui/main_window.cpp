@@ -1,0 +1,264 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QScreen>
+#include <QTimer>
+#include <utility>
+
+#include "ini/ini_file.h"
+#include "profiles/profile.h"
+#include "ui_main_window.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr const char* kVersionText = "1.0.21.2 ";
+constexpr const char* kTitle = "Настройка ЗОРКАН 740 НР ПИД ";
+constexpr const char* kStartTitle = "Настройка ЗОРКАН 740 НР ПИД пользовательская версия ";
+constexpr int kClientWidth = 712;
+constexpr int kClientHeight = 542;
+constexpr int kReloadDelayMs = 200;
+constexpr int kFirstLiveTickMs = 1000;
+constexpr int kDirectControlPage = 6;
+constexpr std::size_t kDescriptionLines = 4;
+
+// A folder that cannot be written refuses every file in it: the operator hears of it once.
+class FirstBoxOnly final : public OperatorDialogs {
+ public:
+  explicit FirstBoxOnly(OperatorDialogs& dialogs) : dialogs_(dialogs) {}
+  DialogAnswer ask(const DialogMessage& message) override {
+    if (std::exchange(shown_, true)) return DialogAnswer::Ok;
+    return dialogs_.ask(message);
+  }
+  void bringMainWindowForward() override { dialogs_.bringMainWindowForward(); }
+
+ private:
+  OperatorDialogs& dialogs_;
+  bool shown_ = false;
+};
+
+std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mode,
+                                     const QString& caption, const std::filesystem::path& folder) {
+  QFileDialog dialog(parent, caption, QString::fromStdString(folder.string()));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  // A typed name is taken as it is: no extension is added, and a missing profile is created.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({"Данные настройки прибора (*.prf)", "Все файлы (*)"});
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace
+
+TForm1::TForm1(SerialPort& port, const Clock& clock)
+    : ui_(std::make_unique<Ui::TForm1>()),
+      workDir_(std::filesystem::current_path()),
+      clock_(clock),
+      link_(port, clock, dialogs_, workDir_) {
+  ui_->setupUi(this);
+  // The boxes and dialogs of the window speak in its font too.
+  setAttribute(Qt::WA_WindowPropagation);
+  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  progressPanel_ = std::make_unique<PanelProgress>(
+      *ui_->Panel76,
+      std::array<QLabel*, 6>{ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111,
+                             ui_->Label112, ui_->Label113},
+      *this);
+  progress_ = std::make_unique<Progress>(*progressPanel_, latch_);
+  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, directControl_,
+                                           dialogs_, latch_);
+  bench_ = std::make_unique<Workbench>(
+      Workbench{link_, *progress_, latch_, dialogs_, settings_, *pages_});
+  pages_->guardDuringExchange({ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12,
+                               ui_->Button13, ui_->Button14, ui_->Button15, ui_->RadioGroup1});
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName("Timer2");
+  Timer3 = new QTimer(this);
+  Timer3->setObjectName("Timer3");
+  QCoreApplication::instance()->installEventFilter(&escapeFilter_);
+  connectHandlers();
+  FormCreate();
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+TForm1::~TForm1() {
+  QCoreApplication::instance()->removeEventFilter(&escapeFilter_);
+}
+
+void TForm1::connectHandlers() {
+  connect(ui_->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(ui_->N2, &QAction::triggered, this, &TForm1::N2Click);
+  connect(ui_->N3, &QAction::triggered, this, &TForm1::N3Click);
+  // Only the operator's choice counts: showing the model selects items too.
+  connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
+  connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  connect(ui_->ComboBox18, &QComboBox::activated, this, &TForm1::ComboBox18Change);
+  connect(ui_->TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::TabbedNotebook1Change);
+  connect(ui_->StringGrid3, &QTableWidget::cellClicked, this,
+          [this](int row, int column) { pages_->StringGrid3Click(row, column); });
+  connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+void TForm1::FormCreate() {
+  ui_->Panel76->hide();
+  for (QLabel* line : {ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111, ui_->Label112,
+                       ui_->Label113}) {
+    line->clear();
+  }
+  LoadLinkSettings(linkSettings_, workDir_, dialogs_);
+  pages_->FillLists();
+  loadProfile(RecentProfilePath(workDir_));
+  if (!WriteBuiltinProfile(workDir_)) reportUnwritable(BuiltinProfilePath(workDir_));
+  pages_->ShowSettings();
+  // The open-file dialog holds no path yet.
+  setWindowTitle(QString(kStartTitle) + kVersionText);
+  link_.OpenPort(linkSettings_);
+  ui_->TabbedNotebook1->setCurrentIndex(0);
+  link_.SetParameters(TransactionParameters(linkSettings_, workDir_));
+  ui_->Label2->setText("COM " + QString::number(linkSettings_.portNumber));
+  const LocalTime today = clock_.localTime();
+  settings_.general.manufactureDay = today.day;
+  settings_.general.manufactureMonth = today.month;
+  settings_.general.manufactureYear = today.year;
+  pages_->ShowSettings();
+  repaint();
+  Timer2->setSingleShot(true);
+  Timer2->start(kReloadDelayMs);
+  Timer3->start(kFirstLiveTickMs);
+  directControl_ = DirectControl{};
+  ui_->Button13->setEnabled(false);
+  ui_->Button15->setEnabled(false);
+  ui_->Button14->setEnabled(true);
+  ui_->ComboBox30->setEnabled(true);
+  for (QWidget* relayChoice : {static_cast<QWidget*>(ui_->RadioGroup1),
+                               static_cast<QWidget*>(ui_->RadioButton1),
+                               static_cast<QWidget*>(ui_->RadioButton2)}) {
+    relayChoice->setEnabled(false);
+  }
+  ui_->RadioButton1->setChecked(true);
+  ui_->RadioButton2->setChecked(false);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // A sequence lets events through between its steps; closing then would save half a read and
+  // pull the port from under the rest of it.
+  if (pages_->exchangeRunning()) {
+    latch_.press();
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TForm1::FormClose() {
+  FirstBoxOnly closing(dialogs_);
+  SavePortNumber(linkSettings_, workDir_, closing);
+  link_.ClosePort();
+  pages_->CollectSettings();
+  takeDescription();
+  const std::filesystem::path recent = RecentProfilePath(workDir_);
+  if (!SaveProfile(recent, settings_)) {
+    ShowMessage(closing, "Ошибка", UnableToWriteText(recent), DialogIcon::Error);
+  }
+}
+
+void TForm1::Timer2Timer() {
+  Timer2->stop();
+  loadProfile(RecentProfilePath(workDir_));
+  pages_->ShowSettings();
+  pages_->MarkSelectedGroups();
+  repaint();
+}
+
+void TForm1::Button1Click() {
+  ReadWholeInstrument(*bench_);
+}
+
+void TForm1::Button3Click() {
+  WriteWholeInstrument(*bench_);
+}
+
+void TForm1::N2Click() {
+  const std::filesystem::path path = AskProfilePath(
+      this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
+  if (path.empty()) return;
+  pages_->CollectSettings();
+  if (!loadProfile(path)) return;
+  setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
+  pages_->ShowSettings();
+}
+
+void TForm1::N3Click() {
+  const std::filesystem::path path = AskProfilePath(
+      this, QFileDialog::AcceptSave, ui_->N3->text(), workDir_);
+  if (path.empty()) return;
+  pages_->CollectSettings();
+  takeDescription();
+  if (!SaveProfile(path, settings_)) reportUnwritable(path);
+}
+
+void TForm1::ComboBox17Change(int index) {
+  linkSettings_.portNumber = index + 1;
+  link_.ReopenPort(linkSettings_);
+  pages_->ShowSettings();
+}
+
+void TForm1::TabbedNotebook1Change(int page) {
+  const int left = std::exchange(shownPage_, page);
+  // Taken back in the middle of a read, the pages would put their old values over what was just
+  // read.
+  if (pages_->exchangeRunning()) return;
+  if (left < kDirectControlPage) {
+    pages_->CollectSettings();
+    pages_->ShowSettings();
+  }
+}
+
+void TForm1::ComboBox1Change() {
+  if (pages_->exchangeRunning()) return;
+  pages_->CollectSettings();
+  pages_->ShowSettings();
+}
+
+void TForm1::ComboBox18Change() {
+  if (pages_->exchangeRunning()) return;
+  pages_->CollectSettings();
+}
+
+void TForm1::showDescription() {
+  QStringList lines;
+  for (const std::string& line : settings_.description) lines << QString::fromStdString(line);
+  ui_->RichEdit1->setPlainText(lines.join('\n'));
+}
+
+void TForm1::takeDescription() {
+  const QStringList lines = ui_->RichEdit1->toPlainText().split('\n');
+  for (std::size_t i = 0; i < kDescriptionLines; ++i) {
+    const auto at = static_cast<qsizetype>(i);
+    settings_.description[i] = at < lines.size() ? lines[at].toStdString() : std::string();
+  }
+}
+
+bool TForm1::loadProfile(const std::filesystem::path& path) {
+  DeviceSettings loaded = settings_;
+  if (!LoadProfile(path, loaded)) {
+    reportUnwritable(path);
+    return false;
+  }
+  settings_ = loaded;
+  showDescription();
+  return true;
+}
+
+void TForm1::reportUnwritable(const std::filesystem::path& path) {
+  ShowMessage(dialogs_, "Ошибка", UnableToWriteText(path), DialogIcon::Error);
+}
+
+}  // namespace zorkan

@@ -1,0 +1,84 @@
+#pragma once
+// The main window TForm1: start-up and close, the exchange buttons, the profile menu, the port
+// list and the page switches. It owns the run's single link, model and live values and hands them
+// to the shared workflows.
+
+#include <QMainWindow>
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "link/device_link.h"
+#include "link/link_settings.h"
+#include "link/progress.h"
+#include "live/live_values.h"
+#include "settings/device_settings.h"
+#include "ui/escape_filter.h"
+#include "ui/message_boxes.h"
+#include "ui/progress_panel.h"
+#include "ui/settings_pages.h"
+#include "workflows/workbench.h"
+
+class QTimer;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace zorkan {
+
+class TForm1 final : public QMainWindow {
+ public:
+  // Runs the start-up sequence in the current working folder; the instrument is reached through
+  // `port`, and `clock` dates exchanges and the manufacture date.
+  TForm1(SerialPort& port, const Clock& clock);
+  ~TForm1() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormClose();
+  void Timer2Timer();
+  void Button1Click();
+  void Button3Click();
+  void N2Click();
+  void N3Click();
+  void ComboBox17Change(int index);
+  void TabbedNotebook1Change(int page);
+  void ComboBox1Change();
+  void ComboBox18Change();
+
+  void connectHandlers();
+  // The profile's description lines and the field that shows them.
+  void showDescription();
+  void takeDescription();
+  // Loads a profile into the model: false when it could not be loaded at all (the model is then
+  // as it was) after telling the operator why.
+  bool loadProfile(const std::filesystem::path& path);
+  bool saveProfile(const std::filesystem::path& path);
+  void reportUnwritable(const std::filesystem::path& path);
+
+  std::unique_ptr<Ui::TForm1> ui_;
+  const std::filesystem::path workDir_;
+  LinkSettings linkSettings_;
+  DeviceSettings settings_;
+  LiveValues liveValues_;
+  DirectControl directControl_;
+  CancelLatch latch_;
+  MessageBoxes dialogs_{*this};
+  const Clock& clock_;
+  DeviceLink link_;
+  std::unique_ptr<PanelProgress> progressPanel_;
+  std::unique_ptr<Progress> progress_;
+  std::unique_ptr<SettingsPages> pages_;
+  std::unique_ptr<Workbench> bench_;
+  EscapeFilter escapeFilter_{latch_};
+  QTimer* Timer2;
+  QTimer* Timer3;
+  QString openedProfile_;  // what the open-file dialog holds; empty until a profile is opened
+  int shownPage_ = 0;
+};
+
+}  // namespace zorkan

@@ -1,0 +1,41 @@
+#include "ui/message_boxes.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+namespace zorkan {
+
+namespace {
+
+QMessageBox::Icon IconOf(DialogIcon icon) {
+  switch (icon) {
+    case DialogIcon::Error:
+      return QMessageBox::Critical;
+    case DialogIcon::Warning:
+      return QMessageBox::Warning;
+    case DialogIcon::Information:
+      return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+DialogAnswer MessageBoxes::ask(const DialogMessage& message) {
+  const bool question = message.buttons == DialogButtons::YesNo;
+  QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption),
+                  QString::fromStdString(message.text),
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &mainWindow_);
+  const int answer = box.exec();
+  if (!question) return DialogAnswer::Ok;
+  return answer == QMessageBox::Yes ? DialogAnswer::Yes : DialogAnswer::No;
+}
+
+void MessageBoxes::bringMainWindowForward() {
+  mainWindow_.show();
+  mainWindow_.raise();
+  mainWindow_.activateWindow();
+  mainWindow_.repaint();
+}
+
+}  // namespace zorkan

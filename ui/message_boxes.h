@@ -1,0 +1,22 @@
+#pragma once
+// The operator's boxes as Qt message boxes: the stop symbol for errors, the exclamation mark for
+// warnings, OK or Да/Нет from Qt's own Russian translation.
+
+#include "link/operator_dialogs.h"
+
+class QWidget;
+
+namespace zorkan {
+
+class MessageBoxes final : public OperatorDialogs {
+ public:
+  explicit MessageBoxes(QWidget& mainWindow) : mainWindow_(mainWindow) {}
+
+  DialogAnswer ask(const DialogMessage& message) override;
+  void bringMainWindowForward() override;
+
+ private:
+  QWidget& mainWindow_;
+};
+
+}  // namespace zorkan

@@ -1,0 +1,29 @@
+#include "ui/progress_panel.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QWidget>
+
+namespace zorkan {
+
+PanelProgress::PanelProgress(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow)
+    : panel_(panel), lines_(lines), mainWindow_(mainWindow) {}
+
+void PanelProgress::setLines(const ProgressLines& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    lines_[i]->setText(QString::fromStdString(lines[i]));
+  }
+  mainWindow_.repaint();
+}
+
+void PanelProgress::setVisible(bool visible) {
+  panel_.setVisible(visible);
+  if (visible) panel_.raise();
+  mainWindow_.repaint();
+}
+
+void PanelProgress::processPendingEvents() {
+  QCoreApplication::processEvents();
+}
+
+}  // namespace zorkan
