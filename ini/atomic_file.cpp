@@ -39,6 +39,21 @@ TemporaryFile CreateTemporary(const std::filesystem::path& target) {
   return {};
 }
 
+// The file `path` names once symbolic links are followed, even one that does not exist yet, so
+// that a link stays a link and the file it points to is replaced or created. A loop of links comes
+// back as a link, which the stat that follows refuses.
+std::filesystem::path LinkedFile(std::filesystem::path path) {
+  constexpr int kMostLinks = 40;  // as many as the kernel follows
+  for (int link = 0; link < kMostLinks; ++link) {
+    std::error_code error;
+    const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    // An absolute link target replaces the folder.
+    path = path.parent_path() / next;
+  }
+  return path;
+}
+
 bool WriteAll(int fd, std::string_view content) {
   while (!content.empty()) {
     const ssize_t written = ::write(fd, content.data(), content.size());
@@ -54,10 +69,7 @@ bool WriteAll(int fd, std::string_view content) {
 }  // namespace
 
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view content) {
-  // Through a symbolic link the file it points to is replaced, and the link stays.
-  std::error_code error;
-  std::filesystem::path target = std::filesystem::canonical(path, error);
-  if (error) target = path;
+  const std::filesystem::path target = LinkedFile(path);
 
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;

@@ -140,6 +140,8 @@ TEST(AtomicReplace, PermissionsKeptAndNewFilesFollowUmask) {
   EXPECT_EQ(folder.entries(), (std::vector<std::string>{"a.prf", "new.prf"}));
 }
 
+// Through links, also chains of them and one to a file not yet there, the file they name is
+// written; a loop of links is refused and stays.
 TEST(AtomicReplace, SymbolicLinkStaysLink) {
   ScratchFolder folder;
   std::filesystem::create_directory(folder / "real");
@@ -148,7 +150,21 @@ TEST(AtomicReplace, SymbolicLinkStaysLink) {
   ASSERT_TRUE(ReplaceFileAtomically(folder / "link.prf", "new"));
   EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.prf"));
   EXPECT_EQ(ReadBytes(folder / "real" / "a.prf"), "new");
-  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link.prf", "real"}));
+
+  std::filesystem::create_symlink("../link.prf", folder / "real" / "chain.prf");
+  std::filesystem::create_symlink(folder / "real" / "b.prf", folder / "dangling.prf");
+  ASSERT_TRUE(ReplaceFileAtomically(folder / "real" / "chain.prf", "newer"));
+  ASSERT_TRUE(ReplaceFileAtomically(folder / "dangling.prf", "created"));
+  EXPECT_EQ(ReadBytes(folder / "real" / "a.prf"), "newer");
+  EXPECT_EQ(ReadBytes(folder / "real" / "b.prf"), "created");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "real" / "chain.prf"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "dangling.prf"));
+
+  std::filesystem::create_symlink("loop.prf", folder / "loop.prf");
+  EXPECT_FALSE(ReplaceFileAtomically(folder / "loop.prf", "x"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "loop.prf"));
+  EXPECT_EQ(folder.entries(),
+            (std::vector<std::string>{"dangling.prf", "link.prf", "loop.prf", "real"}));
 }
 
 TEST(AtomicReplace, MessageNamesFullPath) {
