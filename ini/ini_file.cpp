@@ -5,16 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
-#include <cmath>
-#include <limits>
-#include <optional>
 #include <utility>
 
 #include "ini/atomic_file.h"
-#include "ini/cp1251.h"
-#include "ini/ini_text.h"
-#include "ini/number_text.h"
 
 namespace zorkan {
 
@@ -52,52 +45,6 @@ FileState ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
   return state;
 }
 
-// The stored bytes of a key, as far as a value is ever read.
-std::optional<std::string> StoredValue(const std::filesystem::path& path, std::string_view section,
-                                       std::string_view key) {
-  std::string bytes;
-  if (ReadFileBytes(path, bytes) != FileState::Read) return std::nullopt;
-  const auto value = FindIniValue(bytes, Utf8ToCp1251(section), Utf8ToCp1251(key));
-  if (!value) return std::nullopt;
-  constexpr std::size_t kLongestValue = 1023;
-  std::string_view kept = value->substr(0, kLongestValue);
-  // The cut may leave blanks at the end.
-  while (!kept.empty() && (kept.back() == ' ' || kept.back() == '\t')) kept.remove_suffix(1);
-  return std::string(kept);
-}
-
-std::optional<std::int32_t> ParseInteger(std::string_view text) {
-  int base = 10;
-  bool signAllowed = true;
-  if (text.starts_with("0x") || text.starts_with("0X")) {
-    base = 16;
-    text.remove_prefix(2);
-    signAllowed = false;
-  } else if (text.starts_with('$')) {
-    base = 16;
-    text.remove_prefix(1);
-    signAllowed = false;
-  } else if (text.starts_with('+')) {
-    text.remove_prefix(1);
-    signAllowed = false;
-  }
-  // from_chars takes a minus sign in any base.
-  if (!signAllowed && text.starts_with('-')) return std::nullopt;
-  std::int32_t value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-bool StoreValue(const std::filesystem::path& path, std::string_view section, std::string_view key,
-                std::string_view valueBytes) {
-  std::string bytes;
-  // A file that exists but cannot be read would lose its other keys.
-  if (ReadFileBytes(path, bytes) == FileState::Unreadable) return false;
-  return ReplaceFileAtomically(
-      path, SetIniValue(bytes, Utf8ToCp1251(section), Utf8ToCp1251(key), valueBytes));
-}
-
 }  // namespace
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -107,41 +54,49 @@ bool IniFile::exists() const {
   return std::filesystem::is_regular_file(path_, error);
 }
 
+std::optional<IniDocument> IniFile::readDocument() const {
+  std::string bytes;
+  if (ReadFileBytes(path_, bytes) == FileState::Unreadable) return std::nullopt;
+  return IniDocument(std::move(bytes));
+}
+
+bool IniFile::replaceWith(const IniDocument& document) const {
+  return ReplaceFileAtomically(path_, document.bytes());
+}
+
 std::int32_t IniFile::readInteger(std::string_view section, std::string_view key,
                                   std::int32_t defaultValue) const {
-  const auto value = StoredValue(path_, section, key);
-  if (!value) return defaultValue;
-  return ParseInteger(*value).value_or(defaultValue);
+  return readDocument().value_or(IniDocument()).readInteger(section, key, defaultValue);
 }
 
 std::string IniFile::readText(std::string_view section, std::string_view key,
                               std::string_view defaultText) const {
-  const auto value = StoredValue(path_, section, key);
-  if (!value) return std::string(defaultText);
-  return Cp1251ToUtf8(*value);
+  return readDocument().value_or(IniDocument()).readText(section, key, defaultText);
 }
 
 void IniFile::readReal(std::string_view section, std::string_view key, std::string_view defaultText,
                        float& setting) const {
-  const auto value = StoredValue(path_, section, key);
-  constexpr std::size_t kScannedLength = 16;
-  const auto number =
-      ScanDecimal(std::string_view(value ? *value : defaultText).substr(0, kScannedLength));
-  // A number beyond single precision has no setting to give either.
-  if (!number || std::abs(*number) > std::numeric_limits<float>::max()) return;
-  setting = static_cast<float>(*number);
+  readDocument().value_or(IniDocument()).readReal(section, key, defaultText, setting);
+}
+
+template <typename Change>
+bool IniFile::change(Change&& applyTo) {
+  std::optional<IniDocument> document = readDocument();
+  if (!document) return false;
+  applyTo(*document);
+  return replaceWith(*document);
 }
 
 bool IniFile::writeInteger(std::string_view section, std::string_view key, std::int32_t value) {
-  return StoreValue(path_, section, key, std::to_string(value));
+  return change([&](IniDocument& document) { document.writeInteger(section, key, value); });
 }
 
 bool IniFile::writeText(std::string_view section, std::string_view key, std::string_view text) {
-  return StoreValue(path_, section, key, Utf8ToCp1251(text));
+  return change([&](IniDocument& document) { document.writeText(section, key, text); });
 }
 
 bool IniFile::writeReal(std::string_view section, std::string_view key, double value) {
-  return StoreValue(path_, section, key, FormatFixed(value));
+  return change([&](IniDocument& document) { document.writeReal(section, key, value); });
 }
 
 bool IniFile::clearReadOnly() const {
