@@ -1,11 +1,12 @@
-#include "profiles/generated_profiles.h"
-
+// The profiles the tool writes by itself: the default profile that a load writes where no file
+// exists, and the built-in ZORKAN740_PID.prf.
 #include <algorithm>
 #include <optional>
 #include <variant>
 #include <vector>
 
 #include "profiles/profile.h"
+#include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
 
 namespace zorkan {
@@ -192,30 +193,31 @@ std::vector<GeneratedKey> BuiltinProfileKeys() {
   return keys;
 }
 
-bool WriteKeys(IniFile& ini, const std::vector<GeneratedKey>& keys) {
+IniDocument ProfileOf(const std::vector<GeneratedKey>& keys) {
+  IniDocument profile;
   for (const GeneratedKey& key : keys) {
-    const bool written =
-        std::holds_alternative<std::int32_t>(key.value)
-            ? ini.writeInteger(key.section, key.key, std::get<std::int32_t>(key.value))
-            : ini.writeText(key.section, key.key, std::get<std::string>(key.value));
-    if (!written) return false;
+    if (const auto* integer = std::get_if<std::int32_t>(&key.value)) {
+      profile.writeInteger(key.section, key.key, *integer);
+    } else {
+      profile.writeText(key.section, key.key, std::get<std::string>(key.value));
+    }
   }
-  return true;
+  return profile;
 }
 
 }  // namespace
 
-bool WriteDefaultProfile(IniFile& ini) {
-  return WriteKeys(ini, DefaultProfileKeys());
-}
-
 }  // namespace profile
 
+IniDocument DefaultProfile() {
+  return profile::ProfileOf(profile::DefaultProfileKeys());
+}
+
 bool WriteBuiltinProfile(const std::filesystem::path& workDir) {
-  IniFile ini(BuiltinProfilePath(workDir));
+  const IniFile file(BuiltinProfilePath(workDir));
   // The operator may have edited it: an existing one is never touched.
-  if (ini.exists()) return true;
-  return profile::WriteKeys(ini, profile::BuiltinProfileKeys());
+  if (file.exists()) return true;
+  return file.replaceWith(profile::ProfileOf(profile::BuiltinProfileKeys()));
 }
 
 }  // namespace zorkan

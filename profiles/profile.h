@@ -1,7 +1,7 @@
 #pragma once
 // Profiles: a whole DeviceSettings in an INI file (".prf"), the automatic profile of the last run
-// and the built-in profile. Every write goes key by key through the INI accessor, so a refused
-// write leaves the keys written before it in the file.
+// and the built-in profile. A load reads its file once; every write replaces the file once,
+// atomically, so that whatever happens midway the file holds the old profile or the new one.
 
 #include <filesystem>
 
@@ -10,15 +10,16 @@
 namespace zorkan {
 
 // Fills the model from the file, writing the default profile there first when no file exists.
-// false when a write was refused (report UnableToWriteText(path)); the settings read before the
-// refusal hold the loaded values. Bad contents never stop a load: they give defaults.
+// false when no file exists and none can be written there (report UnableToWriteText(path)); the
+// model is unchanged then. A profile that cannot be written loads whole, without the write-backs
+// a load makes. Bad contents never stop a load: they give defaults.
 [[nodiscard]] bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings);
 
-// Writes the saved keys of the model; a read-only profile is overwritten. false when a write was
-// refused; the keys written before stay in the file.
+// Writes the saved keys of the model; a read-only profile is overwritten. false when the write
+// was refused; the file holds what it held before.
 [[nodiscard]] bool SaveProfile(const std::filesystem::path& path, const DeviceSettings& settings);
 
-// ZORKAN740_PID.prf in `workDir`, written only when no file of that name exists. false when a
+// ZORKAN740_PID.prf in `workDir`, written only when no file of that name exists. false when the
 // write was refused.
 [[nodiscard]] bool WriteBuiltinProfile(const std::filesystem::path& workDir);
 std::filesystem::path BuiltinProfilePath(const std::filesystem::path& workDir);

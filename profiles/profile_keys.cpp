@@ -1,6 +1,10 @@
 #include "profiles/profile_keys.h"
 
-namespace zorkan::profile {
+#include "profiles/profile_document.h"
+
+namespace zorkan {
+
+namespace profile {
 
 std::string SectionName(ProfileSection section, int index) {
   switch (section) {
@@ -35,4 +39,27 @@ std::string DefaultTextOf(const ProfileKey& key, int index) {
   return text;
 }
 
-}  // namespace zorkan::profile
+}  // namespace profile
+
+bool HoldsProfileSection(const IniDocument& document) {
+  using enum profile::ProfileSection;
+  const struct {
+    profile::ProfileSection section;
+    int count;
+  } kSections[] = {{Channel, kChannelCount},
+                   {Rele, 1},
+                   {Grad, 1},
+                   {Definition, 1},
+                   {Gen, 1},
+                   {Err, 1},
+                   {Graf, 1},
+                   {DatBound, kSensorTypeCount}};
+  for (const auto& [section, count] : kSections) {
+    for (int index = 0; index < count; ++index) {
+      if (document.hasSection(profile::SectionName(section, index))) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace zorkan

@@ -1,8 +1,10 @@
 #include <charconv>
+#include <optional>
+#include <string>
+#include <utility>
 
-#include "profiles/generated_profiles.h"
-#include "ini/ini_file.h"
 #include "profiles/profile.h"
+#include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
 
 namespace zorkan {
@@ -36,64 +38,82 @@ constexpr auto kGradLimitKeys =
 constexpr auto kSensorBoundKeys = SectionKeys(DatBound, {"max", "min", "pogr"});
 constexpr auto kGrafKeys = SectionKeys(Graf, {"wr_int"});
 
-std::int32_t ReadInteger(const IniFile& ini, const ProfileKey& key, int index) {
+std::int32_t ReadInteger(const IniDocument& profile, const ProfileKey& key, int index) {
   const std::string defaultText = DefaultTextOf(key, index);
   std::int32_t defaultValue = 0;
   std::from_chars(defaultText.data(), defaultText.data() + defaultText.size(), defaultValue);
-  return ini.readInteger(SectionName(key.section, index), key.name, defaultValue);
+  return profile.readInteger(SectionName(key.section, index), key.name, defaultValue);
 }
 
-void ReadKey(const IniFile& ini, const ProfileKey& key, int index, DeviceSettings& settings) {
+void ReadKey(const IniDocument& profile, const ProfileKey& key, int index,
+             DeviceSettings& settings) {
   if (const auto* integer = std::get_if<IntegerField>(&key.field)) {
-    *(*integer)(settings, index) = ReadInteger(ini, key, index);
+    *(*integer)(settings, index) = ReadInteger(profile, key, index);
   } else if (const auto* real = std::get_if<RealField>(&key.field)) {
-    ini.readReal(SectionName(key.section, index), key.name, DefaultTextOf(key, index),
-                 *(*real)(settings, index));
+    profile.readReal(SectionName(key.section, index), key.name, DefaultTextOf(key, index),
+                     *(*real)(settings, index));
   } else {
     *std::get<TextField>(key.field)(settings, index) =
-        ini.readText(SectionName(key.section, index), key.name, DefaultTextOf(key, index));
+        profile.readText(SectionName(key.section, index), key.name, DefaultTextOf(key, index));
   }
 }
 
 template <typename Keys>
-void ReadKeys(const IniFile& ini, const Keys& keys, int index, DeviceSettings& settings) {
-  for (const ProfileKey* key : keys) ReadKey(ini, *key, index, settings);
+void ReadKeys(const IniDocument& profile, const Keys& keys, int index, DeviceSettings& settings) {
+  for (const ProfileKey* key : keys) ReadKey(profile, *key, index, settings);
 }
 
-bool WriteInteger(IniFile& ini, const ProfileKey& key, std::int32_t value) {
-  return ini.writeInteger(SectionName(key.section, 0), key.name, value);
+void WriteInteger(IniDocument& profile, const ProfileKey& key, std::int32_t value) {
+  profile.writeInteger(SectionName(key.section, 0), key.name, value);
 }
 
 }  // namespace
 
-bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings) {
-  IniFile ini(path);
-  if (!ini.exists() && !WriteDefaultProfile(ini)) return false;
-
+void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings) {
   for (int channel = 0; channel < kChannelCount; ++channel) {
-    ReadKeys(ini, kChannelKeys, channel, settings);
+    ReadKeys(profile, kChannelKeys, channel, settings);
   }
-  ReadKeys(ini, kReleKeys, 0, settings);
-  ReadKeys(ini, kGradProcedureKeys, 0, settings);
-  ReadKeys(ini, kDescriptionKeys, 0, settings);
-  ReadKeys(ini, kErrKeys, 0, settings);
-  ReadKeys(ini, kGenKeys, 0, settings);
+  ReadKeys(profile, kReleKeys, 0, settings);
+  ReadKeys(profile, kGradProcedureKeys, 0, settings);
+  ReadKeys(profile, kDescriptionKeys, 0, settings);
+  ReadKeys(profile, kErrKeys, 0, settings);
+  ReadKeys(profile, kGenKeys, 0, settings);
 
   // Whatever a profile says, immediate write-back of calibration results is on again after a load.
-  ReadKey(ini, *kWriteImmediatelyKey, 0, settings);
-  if (!WriteInteger(ini, *kWriteImmediatelyKey, 1)) return false;
+  ReadKey(profile, *kWriteImmediatelyKey, 0, settings);
+  WriteInteger(profile, *kWriteImmediatelyKey, 1);
+  // Written back so that a file lacking the code gets one.
+  ReadKey(profile, *kQcCodeKey, 0, settings);
+  WriteInteger(profile, *kQcCodeKey, settings.general.qcCode);
 
-  // Written back so that a file lacking the code gets one; the model takes it only once the file
-  // holds it, so a refused write leaves the code and every later setting as they were.
-  const std::int32_t qcCode = ReadInteger(ini, *kQcCodeKey, 0);
-  if (!WriteInteger(ini, *kQcCodeKey, qcCode)) return false;
-  *std::get<IntegerField>(kQcCodeKey->field)(settings, 0) = qcCode;
-
-  ReadKeys(ini, kGradLimitKeys, 0, settings);
+  ReadKeys(profile, kGradLimitKeys, 0, settings);
   for (int code = 0; code < kSensorTypeCount; ++code) {
-    ReadKeys(ini, kSensorBoundKeys, code, settings);
+    ReadKeys(profile, kSensorBoundKeys, code, settings);
   }
-  ReadKeys(ini, kGrafKeys, 0, settings);
+  ReadKeys(profile, kGrafKeys, 0, settings);
+}
+
+void LoadExistingProfile(const IniFile& file, std::optional<IniDocument> content,
+                         DeviceSettings& settings) {
+  // A file that cannot be read is never written: what it holds would be lost.
+  const bool writable = content.has_value();
+  IniDocument profile = std::move(content).value_or(IniDocument());
+  const std::string loaded = profile.bytes();
+  LoadProfileFrom(profile, settings);
+  // A profile that cannot be written loads all the same; only its write-backs are lost.
+  if (writable && profile.bytes() != loaded) (void)file.replaceWith(profile);
+}
+
+bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings) {
+  const IniFile file(path);
+  if (file.exists()) {
+    LoadExistingProfile(file, file.readDocument(), settings);
+    return true;
+  }
+  IniDocument profile = DefaultProfile();
+  if (!file.replaceWith(profile)) return false;
+  // The default profile holds what the write-backs write: the file stays as written.
+  LoadProfileFrom(profile, settings);
   return true;
 }
 

@@ -1,5 +1,8 @@
-#include "ini/ini_file.h"
+#include <optional>
+#include <string>
+
 #include "profiles/profile.h"
+#include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
 
 namespace zorkan {
@@ -26,37 +29,47 @@ constexpr const ProfileKey* kGeneralKeys[] = {
     FindProfileKey(Gen, "otk_type"),   FindProfileKey(Graf, "wr_int"),
 };
 
-bool WriteKey(IniFile& ini, const ProfileKey& key, int index, DeviceSettings& model) {
+void WriteKey(IniDocument& profile, const ProfileKey& key, int index, DeviceSettings& model) {
   const std::string section = SectionName(key.section, index);
   if (const auto* integer = std::get_if<IntegerField>(&key.field)) {
-    return ini.writeInteger(section, key.name, *(*integer)(model, index));
+    profile.writeInteger(section, key.name, *(*integer)(model, index));
+  } else if (const auto* real = std::get_if<RealField>(&key.field)) {
+    profile.writeReal(section, key.name, *(*real)(model, index));
+  } else {
+    profile.writeText(section, key.name, *std::get<TextField>(key.field)(model, index));
   }
-  if (const auto* real = std::get_if<RealField>(&key.field)) {
-    return ini.writeReal(section, key.name, *(*real)(model, index));
-  }
-  return ini.writeText(section, key.name, *std::get<TextField>(key.field)(model, index));
 }
 
 template <typename Keys>
-bool WriteKeys(IniFile& ini, const Keys& keys, int index, DeviceSettings& model) {
-  for (const ProfileKey* key : keys) {
-    if (!WriteKey(ini, *key, index, model)) return false;
-  }
-  return true;
+void WriteKeys(IniDocument& profile, const Keys& keys, int index, DeviceSettings& model) {
+  for (const ProfileKey* key : keys) WriteKey(profile, *key, index, model);
 }
 
 }  // namespace
 
-bool SaveProfile(const std::filesystem::path& path, const DeviceSettings& settings) {
-  IniFile ini(path);
-  if (!ini.clearReadOnly()) return false;
+void SaveProfileInto(IniDocument& profile, const DeviceSettings& settings) {
   // The key table hands out writable fields; the copy keeps the caller's model out of reach.
   DeviceSettings model = settings;
   for (int channel = 0; channel < kChannelCount; ++channel) {
-    if (!WriteKeys(ini, kChannelKeys, channel, model)) return false;
+    WriteKeys(profile, kChannelKeys, channel, model);
   }
-  return WriteKeys(ini, kReleKeys, 0, model) && WriteKeys(ini, kGradKeys, 0, model) &&
-         WriteKeys(ini, kDescriptionKeys, 0, model) && WriteKeys(ini, kGeneralKeys, 0, model);
+  WriteKeys(profile, kReleKeys, 0, model);
+  WriteKeys(profile, kGradKeys, 0, model);
+  WriteKeys(profile, kDescriptionKeys, 0, model);
+  WriteKeys(profile, kGeneralKeys, 0, model);
+}
+
+bool ReplaceProfile(const IniFile& file, const IniDocument& profile) {
+  return file.clearReadOnly() && file.replaceWith(profile);
+}
+
+bool SaveProfile(const std::filesystem::path& path, const DeviceSettings& settings) {
+  const IniFile file(path);
+  // The keys a save does not write stay as the file has them.
+  std::optional<IniDocument> profile = file.readDocument();
+  if (!profile) return false;
+  SaveProfileInto(*profile, settings);
+  return ReplaceProfile(file, *profile);
 }
 
 }  // namespace zorkan

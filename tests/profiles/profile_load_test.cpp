@@ -145,9 +145,9 @@ TEST(ProfileLoad, TextsTrimmedAndCut) {
   EXPECT_EQ(settings.description[1], longLine.substr(0, 1023));
 }
 
-// A read-only profile refuses the write-back after "wr_grad_immid": the settings read up to it
-// are loaded, the later ones keep their values, the file stays as it was.
-TEST(ProfileLoad, ReadOnlyProfileStopsAtWriteBack) {
+// A read-only profile cannot take the write-backs of a load; every key loads all the same, and
+// the file stays as it was.
+TEST(ProfileLoad, ReadOnlyProfileLoadsWhole) {
   ScratchFolder folder;
   const auto path = folder / "p.prf";
   const std::string content =
@@ -159,19 +159,16 @@ TEST(ProfileLoad, ReadOnlyProfileStopsAtWriteBack) {
                                          std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
   DeviceSettings settings;
-  settings.general.qcCode = 99;
-  settings.logInterval = 3;
-  settings.grad.kuMax = 1.0f;
-  settings.sensorBounds[3].max = 2.0f;
-  EXPECT_FALSE(LoadProfile(path, settings));
+  EXPECT_TRUE(LoadProfile(path, settings));
   EXPECT_EQ(settings.channels[0].rangeMax, 250.0f);
   EXPECT_EQ(settings.general.deviceType, 1);
   EXPECT_EQ(settings.grad.writeImmediately, 0);
-  EXPECT_EQ(settings.general.qcCode, 99);
-  EXPECT_EQ(settings.grad.kuMax, 1.0f);
-  EXPECT_EQ(settings.sensorBounds[3].max, 2.0f);
-  EXPECT_EQ(settings.logInterval, 3);
+  EXPECT_EQ(settings.general.qcCode, 5);
+  EXPECT_EQ(settings.grad.kuMax, 99.0f);
+  EXPECT_EQ(settings.sensorBounds[3].max, 77.0f);
+  EXPECT_EQ(settings.logInterval, 9);
   EXPECT_EQ(ReadBytes(path), content);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"p.prf"});
 }
 
 // Where the default profile cannot be written, the load reports it and changes nothing.
