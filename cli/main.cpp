@@ -2,7 +2,10 @@
 // transfers, checks and profiles.
 #include <QCoreApplication>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "cli/commands.h"
@@ -15,6 +18,13 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+
+// The kernel still names a deleted folder ("/path (deleted)").
+std::string WorkingFolderName() {
+  std::error_code error;
+  const std::filesystem::path name = std::filesystem::read_symlink("/proc/self/cwd", error);
+  return error ? "working folder" : name.string();
+}
 
 }  // namespace
 
@@ -32,8 +42,16 @@ int main(int argc, char** argv) {
     std::fputs(help->text.c_str(), stdout);
     return 0;
   }
+  // Deleted under a running shell, the working folder has no path any more.
+  std::error_code error;
+  std::filesystem::path workDir = std::filesystem::current_path(error);
+  if (error) {
+    std::fprintf(stderr, "zorkan-cli: %s: %s\n", WorkingFolderName().c_str(),
+                 error.message().c_str());
+    return kExitProfileUnusable;
+  }
   const auto* write = std::get_if<WriteCommand>(&commandLine.command);
-  Session session(commandLine.link, write != nullptr && write->yes);
+  Session session(commandLine.link, write != nullptr && write->yes, std::move(workDir));
   CatchInterrupts();
   return std::visit(
       Overloaded{[&](const ReadCommand& command) { return RunRead(command, session); },

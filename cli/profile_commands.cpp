@@ -2,10 +2,14 @@
 // window's read and write buttons.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <utility>
 
 #include "cli/commands.h"
 #include "ini/ini_file.h"
-#include "profiles/profile.h"
+#include "profiles/profile_document.h"
 #include "workflows/model_view.h"
 #include "workflows/workbench.h"
 
@@ -13,48 +17,89 @@ namespace zorkan::cli {
 
 namespace {
 
+int Refused(const std::filesystem::path& path, const std::string& reason) {
+  std::fprintf(stderr, "zorkan-cli: %s: %s\n", path.c_str(), reason.c_str());
+  return kExitProfileUnusable;
+}
+
 int RefusedWrite(const std::filesystem::path& path) {
   std::fprintf(stderr, "%s\n", UnableToWriteText(path).c_str());
   return kExitProfileUnusable;
 }
 
+// A profile file that is there, read once; nullopt once the reason it cannot be used is printed.
+std::optional<IniDocument> ReadProfileFile(const IniFile& file,
+                                           const std::filesystem::file_status& status) {
+  if (!std::filesystem::is_regular_file(status)) {
+    Refused(file.path(), "not a regular file");
+    return std::nullopt;
+  }
+  std::optional<IniDocument> profile = file.readDocument();
+  if (!profile) Refused(file.path(), "cannot be read");
+  return profile;
+}
+
+// A profile that is not there yet, as the default profile in memory; nullopt once the reason it
+// cannot be created is printed. Its folder is looked at now, not after a whole read.
+std::optional<IniDocument> NewProfile(const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(folder, error);
+  if (error) {
+    Refused(folder, error.message());
+    return std::nullopt;
+  }
+  if (!std::filesystem::is_directory(status)) {
+    Refused(folder, "not a folder");
+    return std::nullopt;
+  }
+  return DefaultProfile();
+}
+
 }  // namespace
 
 int RunRead(const ReadCommand& command, Session& session) {
-  const std::filesystem::path path = command.profile;
-  const bool existed = std::filesystem::exists(path);
-  // A script must not find a profile that looks read but holds defaults or half a read.
-  const auto forgetNewProfile = [&] {
-    if (!existed) std::filesystem::remove(path);
-  };
+  const IniFile file(command.profile);
+  // The error_code overloads throughout: a loop of links, a name too long or a folder that may not
+  // be entered is a reason to give, not an exception.
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file.path(), error);
+  const bool missing = error == std::errc::no_such_file_or_directory;
+  if (error && !missing) return Refused(file.path(), error.message());
+  // Nothing is written before the read has succeeded: a script must not find a profile that looks
+  // read but holds defaults or half a read.
+  std::optional<IniDocument> profile =
+      missing ? NewProfile(file.path()) : ReadProfileFile(file, status);
+  if (!profile) return kExitProfileUnusable;
   DeviceSettings settings;
-  if (!LoadProfile(path, settings)) return RefusedWrite(path);
-  if (!session.openPort()) {
-    forgetNewProfile();
-    return session.finish(kNoAnswer);
-  }
+  LoadProfileFrom(*profile, settings);
+  if (!session.openPort()) return session.finish(kNoAnswer);
   // As in the window: a loaded profile is on the pages before the read button takes them back.
   ModelView view(settings);
   view.ShowSettings();
   Workbench bench = session.workbench(settings, view);
-  if (const LinkError result = ReadWholeInstrument(bench); result != kOk) {
-    forgetNewProfile();
-    return result;
-  }
+  if (const LinkError result = ReadWholeInstrument(bench); result != kOk) return result;
   view.CollectSettings();
-  if (!SaveProfile(path, settings)) return RefusedWrite(path);
+  SaveProfileInto(*profile, settings);
+  if (!ReplaceProfile(file, *profile)) return RefusedWrite(file.path());
   return kOk;
 }
 
 int RunWrite(const WriteCommand& command, Session& session) {
-  const std::filesystem::path path = command.profile;
+  const IniFile file(command.profile);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file.path(), error);
   // A missing profile would be created with the default profile and written to the instrument.
-  if (!std::filesystem::is_regular_file(path)) {
-    std::fprintf(stderr, "no such profile: %s\n", command.profile.c_str());
-    return kExitProfileUnusable;
+  if (error) return Refused(file.path(), error.message());
+  std::optional<IniDocument> profile = ReadProfileFile(file, status);
+  if (!profile) return kExitProfileUnusable;
+  // An empty or binary file, or another program's, would load as the defaults: nobody is there to
+  // see that before they reach the instrument.
+  if (!HoldsProfileSection(*profile)) {
+    return Refused(file.path(), "not a profile: none of a profile's sections is in it");
   }
   DeviceSettings settings;
-  if (!LoadProfile(path, settings)) return RefusedWrite(path);
+  LoadExistingProfile(file, std::move(profile), settings);
   if (!session.openPort()) return session.finish(kNoAnswer);
   ModelView view(settings);
   view.ShowSettings();

@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "link/port_path.h"
 
@@ -26,8 +27,8 @@ LinkSettings SettingsWith(const LinkOptions& options, const std::filesystem::pat
 
 }  // namespace
 
-Session::Session(const LinkOptions& options, bool answerYes)
-    : workDir_(std::filesystem::current_path()),
+Session::Session(const LinkOptions& options, bool answerYes, std::filesystem::path workDir)
+    : workDir_(std::move(workDir)),
       linkSettings_(SettingsWith(options, workDir_)),
       device_(options.device),
       dialogs_(answerYes),

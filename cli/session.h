@@ -22,7 +22,8 @@ constexpr int kExitUsage = 64;
 
 class Session {
  public:
-  Session(const LinkOptions& options, bool answerYes);
+  // `workDir` holds dev.dat, the COMn links and the logs.
+  Session(const LinkOptions& options, bool answerYes, std::filesystem::path workDir);
 
   // false when the port could not be opened; the reason was printed.
   bool openPort();

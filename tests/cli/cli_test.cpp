@@ -2,10 +2,16 @@
 // simulator over a pty.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <string>
+#include <system_error>
+#include <vector>
 
 #include "ini/ini_file.h"
+#include "profiles/profile.h"
 #include "sim/simulator.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
@@ -14,6 +20,7 @@ namespace zorkan {
 namespace {
 
 using namespace std::chrono_literals;
+using namespace std::string_literals;
 using testing::ChildProcess;
 using testing::ReadBytes;
 using testing::ScratchFolder;
@@ -106,10 +113,118 @@ TEST_F(CliTest, SilentInstrumentExitsWithNoAnswer) {
   EXPECT_NE(run.errors.find("Прибор не ответил (ERR 2)"), std::string::npos);
 }
 
-TEST_F(CliTest, FailedReadLeavesNoNewProfile) {
+// A script must never find a new profile that looks read but holds defaults or half a read; once
+// the read has succeeded, the profile holds what loading the default profile and saving the read
+// over it gives.
+TEST_F(CliTest, NewProfileAppearsOnlyAfterTheReadSucceeds) {
   simulator.addFault({.kind = sim::FaultKind::Silence, .space = 2, .number = 13});
   EXPECT_EQ(RunCli(WithDevice({"read", Profile("b.prf").string()})).status, 2);
   EXPECT_FALSE(std::filesystem::exists(Profile("b.prf")));
+
+  simulator.clearFaults();
+  simulator.addFault({.kind = sim::FaultKind::Late, .amount = 20});
+  {
+    ChildProcess child(ZORKAN_CLI_EXECUTABLE, WithDevice({"read", Profile("b.prf").string()}),
+                       folder.path().string());
+    ASSERT_TRUE(simulator.waitForReceivedFrames(3, 20s));
+    child.signal(SIGKILL);
+    child.waitForExit(kExitWait);
+  }
+  EXPECT_FALSE(std::filesystem::exists(Profile("b.prf")));
+
+  simulator.clearFaults();
+  simulator.setFloatParameter(2, 29, 123.5f);
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("b.prf").string()})).status, 0);
+  DeviceSettings read;
+  ASSERT_TRUE(LoadProfile(Profile("b.prf"), read));
+  EXPECT_EQ(read.channels[0].setpoint1, 123.5f);
+  DeviceSettings defaults;
+  ASSERT_TRUE(LoadProfile(Profile("expected.prf"), defaults));
+  ASSERT_TRUE(SaveProfile(Profile("expected.prf"), read));
+  EXPECT_EQ(ReadBytes(Profile("b.prf")), ReadBytes(Profile("expected.prf")));
+}
+
+// A path the file system cannot follow is refused with the path and the reason on one line, before
+// anything reaches the instrument; none aborts the program.
+TEST_F(CliTest, UnusablePathsAreRefusedWithTheirReason) {
+  std::filesystem::create_symlink("loop.prf", Profile("loop.prf"));
+  testing::WriteBytes(Profile("file.txt"), "[CH1]\r\n");
+  const auto reason = [](std::errc code) { return std::make_error_code(code).message(); };
+  const struct {
+    std::filesystem::path path;
+    std::string reason;
+  } cases[] = {
+      {Profile("loop.prf"), reason(std::errc::too_many_symbolic_link_levels)},
+      {Profile(std::string(300, 'n') + ".prf"), reason(std::errc::filename_too_long)},
+      {Profile("file.txt") / "a.prf", reason(std::errc::not_a_directory)},
+      {Profile("missing") / "a.prf", reason(std::errc::no_such_file_or_directory)},
+      {folder.path(), "not a regular file"},
+  };
+  for (const char* command : {"read", "write"}) {
+    for (const auto& c : cases) {
+      const CliRun run = RunCli(WithDevice({command, c.path.string()}));
+      EXPECT_EQ(run.status, 14) << command << " " << c.path;
+      EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+      EXPECT_EQ(run.errors.rfind("zorkan-cli: " + c.path.parent_path().string(), 0), 0u)
+          << run.errors;
+      EXPECT_NE(run.errors.find(c.reason), std::string::npos) << run.errors;
+    }
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"file.txt", "loop.prf"}));
+
+  std::filesystem::create_directory(folder / "gone");
+  ChildProcess child("/bin/sh",
+                     {"-c", "cd gone && rmdir ../gone && exec \"$0\" read a.prf --device \"$1\"",
+                      ZORKAN_CLI_EXECUTABLE, simulator.devicePath()},
+                     folder.path().string());
+  EXPECT_EQ(child.waitForExit(kExitWait), 14);
+  const std::string errors = child.errorOutput();
+  EXPECT_NE(errors.find("gone (deleted): " + reason(std::errc::no_such_file_or_directory)),
+            std::string::npos)
+      << errors;
+}
+
+TEST_F(CliTest, FolderThatMayNotBeEnteredIsRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root enters every folder";
+  std::filesystem::create_directory(folder / "closed");
+  testing::WriteBytes(folder / "closed" / "a.prf", "[CH1]\r\n");
+  std::filesystem::permissions(folder / "closed", std::filesystem::perms::none);
+  for (const char* command : {"read", "write"}) {
+    const CliRun run = RunCli(WithDevice({command, (folder / "closed" / "a.prf").string()}));
+    EXPECT_EQ(run.status, 14);
+    EXPECT_NE(run.errors.find(std::make_error_code(std::errc::permission_denied).message()),
+              std::string::npos)
+        << run.errors;
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+}
+
+// Nobody looks at a scripted write: a file without a single profile section (empty, binary,
+// another program's) would give the instrument the defaults, so it is refused. A read-only profile
+// is a profile all the same, loaded whole.
+TEST_F(CliTest, WriteRefusesFilesThatHoldNoProfile) {
+  testing::WriteBytes(Profile("empty.prf"), "");
+  testing::WriteBytes(Profile("binary.prf"), "\177ELF\x02\x01\0\0[x]\r\nk=1"s);
+  testing::WriteBytes(Profile("other.ini"), "[Settings]\r\nth1=5\r\n[CH3]\r\n[Dat_bound25]\r\n");
+  for (const char* name : {"empty.prf", "binary.prf", "other.ini"}) {
+    const CliRun run = RunCli(WithDevice({"write", Profile(name).string(), "--yes"}));
+    EXPECT_EQ(run.status, 14) << name;
+    EXPECT_NE(run.errors.find(Profile(name).string()), std::string::npos) << run.errors;
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+
+  // Names compare as the accessor compares them: a profile, whose defaults the checks then stop.
+  testing::WriteBytes(Profile("grad.prf"), " [ grad ]\r\n");
+  EXPECT_EQ(RunCli(WithDevice({"write", Profile("grad.prf").string()})).status, 17);
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("locked.prf").string()})).status, 0);
+  const std::string locked = ReadBytes(Profile("locked.prf"));
+  std::filesystem::permissions(Profile("locked.prf"), std::filesystem::perms::owner_read);
+  const CliRun run = RunCli(WithDevice({"write", Profile("locked.prf").string()}));
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(ReadBytes(Profile("locked.prf")), locked);
 }
 
 TEST_F(CliTest, InterruptCancelsBetweenSteps) {
