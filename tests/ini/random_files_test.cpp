@@ -144,10 +144,9 @@ TEST(RandomFiles, ReadingSurvivesAnyContent) {
 // Where writes go besides the probes: new keys and sections, names in another case, Cyrillic
 // names, and names that the line written for them reads back otherwise.
 const std::pair<const char*, const char*> kWriteTargets[] = {
-    {"CH1", "dat"},       {"ch1", "NEW"},   {"S", "k"},        {"s", "j"},
-    {"Definition", "t"},  {"New", "k"},     {"Раздел", "Ключ"}, {"РАЗДЕЛ", "ключ"},
-    {"S", " k"},          {"S", "a=b"},     {"[S]", "k"},      {"T", "[U]"},
-    {"Other", "x"},       {"ch2", "th1"},
+    {"CH1", "dat"}, {"ch1", "NEW"},     {"S", "k"},         {"s", "j"},     {"Definition", "t"},
+    {"New", "k"},   {"Раздел", "Ключ"}, {"РАЗДЕЛ", "ключ"}, {"S", " k"},    {"S", "a=b"},
+    {"[S]", "k"},   {"T", "[U]"},       {"Other", "x"},     {"ch2", "th1"},
 };
 const char* const kWrittenTexts[] = {"1", " 12 ", "", "a\r\nb", "[S]", "k=v", "Ж"};
 
@@ -172,7 +171,8 @@ TEST(RandomFiles, WritesNeverLeaveIndexStale) {
     const IniDocument parsed(writtenOneByOne);
     for (const auto& [section, key] : kWriteTargets) {
       ASSERT_EQ(Read(kept, section, key), Read(parsed, section, key))
-          << section << "/" << key << " in\n" << writtenOneByOne;
+          << section << "/" << key << " in\n"
+          << writtenOneByOne;
     }
   }
 }
