@@ -39,10 +39,13 @@ std::string TwoHexDigits(unsigned value) {
 
 }  // namespace
 
-std::string_view MeasurementStatusText(int status) {
-  // Statuses the instrument does not define read like its other unnamed errors.
-  if (status < 0 || status >= static_cast<int>(kMeasurementStatusTexts.size())) return kSomeError;
-  return kMeasurementStatusTexts[static_cast<std::size_t>(status)];
+std::string MeasurementStatusText(int status) {
+  if (status < 0 || status >= static_cast<int>(kMeasurementStatusTexts.size())) {
+    std::string text = "Неизвестный статус ";
+    text += std::to_string(status);
+    return text;
+  }
+  return std::string(kMeasurementStatusTexts[static_cast<std::size_t>(status)]);
 }
 
 std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time) {

@@ -12,8 +12,9 @@
 
 namespace zorkan {
 
-// The text of a channel's status byte.
-std::string_view MeasurementStatusText(int status);
+// The text of a channel's status byte; a status the instrument does not define says which one
+// arrived ("Неизвестный статус 23").
+std::string MeasurementStatusText(int status);
 
 // "%02u:%02u:%02u\t%02x\t%8.4f\t%02x\t%8.4f\t%02x\n": time of the live request's wait, relays,
 // each channel's value and status.

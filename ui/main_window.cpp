@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ini/ini_file.h"
+#include "live/measurement_log.h"
 #include "profiles/profile.h"
 #include "ui_main_window.h"
 
@@ -21,6 +22,7 @@ constexpr int kClientWidth = 712;
 constexpr int kClientHeight = 542;
 constexpr int kReloadDelayMs = 200;
 constexpr int kFirstLiveTickMs = 1000;
+constexpr int kLiveTickMs = 500;
 constexpr int kDirectControlPage = 6;
 constexpr std::size_t kDescriptionLines = 4;
 
@@ -72,6 +74,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
                                            dialogs_, latch_);
   bench_ = std::make_unique<Workbench>(
       Workbench{link_, *progress_, latch_, dialogs_, settings_, *pages_});
+  livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
   pages_->guardDuringExchange({ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12,
                                ui_->Button13, ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   Timer2 = new QTimer(this);
@@ -103,6 +106,7 @@ void TForm1::connectHandlers() {
   connect(ui_->StringGrid3, &QTableWidget::cellClicked, this,
           [this](int row, int column) { pages_->StringGrid3Click(row, column); });
   connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+  connect(Timer3, &QTimer::timeout, this, &TForm1::PollLiveValues);
 }
 
 void TForm1::FormCreate() {
@@ -112,6 +116,8 @@ void TForm1::FormCreate() {
     line->clear();
   }
   LoadLinkSettings(linkSettings_, workDir_, dialogs_);
+  livePolling_ = std::make_unique<LivePolling>(link_, liveValues_, settings_, *livePage_,
+                                               MeasurementLogPath(linkSettings_, workDir_));
   pages_->FillLists();
   loadProfile(RecentProfilePath(workDir_));
   if (!WriteBuiltinProfile(workDir_)) reportUnwritable(BuiltinProfilePath(workDir_));
@@ -167,6 +173,11 @@ void TForm1::FormClose() {
   if (!SaveProfile(recent, settings_)) {
     ShowMessage(closing, "Ошибка", UnableToWriteText(recent), DialogIcon::Error);
   }
+}
+
+void TForm1::PollLiveValues() {
+  Timer3->start(kLiveTickMs);
+  livePolling_->PollLiveValues();
 }
 
 void TForm1::Timer2Timer() {

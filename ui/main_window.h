@@ -14,9 +14,11 @@
 #include "live/live_values.h"
 #include "settings/device_settings.h"
 #include "ui/escape_filter.h"
+#include "ui/live_page.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_panel.h"
 #include "ui/settings_pages.h"
+#include "workflows/live_polling.h"
 #include "workflows/workbench.h"
 
 class QTimer;
@@ -33,6 +35,9 @@ class TForm1 final : public QMainWindow {
   // `port`, and `clock` dates exchanges and the manufacture date.
   TForm1(SerialPort& port, const Clock& clock);
   ~TForm1() override;
+
+  // The live timer's tick: from the first tick on, every 500 ms.
+  void PollLiveValues();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -74,6 +79,8 @@ class TForm1 final : public QMainWindow {
   std::unique_ptr<Progress> progress_;
   std::unique_ptr<SettingsPages> pages_;
   std::unique_ptr<Workbench> bench_;
+  std::unique_ptr<LivePage> livePage_;
+  std::unique_ptr<LivePolling> livePolling_;
   EscapeFilter escapeFilter_{latch_};
   QTimer* Timer2;
   QTimer* Timer3;

@@ -74,8 +74,8 @@ TEST(MeasurementStatus, TextsWithoutHyphenAndUnknownStatuses) {
   EXPECT_EQ(MeasurementStatusText(1), "Какая то ошибка");
   EXPECT_EQ(MeasurementStatusText(12), "Канал выключен");
   EXPECT_EQ(MeasurementStatusText(15), "Ошибка в градуировках");
-  EXPECT_EQ(MeasurementStatusText(16), "Какая то ошибка");
-  EXPECT_EQ(MeasurementStatusText(255), "Какая то ошибка");
+  EXPECT_EQ(MeasurementStatusText(16), "Неизвестный статус 16");
+  EXPECT_EQ(MeasurementStatusText(255), "Неизвестный статус 255");
 }
 
 TEST(MeasurementLog, LineFormat) {

@@ -1,0 +1,126 @@
+// The live pages polled against the simulated instrument: what is sent on which page, what the
+// panels show for each byte of the block, and what a silent instrument leaves on screen.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <cmath>
+#include <limits>
+
+#include "link/frame.h"
+#include "tests/ui/window_rig.h"
+
+namespace zorkan {
+namespace {
+
+using testing::WindowRig;
+
+constexpr int kCurrentValuesPage = 3;
+constexpr int kChartPage = 5;
+
+// d2 relays, d3 keys and encoder, d4..d7 channel 1, d8 its status, d9 its flags, then channel 2.
+sim::LiveBlock Block(float value1, std::uint8_t status1, float value2, std::uint8_t status2,
+                     std::uint8_t relays = 0, std::uint8_t keys = 0, std::uint8_t flags1 = 0,
+                     std::uint8_t flags2 = 0) {
+  sim::LiveBlock block{0, 0, relays, keys};
+  const FloatBytes first = FloatToWire(value1);
+  const FloatBytes second = FloatToWire(value2);
+  std::copy(first.begin(), first.end(), block.begin() + 4);
+  std::copy(second.begin(), second.end(), block.begin() + 10);
+  block[8] = status1;
+  block[9] = flags1;
+  block[14] = status2;
+  block[15] = flags2;
+  return block;
+}
+
+QString Text(const WindowRig& rig, const char* panel) {
+  return rig.find<QLabel>(panel)->text();
+}
+
+QColor Colour(const WindowRig& rig, const char* panel) {
+  return rig.find<QLabel>(panel)->palette().color(QPalette::Window);
+}
+
+bool Yellow(const WindowRig& rig, const char* panel) {
+  return Colour(rig, panel) == QColor(Qt::yellow);
+}
+
+TEST(LivePolling, OnlyTheLivePagesSendAndSilenceKeepsTheLastValues) {
+  WindowRig rig;
+  rig.simulator.overrideLiveBlock(Block(25.5f, 0, -3.25f, 0));
+  rig.simulator.clearReceivedFrames();
+  const auto logSize = [&] { return testing::ReadBytes(rig.folder / "COM.txt").size(); };
+  const auto logBefore = logSize();
+  rig.window->PollLiveValues();
+  EXPECT_TRUE(rig.simulator.receivedFrames().empty());
+  EXPECT_EQ(logSize(), logBefore);
+
+  for (const int page : {kCurrentValuesPage, kChartPage}) {
+    rig.showPage(page);
+    rig.window->PollLiveValues();
+  }
+  EXPECT_EQ(rig.simulator.receivedFrames().size(), 2u);
+  EXPECT_GT(logSize(), logBefore);
+  EXPECT_EQ(Text(rig, "Panel3"), " 25.5000");
+  EXPECT_EQ(Text(rig, "Panel27"), " 25.5000");
+  EXPECT_EQ(Text(rig, "Panel8"), " -3.2500");
+  EXPECT_EQ(Text(rig, "Panel4"), "Нормальное измерение");
+  EXPECT_EQ(Colour(rig, "Panel3"), QColor(Qt::white));
+  EXPECT_EQ(Text(rig, "Panel28"), "Получен ответ");
+
+  rig.simulator.addFault({.kind = sim::FaultKind::Silence});
+  rig.window->PollLiveValues();
+  for (const char* status : {"Panel22", "Panel28"}) {
+    EXPECT_EQ(Text(rig, status), "Не дождались ответа");
+    EXPECT_TRUE(Yellow(rig, status));
+  }
+  EXPECT_EQ(Text(rig, "Panel3"), " 25.5000");
+  EXPECT_TRUE(rig.answerer.boxes.empty());
+}
+
+TEST(LiveValues, ValuesAndStatusesShowWithTheirColours) {
+  WindowRig rig;
+  rig.showPage(kCurrentValuesPage);
+  rig.simulator.overrideLiveBlock(Block(std::numeric_limits<float>::quiet_NaN(), 0, 10001.0f, 12));
+  rig.window->PollLiveValues();
+  EXPECT_EQ(Text(rig, "Panel3"), "-444.0000");
+  EXPECT_EQ(Text(rig, "Panel4"), "Ошибка в плавающей арифметике");
+  EXPECT_TRUE(Yellow(rig, "Panel3") && Yellow(rig, "Panel4"));
+  EXPECT_EQ(Text(rig, "Panel8"), "10000.0000");
+  EXPECT_EQ(Text(rig, "Panel9"), "Канал выключен");
+  EXPECT_FALSE(Yellow(rig, "Panel8") || Yellow(rig, "Panel9"));
+  EXPECT_NE(Colour(rig, "Panel8"), QColor(Qt::white));
+
+  rig.simulator.overrideLiveBlock(Block(1.0f, 23, 1.0f, 0));
+  rig.window->PollLiveValues();
+  EXPECT_EQ(Text(rig, "Panel4"), "Неизвестный статус 23");
+  EXPECT_TRUE(Yellow(rig, "Panel4"));
+}
+
+TEST(LiveValues, EveryBitLightsItsOwnIndicator) {
+  WindowRig rig;
+  rig.showPage(kCurrentValuesPage);
+  const struct {
+    sim::LiveBlock block;
+    std::vector<const char*> lit;
+  } cases[] = {
+      {Block(0, 0, 0, 0, 0x02), {"Panel14"}},
+      {Block(0, 0, 0, 0, 0, 0x01 | 0x10 | 0x40), {"Panel15", "Panel19", "Panel21"}},
+      {Block(0, 0, 0, 0, 0, 0, 0x04), {"Panel5"}},
+      {Block(0, 0, 0, 0, 0, 0, 0, 0x01 | 0x02), {"Panel12", "Panel11"}},
+  };
+  const char* indicators[] = {"Panel5",  "Panel6",  "Panel7",  "Panel10", "Panel11", "Panel12",
+                              "Panel13", "Panel14", "Panel15", "Panel16", "Panel17", "Panel18",
+                              "Panel19", "Panel20", "Panel21"};
+  for (const auto& [block, lit] : cases) {
+    rig.simulator.overrideLiveBlock(block);
+    rig.window->PollLiveValues();
+    for (const char* indicator : indicators) {
+      const bool expected = std::find(lit.begin(), lit.end(), std::string_view(indicator)) != lit.end();
+      EXPECT_EQ(Yellow(rig, indicator), expected) << indicator;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorkan

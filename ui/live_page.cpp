@@ -1,0 +1,108 @@
+#include "ui/live_page.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include "ini/number_text.h"
+#include "live/measurement_log.h"
+#include "ui_main_window.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr int kCurrentValuesPage = 3;
+constexpr int kChartPage = 5;
+constexpr std::uint8_t kNormalMeasurement = 0;
+constexpr std::uint8_t kChannelOff = 12;
+
+QColor Neutral() {
+  return QApplication::palette().color(QPalette::Button);
+}
+
+void Paint(QLabel* panel, const QColor& colour) {
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, colour);
+  panel->setPalette(palette);
+}
+
+// Yellow means active or attention.
+void Indicate(QLabel* indicator, std::uint8_t bits, std::uint8_t mask) {
+  Paint(indicator, (bits & mask) != 0 ? QColor(Qt::yellow) : Neutral());
+}
+
+void ShowChannel(QLabel* value, QLabel* status, const ChannelLiveValues& channel) {
+  value->setText(QString::fromStdString(FormatFixed(channel.value)));
+  status->setText(QString::fromStdString(MeasurementStatusText(channel.status)));
+  if (channel.status == kNormalMeasurement) {
+    Paint(value, Qt::white);
+    Paint(status, Neutral());
+  } else if (channel.status == kChannelOff) {
+    Paint(value, Neutral());
+    Paint(status, Neutral());
+  } else {
+    Paint(value, Qt::yellow);
+    Paint(status, Qt::yellow);
+  }
+}
+
+}  // namespace
+
+LivePage::LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& settings)
+    : ui_(ui),
+      window_(window),
+      settings_(settings),
+      chart_(ui.Image1->width(), ui.Image1->height()) {
+  ui_.Image1->setPixmap(QPixmap::fromImage(chart_.image()));
+}
+
+bool LivePage::livePageShown() const {
+  const int page = ui_.TabbedNotebook1->currentIndex();
+  return (page == kCurrentValuesPage || page == kChartPage) &&
+         QApplication::activeModalWidget() == nullptr;
+}
+
+void LivePage::repaint() {
+  window_.repaint();
+}
+
+void LivePage::ShowLiveValues(const LiveValues& values) {
+  const ChannelLiveValues& first = values.channels[0];
+  const ChannelLiveValues& second = values.channels[1];
+  ShowChannel(ui_.Panel3, ui_.Panel4, first);
+  ShowChannel(ui_.Panel8, ui_.Panel9, second);
+  ui_.Panel27->setText(ui_.Panel3->text());
+  Indicate(ui_.Panel7, first.flags, kSetpoint1Reached);
+  Indicate(ui_.Panel6, first.flags, kSetpoint2Reached);
+  Indicate(ui_.Panel5, first.flags, kSensorBreak);
+  Indicate(ui_.Panel12, second.flags, kSetpoint1Reached);
+  Indicate(ui_.Panel11, second.flags, kSetpoint2Reached);
+  Indicate(ui_.Panel10, second.flags, kSensorBreak);
+  Indicate(ui_.Panel13, values.relays, 0x01);
+  Indicate(ui_.Panel14, values.relays, 0x02);
+  QLabel* const keys[] = {ui_.Panel15, ui_.Panel16, ui_.Panel17, ui_.Panel18,
+                          ui_.Panel19, ui_.Panel20, ui_.Panel21};
+  for (std::size_t bit = 0; bit < std::size(keys); ++bit) {
+    Indicate(keys[bit], values.keys, static_cast<std::uint8_t>(1u << bit));
+  }
+}
+
+void LivePage::DrawTrendPoint(const LiveValues& values) {
+  const ChannelSettings& channel = settings_.channels[0];
+  const ChannelLiveValues& first = values.channels[0];
+  chart_.DrawTrendPoint(channel.rangeMax, channel.rangeMin, first.value,
+                        (first.flags & kSensorBreak) != 0);
+  ui_.Image1->setPixmap(QPixmap::fromImage(chart_.image()));
+}
+
+void LivePage::showAnswerStatus(const AnswerStatus& status) {
+  const QString text = QString::fromUtf8(status.text.data(), static_cast<qsizetype>(status.text.size()));
+  for (QLabel* panel : {ui_.Panel22, ui_.Panel28}) {
+    panel->setText(text);
+    Paint(panel, status.attention ? QColor(Qt::yellow) : Neutral());
+  }
+}
+
+}  // namespace zorkan
