@@ -49,11 +49,11 @@ struct Measurement {
 
 // `operation` returns true on success; every run is expected to put the same bytes on the line.
 template <typename Operation>
-Measurement Measure(BenchRig& rig, int runs, Operation&& operation) {
+Measurement Measure(sim::SimulatedInstrument& simulator, int runs, Operation&& operation) {
   Measurement measurement;
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
-    rig.simulator.clearReceivedFrames();
+    simulator.clearReceivedFrames();
     const auto start = std::chrono::steady_clock::now();
     measurement.failures += operation() ? 0 : 1;
     times.push_back(
@@ -62,7 +62,7 @@ Measurement Measure(BenchRig& rig, int runs, Operation&& operation) {
   }
   std::sort(times.begin(), times.end());
   measurement.medianMs = times[times.size() / 2];
-  const sim::LineTraffic traffic = rig.simulator.lineTraffic();
+  const sim::LineTraffic traffic = simulator.lineTraffic();
   measurement.lineMs =
       std::chrono::duration<double, std::milli>(
           sim::LineTime(traffic.requestBytes + traffic.answerBytes, kBaudRate))

@@ -13,13 +13,13 @@ int main(int argc, char** argv) {
   constexpr int kRuns = 40;
   constexpr float kValue = 25.5f;
 
-  const bench::Measurement read = bench::Measure(rig, kRuns, [&] {
+  const bench::Measurement read = bench::Measure(rig.simulator, kRuns, [&] {
     float value = 0;
     return rig.link.ReadFloatParam(2, 29, value) == kOk;
   });
   const bench::Measurement write = bench::Measure(
-      rig, kRuns, [&] { return rig.link.WriteFloatParamVerified(2, 29, kValue) == kOk; });
-  const bench::Measurement block = bench::Measure(rig, kRuns, [&] {
+      rig.simulator, kRuns, [&] { return rig.link.WriteFloatParamVerified(2, 29, kValue) == kOk; });
+  const bench::Measurement block = bench::Measure(rig.simulator, kRuns, [&] {
     DataBlock data{};
     return rig.link.ReadDataBlock(2, data) == kOk;
   });

@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
   constexpr int kRuns = 5;
 
   const bench::Measurement read =
-      bench::Measure(rig, kRuns, [&] { return readAllSettings(transfer) == kOk; });
+      bench::Measure(rig.simulator, kRuns, [&] { return readAllSettings(transfer) == kOk; });
   const bench::Measurement write =
-      bench::Measure(rig, kRuns, [&] { return writeAllSettings(transfer) == kOk; });
+      bench::Measure(rig.simulator, kRuns, [&] { return writeAllSettings(transfer) == kOk; });
 
   std::printf("%u baud, %d ms turnaround, median of %d runs\n", bench::kBaudRate,
               bench::kTurnaroundMs, kRuns);
