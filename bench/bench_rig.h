@@ -29,8 +29,8 @@ class SilentDialogs final : public OperatorDialogs {
 
 struct BenchRig {
   BenchRig() {
-    link.OpenPortAt(simulator.devicePath(), kBaudRate);
-    link.SetParameters(LinkParameters{});
+    link.openPortAt(simulator.devicePath(), kBaudRate);
+    link.setParameters(LinkParameters{});
   }
 
   sim::Simulator simulator{

@@ -33,11 +33,11 @@ Session::Session(const LinkOptions& options, bool answerYes, std::filesystem::pa
       device_(options.device),
       dialogs_(answerYes),
       link_(port_, clock_, dialogs_, workDir_) {
-  link_.SetParameters(TransactionParameters(linkSettings_, workDir_));
+  link_.setParameters(TransactionParameters(linkSettings_, workDir_));
 }
 
 bool Session::openPort() {
-  if (device_) return link_.OpenPortAt(*device_, linkSettings_.baudRate);
+  if (device_) return link_.openPortAt(*device_, linkSettings_.baudRate);
   if (!IsPortNumber(linkSettings_.portNumber)) {
     std::fprintf(stderr, "no port %d: dev.dat names a port number outside %d..%d; use --port\n",
                  linkSettings_.portNumber, kFirstPortNumber, kLastPortNumber);

@@ -31,10 +31,10 @@ DeviceLink::DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& di
 
 bool DeviceLink::OpenPort(const LinkSettings& settings) {
   if (!IsPortNumber(settings.portNumber)) return false;
-  return OpenPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
+  return openPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
 }
 
-bool DeviceLink::OpenPortAt(const std::string& path, std::uint32_t baudRate) {
+bool DeviceLink::openPortAt(const std::string& path, std::uint32_t baudRate) {
   const std::optional<PortTiming> timing = PortTimingFor(baudRate);
   if (timing) timing_ = *timing;
   if (!timing || !port_.open(path, baudRate)) {
@@ -59,13 +59,13 @@ void DeviceLink::ReopenPort(const LinkSettings& settings) {
   (void)OpenPort(settings);
 }
 
-void DeviceLink::SetParameters(LinkParameters parameters) {
+void DeviceLink::setParameters(LinkParameters parameters) {
   parameters_ = std::move(parameters);
   if (parameters_.attemptCount < 1) parameters_.attemptCount = 1;
   log_ = ExchangeLog(parameters_.exchangeLogPath);
 }
 
-LinkError DeviceLink::Transact(const std::string& requestText, const AnswerTest& test) {
+LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest& test) {
   const std::string frame = CompleteFrame(requestText);
   const AnswerWaitLimits limits{timing_.transferTimeoutMs(kAnswerReadPiece),
                                 parameters_.replyTimeoutMs};
@@ -111,7 +111,7 @@ void DeviceLink::settleOwedAnswers() {
   owedAnswers_ = 0;
 }
 
-LinkError DeviceLink::Verify(const std::function<LinkError()>& write,
+LinkError DeviceLink::verify(const std::function<LinkError()>& write,
                              const std::function<LinkError(bool& matches)>& readBack) {
   for (int repetition = 0; repetition < parameters_.attemptCount; ++repetition) {
     if (const LinkError written = write(); written != kOk) return written;
@@ -125,7 +125,7 @@ LinkError DeviceLink::Verify(const std::function<LinkError()>& write,
 LinkError DeviceLink::ReadByteParam(int space, unsigned number, std::int32_t& destination) {
   if (!IsSpace(space)) return kAddressTooLarge;
   std::uint8_t value = 0;
-  const LinkError result = Transact(
+  const LinkError result = transact(
       ReadRequestText(parameters_.networkAddress, MakeParamAddress(ValueKind::Byte, space, number)),
       [&](std::string_view answer) { return ParseByteAnswer(answer, value); });
   if (result == kOk) destination = value;
@@ -136,7 +136,7 @@ LinkError DeviceLink::ReadFloatParam(int space, unsigned number, float& destinat
   if (!IsSpace(space)) return kAddressTooLarge;
   float value = 0;
   const LinkError result =
-      Transact(ReadRequestText(parameters_.networkAddress,
+      transact(ReadRequestText(parameters_.networkAddress,
                                MakeParamAddress(ValueKind::Float, space, number)),
                [&](std::string_view answer) { return ParseFloatAnswer(answer, value); });
   if (result == kOk) destination = value;
@@ -146,20 +146,20 @@ LinkError DeviceLink::ReadFloatParam(int space, unsigned number, float& destinat
 LinkError DeviceLink::WriteByteParam(int space, unsigned number, std::uint32_t value) {
   if (!IsSpace(space)) return kAddressTooLarge;
   const auto sent = static_cast<std::uint8_t>(value > 255 ? 255 : value);
-  return Transact(ByteWriteRequestText(parameters_.networkAddress,
+  return transact(ByteWriteRequestText(parameters_.networkAddress,
                                        MakeParamAddress(ValueKind::Byte, space, number), sent),
                   CheckStatusAnswer);
 }
 
 LinkError DeviceLink::WriteFloatParam(int space, unsigned number, float value) {
   if (!IsSpace(space)) return kAddressTooLarge;
-  return Transact(FloatWriteRequestText(parameters_.networkAddress,
+  return transact(FloatWriteRequestText(parameters_.networkAddress,
                                         MakeParamAddress(ValueKind::Float, space, number), value),
                   CheckStatusAnswer);
 }
 
 LinkError DeviceLink::WriteByteParamVerified(int space, unsigned number, std::uint32_t value) {
-  return Verify([&] { return WriteByteParam(space, number, value); },
+  return verify([&] { return WriteByteParam(space, number, value); },
                 [&](bool& matches) {
                   std::int32_t readBack = 0;
                   const LinkError result = ReadByteParam(space, number, readBack);
@@ -169,7 +169,7 @@ LinkError DeviceLink::WriteByteParamVerified(int space, unsigned number, std::ui
 }
 
 LinkError DeviceLink::WriteFloatParamVerified(int space, unsigned number, float value) {
-  return Verify([&] { return WriteFloatParam(space, number, value); },
+  return verify([&] { return WriteFloatParam(space, number, value); },
                 [&](bool& matches) {
                   float readBack = 0;
                   const LinkError result = ReadFloatParam(space, number, readBack);
@@ -181,7 +181,7 @@ LinkError DeviceLink::WriteFloatParamVerified(int space, unsigned number, float 
 
 LinkError DeviceLink::ReadDataBlock(unsigned block, DataBlock& destination) {
   DataBlock value{};
-  const LinkError result = Transact(
+  const LinkError result = transact(
       ReadRequestText(parameters_.networkAddress, MakeParamAddress(ValueKind::DataBlock, 1, block)),
       [&](std::string_view answer) { return ParseBlockAnswer(answer, value); });
   if (result == kOk) destination = value;

@@ -38,13 +38,13 @@ class DeviceLink {
   // rate; a failed open is told to the operator and leaves the port closed. true when it opened.
   bool OpenPort(const LinkSettings& settings);
   // The same for a device path chosen directly.
-  bool OpenPortAt(const std::string& path, std::uint32_t baudRate);
+  bool openPortAt(const std::string& path, std::uint32_t baudRate);
   // Waits first for answers the instrument may still owe (see settleOwedAnswers), so that they
   // do not meet whoever opens the port next.
   void ClosePort();
   void ReopenPort(const LinkSettings& settings);
 
-  void SetParameters(LinkParameters parameters);
+  void setParameters(LinkParameters parameters);
   const LinkParameters& parameters() const { return parameters_; }
 
   LinkError ReadByteParam(int space, unsigned number, std::int32_t& destination);
@@ -66,9 +66,9 @@ class DeviceLink {
  private:
   using AnswerTest = std::function<LinkError(std::string_view answer)>;
 
-  LinkError Transact(const std::string& requestText, const AnswerTest& test);
+  LinkError transact(const std::string& requestText, const AnswerTest& test);
   void settleOwedAnswers();
-  LinkError Verify(const std::function<LinkError()>& write,
+  LinkError verify(const std::function<LinkError()>& write,
                    const std::function<LinkError(bool& matches)>& readBack);
 
   SerialPort& port_;

@@ -13,12 +13,12 @@ void Progress::SetProgressStep(std::string text) {
   panel_.processPendingEvents();
 }
 
-void Progress::ClearProgressStep() {
+void Progress::clearProgressStep() {
   lines_[2].clear();
   panel_.setLines(lines_);
 }
 
-void Progress::SetProgressHeading(std::string text) {
+void Progress::setProgressHeading(std::string text) {
   lines_[1] = std::move(text);
   panel_.setLines(lines_);
 }

@@ -44,11 +44,11 @@ class Progress {
   void HideProgress() { panel_.setVisible(false); }
   // Sets the step line, redraws, then lets pending events run.
   void SetProgressStep(std::string text);
-  void SetProgressHeading(std::string text);
+  void setProgressHeading(std::string text);
   // Empties the step line without letting events run.
-  void ClearProgressStep();
+  void clearProgressStep();
   // Redraws the current lines.
-  void RefreshProgress() { panel_.setLines(lines_); }
+  void refreshProgress() { panel_.setLines(lines_); }
   bool CancelRequested() { return latch_.CancelRequested(); }
   void ResetCancel() { latch_.ResetCancel(); }
 

@@ -89,7 +89,7 @@ LinkError readChannel(SettingsTransfer& transfer, int channel) {
   if (settings.selected == 0) return StopSequence(progress, kOk);
   if (progress.CancelRequested()) return StopSequence(progress, kCancelledByOperator);
   const LinkError result = RunSteps(transfer.link, progress, ChannelReadSteps(channel, settings));
-  if (result == kOk) progress.ClearProgressStep();
+  if (result == kOk) progress.clearProgressStep();
   return result;
 }
 
@@ -103,7 +103,7 @@ LinkError writeChannel(SettingsTransfer& transfer, int channel) {
                              "Для остановки нажмите ESC"});
   if (progress.CancelRequested()) return StopSequence(progress, kCancelledByOperator);
   const LinkError result = RunSteps(transfer.link, progress, ChannelWriteSteps(channel, settings));
-  if (result == kOk) progress.ClearProgressStep();
+  if (result == kOk) progress.clearProgressStep();
   return result;
 }
 

@@ -13,7 +13,7 @@ LinkError readAllSettings(SettingsTransfer& transfer) {
   Progress& progress = transfer.progress;
   progress.SetProgressLines(kDeviceLines);
   for (int channel = 0; channel < kChannelCount; ++channel) {
-    progress.SetProgressHeading("Идет чтение настроек канала " + std::to_string(channel + 1));
+    progress.setProgressHeading("Идет чтение настроек канала " + std::to_string(channel + 1));
     progress.ShowProgress();
     if (const LinkError result = readChannel(transfer, channel); result != kOk) {
       return StopSequence(progress, result);
@@ -25,7 +25,7 @@ LinkError readAllSettings(SettingsTransfer& transfer) {
   if (const LinkError result = readRegulator(transfer); result != kOk) {
     return StopSequence(progress, result);
   }
-  progress.RefreshProgress();
+  progress.refreshProgress();
   if (transfer.settings.general.generalSelected == 1) {
     if (const LinkError result = readGeneral(transfer); result != kOk) {
       return StopSequence(progress, result);

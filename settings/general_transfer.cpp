@@ -52,7 +52,7 @@ LinkError readDeviceNumber(SettingsTransfer& transfer) {
   }
   if (result == kOk) result = ReadParameter(link, QcCodeParam(), general.qcCode);
   if (result == kOk) {
-    progress.RefreshProgress();
+    progress.refreshProgress();
     result = readManufactureDate(transfer);
   }
   return StopSequence(progress, result);

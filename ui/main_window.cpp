@@ -126,7 +126,7 @@ void TForm1::FormCreate() {
   setWindowTitle(QString(kStartTitle) + kVersionText);
   link_.OpenPort(linkSettings_);
   ui_->TabbedNotebook1->setCurrentIndex(0);
-  link_.SetParameters(TransactionParameters(linkSettings_, workDir_));
+  link_.setParameters(TransactionParameters(linkSettings_, workDir_));
   ui_->Label2->setText("COM " + QString::number(linkSettings_.portNumber));
   const LocalTime today = clock_.localTime();
   settings_.general.manufactureDay = today.day;

@@ -22,11 +22,11 @@ using testing::ScratchFolder;
 class LinkAgainstInstrument : public ::testing::Test {
  protected:
   void SetUp() override {
-    link.OpenPortAt("COM1", 9600);
+    link.openPortAt("COM1", 9600);
     LinkParameters parameters;
     parameters.attemptCount = 2;
     parameters.exchangeLogPath = folder / "COM.txt";
-    link.SetParameters(parameters);
+    link.setParameters(parameters);
   }
 
   std::size_t frameCount() const { return simulator.receivedFrames().size(); }
@@ -129,7 +129,7 @@ TEST_F(LinkAgainstInstrument, LateAnswerOfFailedTransactionIsNotTakenByTheNext) 
 TEST_F(LinkAgainstInstrument, OtherNetworkAddressIsNotAnswered) {
   LinkParameters parameters = link.parameters();
   parameters.networkAddress = 2;
-  link.SetParameters(parameters);
+  link.setParameters(parameters);
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
 }

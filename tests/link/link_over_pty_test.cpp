@@ -21,14 +21,14 @@ using testing::ScratchFolder;
 class LinkOverPtyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(link.OpenPortAt(simulator.devicePath(), 9600));
+    ASSERT_TRUE(link.openPortAt(simulator.devicePath(), 9600));
     ASSERT_TRUE(dialogs.shown.empty());
     setAttempts(2);
   }
   void setAttempts(int count) {
     LinkParameters parameters;
     parameters.attemptCount = count;
-    link.SetParameters(parameters);
+    link.setParameters(parameters);
   }
 
   std::size_t frameCount() const { return simulator.receivedFrames().size(); }
@@ -85,7 +85,7 @@ TEST_F(LinkOverPtyTest, ReopenedPortWorksAndClosedPortIsSilent) {
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
   EXPECT_EQ(frameCount(), 0u);
-  link.OpenPortAt(simulator.devicePath(), 9600);
+  link.openPortAt(simulator.devicePath(), 9600);
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
 }
 
@@ -97,11 +97,11 @@ TEST(LinkWithoutInstrument, VanishedSimulatorIsSilenceNotACrash) {
   DeviceLink link{port, clock, dialogs, folder.path()};
   {
     Simulator simulator({.baudRate = 0, .turnaroundMs = 0});
-    link.OpenPortAt(simulator.devicePath(), 9600);
+    link.openPortAt(simulator.devicePath(), 9600);
   }
   LinkParameters parameters;
   parameters.attemptCount = 1;  // one silent attempt shows it; each costs a second of real time
-  link.SetParameters(parameters);
+  link.setParameters(parameters);
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
 }
@@ -112,7 +112,7 @@ TEST(LinkWithoutInstrument, MissingDeviceIsReportedOnce) {
   RecordingDialogs dialogs;
   ScratchFolder folder;
   DeviceLink link{port, clock, dialogs, folder.path()};
-  EXPECT_FALSE(link.OpenPortAt((folder / "COM1").string(), 9600));
+  EXPECT_FALSE(link.openPortAt((folder / "COM1").string(), 9600));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
 }

@@ -32,7 +32,7 @@ class TransactionTest : public ::testing::Test {
     LinkParameters parameters;
     parameters.attemptCount = attempts;
     parameters.exchangeLogPath = logPath();
-    link.SetParameters(parameters);
+    link.setParameters(parameters);
   }
   void SetUp() override { SetUpLink(2); }
 
@@ -196,7 +196,7 @@ TEST_F(TransactionTest, SilentAttemptIsLoggedWithEmptyAnswer) {
 TEST_F(TransactionTest, UnwritableLogChangesNothing) {
   LinkParameters parameters;
   parameters.exchangeLogPath = folder / "missing" / "COM.txt";
-  link.SetParameters(parameters);
+  link.setParameters(parameters);
   respond = [](const std::string&) { return At(kTurnaroundMs, ByteAnswer(1)); };
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
@@ -204,7 +204,7 @@ TEST_F(TransactionTest, UnwritableLogChangesNothing) {
 }
 
 TEST_F(TransactionTest, NoLogPathWritesNoLog) {
-  link.SetParameters(LinkParameters{});
+  link.setParameters(LinkParameters{});
   respond = [](const std::string&) { return At(kTurnaroundMs, ByteAnswer(1)); };
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
@@ -243,7 +243,7 @@ TEST_F(TransactionTest, LateAnswerOfFailedTransactionIsNotTakenByTheNext) {
 
 TEST_F(TransactionTest, FailedOpenIsReportedAndLinkStaysUsable) {
   port.openSucceeds = false;
-  EXPECT_FALSE(link.OpenPortAt("/dev/nowhere", 9600));
+  EXPECT_FALSE(link.openPortAt("/dev/nowhere", 9600));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
   EXPECT_EQ(dialogs.shown[0].caption, "Ошибка");
@@ -252,7 +252,7 @@ TEST_F(TransactionTest, FailedOpenIsReportedAndLinkStaysUsable) {
 
 TEST_F(TransactionTest, OpenDiscardsWhatArrivedBefore) {
   port.schedule(0, ByteAnswer(0x55));
-  link.OpenPortAt("/dev/somewhere", 9600);
+  link.openPortAt("/dev/somewhere", 9600);
   EXPECT_EQ(port.openedBaudRate, 9600u);
   respond = [](const std::string&) { return At(kTurnaroundMs, ByteAnswer(0x66)); };
   std::int32_t value = 0;

@@ -12,10 +12,10 @@ namespace zorkan::testing {
 
 struct SettingsRig {
   explicit SettingsRig(sim::SimulatorOptions options = {}) : simulator(options) {
-    link.OpenPortAt("COM1", options.baudRate);
+    link.openPortAt("COM1", options.baudRate);
     LinkParameters parameters;
     parameters.attemptCount = 2;
-    link.SetParameters(parameters);
+    link.setParameters(parameters);
   }
 
   sim::InProcessSimulator simulator;

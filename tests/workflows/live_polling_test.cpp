@@ -31,8 +31,8 @@ class RecordingLiveView final : public LiveView {
 
 struct LiveRig {
   explicit LiveRig(std::filesystem::path log = {}) : polling(link, values, settings, view, log) {
-    link.OpenPortAt("COM1", 9600);
-    link.SetParameters(LinkParameters{});
+    link.openPortAt("COM1", 9600);
+    link.setParameters(LinkParameters{});
   }
 
   sim::InProcessSimulator simulator;

@@ -46,8 +46,8 @@ class RecordingView final : public SettingsView {
 
 struct WorkbenchRig {
   WorkbenchRig() {
-    link.OpenPortAt("COM1", 9600);
-    link.SetParameters(LinkParameters{});
+    link.openPortAt("COM1", 9600);
+    link.setParameters(LinkParameters{});
     // As a profile gives it, every list value with its item: a missing key leaves averaging at 0.
     for (ChannelSettings& channel : settings.channels) channel.averaging = 1;
   }
