@@ -7,6 +7,7 @@
 
 #include "link/clock.h"
 #include "link/qt_serial_port.h"
+#include "report/report_page.h"
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   zorkan::QtSerialPort port;
   zorkan::SystemClock clock;
   zorkan::TForm1 form1(port, clock);
+  zorkan::TForm6 form6(&form1);
+  form1.setReportPage(form6);
   form1.show();
   return QApplication::exec();
 }

@@ -75,6 +75,8 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   bench_ = std::make_unique<Workbench>(
       Workbench{link_, *progress_, latch_, dialogs_, settings_, *pages_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
+  directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, *pages_, directControl_,
+                                                           dialogs_, latch_);
   pages_->guardDuringExchange({ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12,
                                ui_->Button13, ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   Timer2 = new QTimer(this);
@@ -105,6 +107,14 @@ void TForm1::connectHandlers() {
   connect(ui_->TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::TabbedNotebook1Change);
   connect(ui_->StringGrid3, &QTableWidget::cellClicked, this,
           [this](int row, int column) { pages_->StringGrid3Click(row, column); });
+  connect(ui_->Button42, &QPushButton::clicked, this, &TForm1::Button42Click);
+  DirectControlPage& direct = *directControlPage_;
+  connect(ui_->Button12, &QPushButton::clicked, this, [&direct] { direct.Button12Click(); });
+  connect(ui_->Button13, &QPushButton::clicked, this, [&direct] { direct.Button13Click(); });
+  connect(ui_->Button14, &QPushButton::clicked, this, [&direct] { direct.Button14Click(); });
+  connect(ui_->Button15, &QPushButton::clicked, this, [&direct] { direct.Button15Click(); });
+  connect(ui_->RadioButton1, &QRadioButton::clicked, this, [&direct] { direct.RadioButton1Click(); });
+  connect(ui_->RadioButton2, &QRadioButton::clicked, this, [&direct] { direct.RadioButton2Click(); });
   connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
   connect(Timer3, &QTimer::timeout, this, &TForm1::PollLiveValues);
 }
@@ -137,18 +147,7 @@ void TForm1::FormCreate() {
   Timer2->setSingleShot(true);
   Timer2->start(kReloadDelayMs);
   Timer3->start(kFirstLiveTickMs);
-  directControl_ = DirectControl{};
-  ui_->Button13->setEnabled(false);
-  ui_->Button15->setEnabled(false);
-  ui_->Button14->setEnabled(true);
-  ui_->ComboBox30->setEnabled(true);
-  for (QWidget* relayChoice : {static_cast<QWidget*>(ui_->RadioGroup1),
-                               static_cast<QWidget*>(ui_->RadioButton1),
-                               static_cast<QWidget*>(ui_->RadioButton2)}) {
-    relayChoice->setEnabled(false);
-  }
-  ui_->RadioButton1->setChecked(true);
-  ui_->RadioButton2->setChecked(false);
+  directControlPage_->setInitialState();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -241,6 +240,11 @@ void TForm1::ComboBox1Change() {
 void TForm1::ComboBox18Change() {
   if (pages_->exchangeRunning()) return;
   pages_->CollectSettings();
+}
+
+void TForm1::Button42Click() {
+  if (ReadForReport(*bench_) != kOk || reportPage_ == nullptr) return;
+  reportPage_->BuildConfigurationReport(settings_, clock_.localTime());
 }
 
 void TForm1::showDescription() {

@@ -13,6 +13,8 @@
 #include "link/progress.h"
 #include "live/live_values.h"
 #include "settings/device_settings.h"
+#include "report/report_page.h"
+#include "ui/direct_control.h"
 #include "ui/escape_filter.h"
 #include "ui/live_page.h"
 #include "ui/message_boxes.h"
@@ -38,6 +40,8 @@ class TForm1 final : public QMainWindow {
 
   // The live timer's tick: from the first tick on, every 500 ms.
   void PollLiveValues();
+  // The report page, created after the main window, that "Сформировать страницу" fills.
+  void setReportPage(TForm6& page) { reportPage_ = &page; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -54,6 +58,7 @@ class TForm1 final : public QMainWindow {
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();
   void ComboBox18Change();
+  void Button42Click();
 
   void connectHandlers();
   // The profile's description lines and the field that shows them.
@@ -80,6 +85,8 @@ class TForm1 final : public QMainWindow {
   std::unique_ptr<SettingsPages> pages_;
   std::unique_ptr<Workbench> bench_;
   std::unique_ptr<LivePage> livePage_;
+  std::unique_ptr<DirectControlPage> directControlPage_;
+  TForm6* reportPage_ = nullptr;
   std::unique_ptr<LivePolling> livePolling_;
   EscapeFilter escapeFilter_{latch_};
   QTimer* Timer2;

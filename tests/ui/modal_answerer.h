@@ -31,6 +31,8 @@ class ModalAnswerer {
   std::deque<QMessageBox::StandardButton> questions;
   // File dialogs, in order: the path typed, or "" to cancel.
   std::deque<std::string> files;
+  // Class names of the other dialogs, which are closed at once.
+  std::vector<std::string> otherDialogs;
 
  private:
   void answer() {
@@ -55,6 +57,9 @@ class ModalAnswerer {
         dialog->selectFile(QString::fromStdString(path));
         QMetaObject::invokeMethod(dialog, "accept");
       }
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+      otherDialogs.push_back(other->metaObject()->className());
+      other->reject();
     }
   }
 

@@ -1,0 +1,95 @@
+#include "ui/direct_control.h"
+
+#include "settings/parameter_map.h"
+#include "settings/parameter_transfer.h"
+#include "ui_main_window.h"
+
+namespace zorkan {
+
+namespace {
+
+constexpr int kDirectControlPage = 6;
+constexpr int kInstrumentSetsPwm = 0;
+constexpr int kManualOnRelay1 = 1;
+constexpr int kManualOnRelay2 = 2;
+
+void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
+  for (QWidget* widget : widgets) widget->setEnabled(enabled);
+}
+
+}  // namespace
+
+DirectControlPage::DirectControlPage(Ui::TForm1& ui, DeviceLink& link, SettingsPages& pages,
+                                     DirectControl& state, OperatorDialogs& dialogs,
+                                     CancelLatch& latch)
+    : ui_(ui), link_(link), pages_(pages), state_(state), dialogs_(dialogs), latch_(latch) {}
+
+void DirectControlPage::setInitialState() {
+  state_ = DirectControl{};
+  Enable({ui_.Button13, ui_.Button15}, false);
+  Enable({ui_.Button14, ui_.ComboBox30}, true);
+  Enable({ui_.RadioGroup1, ui_.RadioButton1, ui_.RadioButton2}, false);
+  ui_.RadioButton1->setChecked(true);
+  ui_.RadioButton2->setChecked(false);
+}
+
+bool DirectControlPage::pageShown() const {
+  return ui_.TabbedNotebook1->currentIndex() == kDirectControlPage;
+}
+
+void DirectControlPage::report(LinkError result) {
+  if (result != kOk) ReportResult(result, dialogs_, latch_);
+}
+
+void DirectControlPage::writeControlWord() {
+  state_.controlWord = ui_.RadioButton1->isChecked() ? kManualOnRelay1 : kManualOnRelay2;
+  report(WriteParameter(link_, PwmControlWordParam(), state_.controlWord));
+}
+
+void DirectControlPage::Button12Click() {
+  if (!pageShown()) return;
+  writeControlWord();
+  Enable({ui_.Button13, ui_.Button14, ui_.Button15, ui_.ComboBox30, ui_.RadioGroup1,
+          ui_.RadioButton1, ui_.RadioButton2},
+         true);
+}
+
+void DirectControlPage::Button13Click() {
+  if (!pageShown()) return;
+  state_.controlWord = kInstrumentSetsPwm;
+  report(WriteParameter(link_, PwmControlWordParam(), state_.controlWord));
+  Enable({ui_.Button13, ui_.Button15, ui_.RadioGroup1, ui_.RadioButton1, ui_.RadioButton2}, false);
+  Enable({ui_.Button14, ui_.ComboBox30}, true);
+}
+
+void DirectControlPage::Button14Click() {
+  std::int32_t duty = state_.duty;
+  const LinkError result = ReadParameter(link_, PwmDutyParam(), duty);
+  if (result == kOk) state_.duty = duty;
+  report(result);
+  pages_.ShowSettings();
+}
+
+// The word goes first and the duty after it, also when the word was refused: the operator asked
+// for both.
+void DirectControlPage::Button15Click() {
+  if (!pageShown()) return;
+  pages_.CollectSettings();
+  writeControlWord();
+  report(WriteParameter(link_, PwmDutyParam(), state_.duty));
+  pages_.ShowSettings();
+}
+
+void DirectControlPage::RadioButton1Click() {
+  if (!pageShown()) return;
+  ui_.RadioButton2->setChecked(false);
+  writeControlWord();
+}
+
+void DirectControlPage::RadioButton2Click() {
+  if (!pageShown()) return;
+  ui_.RadioButton1->setChecked(false);
+  writeControlWord();
+}
+
+}  // namespace zorkan
