@@ -99,6 +99,21 @@ TEST(ParseFloatAnswer, SevenDigitsAreTooFew) {
   EXPECT_EQ(value, 7);
 }
 
+// Answers carry no parameter number: a data field of another width is another request's answer,
+// never a value to cut from it.
+TEST(AnswerWidth, FieldOfAnotherWidthIsNotThisRequestsAnswer) {
+  std::uint8_t byte = 42;
+  EXPECT_EQ(ParseByteAnswer("!1;41CC0000;1\r", byte), kBadAnswer);
+  EXPECT_EQ(ParseByteAnswer("!1;0A5;1\r", byte), kBadAnswer);
+  EXPECT_EQ(byte, 42);
+  float value = 7;
+  EXPECT_EQ(ParseFloatAnswer("!1;0A;1\r", value), kBadAnswer);
+  EXPECT_EQ(ParseFloatAnswer("!1;41CC00001A;1\r", value), kBadAnswer);
+  EXPECT_EQ(value, 7);
+  DataBlock block{};
+  EXPECT_EQ(ParseBlockAnswer("!1;000102030405060708090A0B0C0D0E0F10;1\r", block), kBadAnswer);
+}
+
 TEST(ParseBlockAnswer, SixteenBytesInOrder) {
   DataBlock block{};
   ASSERT_EQ(ParseBlockAnswer("!1;000102030405060708090A0B0C0D0E0F;1\r", block), kOk);
