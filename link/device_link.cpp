@@ -77,6 +77,7 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
   LinkError result = kNoAnswer;
   for (int attempt = 0; attempt < parameters_.attemptCount; ++attempt) {
     port_.write(frame, timing_.transferTimeoutMs(frame.size()));
+    lastRequestMs_ = clock_.monotonicMs();
     if (open_) ++owedAnswers_;
     result = ReceiveAnswer(port_, clock_, limits, answer_, lastWait_);
     // Whichever request it answers, one answer less is owed.
@@ -93,15 +94,16 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
 // An attempt that ended without its answer (silence, or too much data before a carriage return)
 // leaves the instrument owing one. It may still come after the next request has gone out and would
 // pass for that request's answer, since answers carry no parameter number. So before the next
-// request the owed answers are given up to one wait limit to arrive, and dropped; a link that owes
-// nothing loses no time here.
+// request the line is given time for owed answers to arrive, and they are dropped: up to two wait
+// limits and one read after the last request went out (its own attempt has waited one of them
+// already). A link that owes nothing loses no time here.
 void DeviceLink::settleOwedAnswers() {
   if (owedAnswers_ == 0) return;
-  const std::int64_t start = clock_.monotonicMs();
-  const std::int64_t limitMs = AnswerWaitLimitMs(parameters_.replyTimeoutMs);
   const int readTimeoutMs = timing_.transferTimeoutMs(kAnswerReadPiece);
+  const std::int64_t deadline =
+      lastRequestMs_ + 2 * AnswerWaitLimitMs(parameters_.replyTimeoutMs) + readTimeoutMs;
   std::array<char, kAnswerReadPiece> piece{};
-  while (owedAnswers_ > 0 && clock_.monotonicMs() - start <= limitMs) {
+  while (owedAnswers_ > 0 && clock_.monotonicMs() < deadline) {
     const std::size_t count = port_.read(piece.data(), piece.size(), readTimeoutMs);
     const auto ends =
         std::count(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(count), '\r');

@@ -81,8 +81,10 @@ class DeviceLink {
   std::string answer_;
   AnswerWait lastWait_;
   bool open_ = false;
-  // Requests sent on the open port whose answers have not arrived (yet).
+  // Requests sent on the open port whose answers have not arrived (yet), and when the last
+  // request went out.
   int owedAnswers_ = 0;
+  std::int64_t lastRequestMs_ = 0;
 };
 
 }  // namespace zorkan
