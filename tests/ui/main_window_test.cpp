@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -47,6 +48,24 @@ TEST(StartUp, FirstStartInAnEmptyFolderWritesItsFilesAndShowsTheDefaultProfile) 
   EXPECT_EQ(rig.text("Edit1").trimmed(), "5.0000");  // the profile asks for nominal ranges
   EXPECT_FALSE(rig.find<QWidget>("Panel76")->isVisible());
   EXPECT_TRUE(rig.answerer.boxes.empty());
+}
+
+// Screen readers and UI automation find each input by the caption the operator reads.
+TEST(StartUp, EveryVisibleInputIsNamedByItsCaption) {
+  WindowRig rig;
+  auto* tabs = rig.find<QTabWidget>("TabbedNotebook1");
+  for (int page = 0; page < tabs->count(); ++page) {
+    tabs->setCurrentIndex(page);
+    for (QWidget* input : rig.window->findChildren<QWidget*>()) {
+      const bool field = qobject_cast<QLineEdit*>(input) != nullptr ||
+                         qobject_cast<QComboBox*>(input) != nullptr ||
+                         qobject_cast<QCheckBox*>(input) != nullptr;
+      // An editable list's own line edit speaks for the list.
+      const bool partOfList = qobject_cast<QComboBox*>(input->parentWidget()) != nullptr;
+      if (!field || partOfList || !input->isVisible()) continue;
+      EXPECT_FALSE(input->accessibleName().isEmpty()) << input->objectName().toStdString();
+    }
+  }
 }
 
 TEST(ReadAll, PagesShowTheInstrumentAndTheButtonsRestWhileItRuns) {
