@@ -6,8 +6,21 @@
 
 namespace zorkan {
 
+namespace {
+
+constexpr int kLinePixels = 16;
+
+}  // namespace
+
 PanelProgress::PanelProgress(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow)
-    : panel_(panel), lines_(lines), mainWindow_(mainWindow) {}
+    : panel_(panel), lines_(lines), mainWindow_(mainWindow) {
+  for (QLabel* line : lines_) {
+    QFont font = line->font();
+    font.setPixelSize(kLinePixels);
+    font.setBold(true);
+    line->setFont(font);
+  }
+}
 
 void PanelProgress::setLines(const ProgressLines& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -67,7 +67,7 @@ void TrendChart::DrawTrendPoint(float rangeMax, float rangeMin, float value, boo
     for (int x = 0; x < width; ++x) painter.drawLine(x, 0, x, height);
   }
   painter.setPen(QPen(fault ? QColor(255, 0, 0) : QColor(0, 0, 255), kTraceWidth));
-  painter.drawLine(previous_, next);
+  painter.drawLine(previous_.value_or(next), next);
   previous_ = next;
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <optional>
 
 class QPainter;
 
@@ -26,7 +27,8 @@ class TrendChart {
 
   QImage image_;
   int pointCount_ = 0;
-  QPoint previous_{0, 0};
+  // None before the first point, which then starts the trace where it lies.
+  std::optional<QPoint> previous_;
 };
 
 // The face the chart's labels ask for, as the system can give it: a serif face with Cyrillic.
