@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace zorkan {
@@ -17,6 +18,45 @@ bool EndsAnswer(std::string_view piece) {
   return false;
 }
 
+// One wait for one answer, timed for the logs.
+class Collection {
+ public:
+  Collection(SerialPort& port, const Clock& clock, std::string& answer, AnswerWait& wait)
+      : port_(port), clock_(clock), answer_(answer), wait_(wait) {
+    answer_.clear();
+    wait_.start = clock_.localTime();
+    startMs_ = clock_.monotonicMs();
+  }
+
+  std::int64_t elapsedMs() const { return clock_.monotonicMs() - startMs_; }
+
+  // One read of a piece: the result once the answer is complete or given up as garbage, nullopt
+  // while it may still come.
+  std::optional<LinkError> readPiece(int timeoutMs) {
+    std::array<char, kAnswerReadPiece> piece{};
+    const std::size_t count = port_.read(piece.data(), piece.size(), timeoutMs);
+    if (count == 0) return std::nullopt;
+    const std::string_view received(piece.data(), count);
+    answer_ += received;
+    if (answer_.size() > kMaxAnswerBytes) return finish(kTooMuchData);
+    if (EndsAnswer(received)) return finish(kOk);
+    return std::nullopt;
+  }
+
+  LinkError finish(LinkError result) {
+    wait_.end = clock_.localTime();
+    wait_.elapsedMs = elapsedMs();
+    return result;
+  }
+
+ private:
+  SerialPort& port_;
+  const Clock& clock_;
+  std::string& answer_;
+  AnswerWait& wait_;
+  std::int64_t startMs_ = 0;
+};
+
 }  // namespace
 
 std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs) {
@@ -25,25 +65,21 @@ std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs) {
 
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
                         std::string& answer, AnswerWait& wait) {
-  answer.clear();
-  wait.start = clock.localTime();
-  const std::int64_t startMs = clock.monotonicMs();
+  Collection collection(port, clock, answer, wait);
   const std::int64_t limitMs = AnswerWaitLimitMs(limits.replyTimeoutMs);
-  const auto finish = [&](LinkError result) {
-    wait.end = clock.localTime();
-    wait.elapsedMs = clock.monotonicMs() - startMs;
-    return result;
-  };
-  std::array<char, kAnswerReadPiece> piece{};
   for (;;) {
-    const std::size_t count = port.read(piece.data(), piece.size(), limits.readTimeoutMs);
-    if (count > 0) {
-      const std::string_view received(piece.data(), count);
-      answer += received;
-      if (answer.size() > kMaxAnswerBytes) return finish(kTooMuchData);
-      if (EndsAnswer(received)) return finish(kOk);
-    }
-    if (clock.monotonicMs() - startMs > limitMs) return finish(kNoAnswer);
+    if (const auto result = collection.readPiece(limits.readTimeoutMs)) return *result;
+    if (collection.elapsedMs() > limitMs) return collection.finish(kNoAnswer);
+  }
+}
+
+LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, std::int64_t limitMs,
+                             std::string& answer, AnswerWait& wait) {
+  Collection collection(port, clock, answer, wait);
+  for (;;) {
+    const std::int64_t leftMs = limitMs - collection.elapsedMs();
+    if (leftMs <= 0) return collection.finish(kNoAnswer);
+    if (const auto result = collection.readPiece(static_cast<int>(leftMs))) return *result;
   }
 }
 

@@ -38,4 +38,9 @@ std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs);
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
                         std::string& answer, AnswerWait& wait);
 
+// The wait of a probe: as ReceiveAnswer, but for at most `limitMs` however short, each read taking
+// no longer than what is left of it.
+LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, std::int64_t limitMs,
+                             std::string& answer, AnswerWait& wait);
+
 }  // namespace zorkan

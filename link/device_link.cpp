@@ -14,6 +14,14 @@ namespace {
 
 constexpr std::uint32_t kDefaultBaudRate = 9600;
 constexpr double kFloatReadBackTolerance = 0.01;
+// A probe waits as long as a read of this many characters may take (99 ms at 9600 baud): its
+// request and a short answer need a few character times on the line, and an instrument that is
+// there answers at once. A silent address must cost little, since a search asks up to 32 of them
+// at each baud rate.
+constexpr std::size_t kProbeWaitCharacters = 10;
+// The fast rates' few milliseconds are no time for an instrument to turn round, nor for the
+// system to schedule the reads.
+constexpr int kMinProbeWaitMs = 60;
 
 bool IsSpace(int space) {
   return space == 1 || space == 2;
@@ -35,6 +43,7 @@ bool DeviceLink::OpenPort(const LinkSettings& settings) {
 }
 
 bool DeviceLink::openPortAt(const std::string& path, std::uint32_t baudRate) {
+  portPath_ = path;
   const std::optional<PortTiming> timing = PortTimingFor(baudRate);
   if (timing) timing_ = *timing;
   if (!timing || !port_.open(path, baudRate)) {
@@ -59,6 +68,11 @@ void DeviceLink::ReopenPort(const LinkSettings& settings) {
   (void)OpenPort(settings);
 }
 
+bool DeviceLink::reopenAt(std::uint32_t baudRate) {
+  ClosePort();
+  return openPortAt(portPath_, baudRate);
+}
+
 void DeviceLink::setParameters(LinkParameters parameters) {
   parameters_ = std::move(parameters);
   if (parameters_.attemptCount < 1) parameters_.attemptCount = 1;
@@ -75,19 +89,24 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
   settleOwedAnswers();
   port_.discardPending();
   LinkError result = kNoAnswer;
-  for (int attempt = 0; attempt < parameters_.attemptCount; ++attempt) {
-    port_.write(frame, timing_.transferTimeoutMs(frame.size()));
-    lastRequestMs_ = clock_.monotonicMs();
+  for (int repetition = 0; repetition < parameters_.attemptCount; ++repetition) {
     if (open_) ++owedAnswers_;
-    result = ReceiveAnswer(port_, clock_, limits, answer_, lastWait_);
+    result =
+        attempt(frame, [&] { return ReceiveAnswer(port_, clock_, limits, answer_, lastWait_); });
     // Whichever request it answers, one answer less is owed.
     if (result == kOk && owedAnswers_ > 0) --owedAnswers_;
-    const std::string_view answer = AnswerText(answer_);
-    log_.append(frame, answer, lastWait_);
     if (result != kOk) continue;
-    result = test(answer);
+    result = test(AnswerText(answer_));
     if (result == kOk) return kOk;
   }
+  return result;
+}
+
+LinkError DeviceLink::attempt(const std::string& frame, const AnswerReceiver& receive) {
+  port_.write(frame, timing_.transferTimeoutMs(frame.size()));
+  lastRequestMs_ = clock_.monotonicMs();
+  const LinkError result = receive();
+  log_.append(frame, AnswerText(answer_), lastWait_);
   return result;
 }
 
@@ -188,6 +207,25 @@ LinkError DeviceLink::ReadDataBlock(unsigned block, DataBlock& destination) {
       [&](std::string_view answer) { return ParseBlockAnswer(answer, value); });
   if (result == kOk) destination = value;
   return result;
+}
+
+LinkError DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
+                                     std::int32_t& destination) {
+  if (!IsSpace(space)) return kAddressTooLarge;
+  const std::string frame = CompleteFrame(
+      ReadRequestText(networkAddress, MakeParamAddress(ValueKind::Byte, space, number)));
+  settleOwedAnswers();
+  port_.discardPending();
+  LinkError result = attempt(
+      frame, [&] { return ReceiveProbeAnswer(port_, clock_, probeWaitMs(), answer_, lastWait_); });
+  std::uint8_t value = 0;
+  if (result == kOk) result = ParseByteAnswer(AnswerText(answer_), value);
+  if (result == kOk) destination = value;
+  return result;
+}
+
+int DeviceLink::probeWaitMs() const {
+  return std::max(timing_.transferTimeoutMs(kProbeWaitCharacters), kMinProbeWaitMs);
 }
 
 }  // namespace zorkan

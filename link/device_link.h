@@ -43,6 +43,10 @@ class DeviceLink {
   // do not meet whoever opens the port next.
   void ClosePort();
   void ReopenPort(const LinkSettings& settings);
+  // The port opened last opened again at another baud rate of the table, as openPortAt opens it.
+  bool reopenAt(std::uint32_t baudRate);
+  bool isOpen() const { return open_; }
+  std::uint32_t baudRate() const { return timing_.baudRate; }
 
   void setParameters(LinkParameters parameters);
   const LinkParameters& parameters() const { return parameters_; }
@@ -60,13 +64,25 @@ class DeviceLink {
   // Data block `block` of space 1.
   LinkError ReadDataBlock(unsigned block, DataBlock& destination);
 
+  // One read of a byte parameter from the instrument at `networkAddress`, for searching the line:
+  // one attempt, and a wait of a few character times of the baud rate (probeWaitMs) instead of the
+  // reply time-out, so that a silent address costs little. The link parameters are neither used
+  // nor changed, and an unanswered probe leaves no answer owed: an instrument that answers later
+  // than that is not the one being looked for.
+  LinkError probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
+                           std::int32_t& destination);
+  int probeWaitMs() const;
+
   // The wait of the last attempt: its start time goes into the measurement log.
   const AnswerWait& lastWait() const { return lastWait_; }
 
  private:
   using AnswerTest = std::function<LinkError(std::string_view answer)>;
+  using AnswerReceiver = std::function<LinkError()>;
 
   LinkError transact(const std::string& requestText, const AnswerTest& test);
+  // Sends `frame`, collects its answer with `receive` and logs the attempt.
+  LinkError attempt(const std::string& frame, const AnswerReceiver& receive);
   void settleOwedAnswers();
   LinkError verify(const std::function<LinkError()>& write,
                    const std::function<LinkError(bool& matches)>& readBack);
@@ -75,6 +91,7 @@ class DeviceLink {
   const Clock& clock_;
   OperatorDialogs& dialogs_;
   std::filesystem::path workDir_;
+  std::string portPath_;
   PortTiming timing_;
   LinkParameters parameters_;
   ExchangeLog log_;
