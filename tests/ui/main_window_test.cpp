@@ -188,6 +188,19 @@ TEST(Port, ChoiceReopensAtOnceAndCloseWritesOnlyThePortNumber) {
   EXPECT_NE(ReadBytes(rig.folder / "recent.prf").find("th1= 66.0000"), std::string::npos);
 }
 
+// As root no permission refuses a write; files that are folders do.
+TEST(Close, FolderThatRefusesItsFilesGivesOneBoxAndTheWindowStillCloses) {
+  WindowRig rig;
+  for (const char* file : {"dev.dat", "recent.prf"}) {
+    std::filesystem::remove(rig.folder / file);
+    std::filesystem::create_directory(rig.folder / file);
+  }
+  rig.close();
+  EXPECT_FALSE(rig.window->isVisible());
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text.rfind("Unable to write to ", 0), 0u);
+}
+
 TEST(Guard, NothingElseStartsAnExchangeWhileAReadRuns) {
   WindowRig rig;
   bool guarded = true;
