@@ -7,8 +7,7 @@
 
 #include "link/clock.h"
 #include "link/qt_serial_port.h"
-#include "report/report_page.h"
-#include "ui/main_window.h"
+#include "ui/tool_windows.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -20,9 +19,6 @@ int main(int argc, char** argv) {
   }
   zorkan::QtSerialPort port;
   zorkan::SystemClock clock;
-  zorkan::TForm1 form1(port, clock);
-  zorkan::TForm6 form6(&form1);
-  form1.setReportPage(form6);
-  form1.show();
+  const zorkan::ToolWindows windows(port, clock);
   return QApplication::exec();
 }

@@ -16,9 +16,8 @@
 
 #include "link/clock.h"
 #include "link/qt_serial_port.h"
-#include "report/report_page.h"
 #include "sim/simulator.h"
-#include "ui/main_window.h"
+#include "ui/tool_windows.h"
 
 namespace {
 
@@ -32,11 +31,8 @@ int RunChild(int argc, char** argv, int report) {
   QApplication application(argc, argv);
   zorkan::QtSerialPort port;
   zorkan::SystemClock clock;
-  zorkan::TForm1 form1(port, clock);
-  zorkan::TForm6 form6(&form1);
-  form1.setReportPage(form6);
-  form1.show();
-  const QTimer* reload = form1.findChild<QTimer*>("Timer2");
+  const zorkan::ToolWindows windows(port, clock);
+  const QTimer* reload = windows.form1.findChild<QTimer*>("Timer2");
   while (reload->isActive()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   QCoreApplication::processEvents();
   const char done = 1;

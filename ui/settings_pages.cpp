@@ -476,15 +476,15 @@ void SettingsPages::guardDuringExchange(QList<QWidget*> widgets) {
   for (QWidget* widget : widgets) guarded_.append(widget);
 }
 
+// The two exchange buttons and the hidden group controls that go with them.
+QList<QWidget*> SettingsPages::exchangeControls() const {
+  return {ui_.Button1,   ui_.Button3,   ui_.Button2,   ui_.Button4,
+          ui_.CheckBox1, ui_.CheckBox2, ui_.CheckBox3, ui_.CheckBox10};
+}
+
 void SettingsPages::LockExchangeControls() {
   exchangeRunning_ = true;
-  for (QWidget* control : {static_cast<QWidget*>(ui_.Button1), static_cast<QWidget*>(ui_.Button3),
-                           static_cast<QWidget*>(ui_.Button2), static_cast<QWidget*>(ui_.Button4),
-                           static_cast<QWidget*>(ui_.CheckBox1), static_cast<QWidget*>(ui_.CheckBox2),
-                           static_cast<QWidget*>(ui_.CheckBox3),
-                           static_cast<QWidget*>(ui_.CheckBox10)}) {
-    control->setEnabled(false);
-  }
+  for (QWidget* control : exchangeControls()) control->setEnabled(false);
   disabledByExchange_.clear();
   for (const QPointer<QWidget>& widget : guarded_) {
     if (widget && widget->isEnabled()) {
@@ -495,13 +495,7 @@ void SettingsPages::LockExchangeControls() {
 }
 
 void SettingsPages::UnlockExchangeControls() {
-  for (QWidget* control : {static_cast<QWidget*>(ui_.Button1), static_cast<QWidget*>(ui_.Button3),
-                           static_cast<QWidget*>(ui_.Button2), static_cast<QWidget*>(ui_.Button4),
-                           static_cast<QWidget*>(ui_.CheckBox1), static_cast<QWidget*>(ui_.CheckBox2),
-                           static_cast<QWidget*>(ui_.CheckBox3),
-                           static_cast<QWidget*>(ui_.CheckBox10)}) {
-    control->setEnabled(true);
-  }
+  for (QWidget* control : exchangeControls()) control->setEnabled(true);
   for (const QPointer<QWidget>& widget : disabledByExchange_) {
     if (widget) widget->setEnabled(true);
   }

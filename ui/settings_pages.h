@@ -66,6 +66,7 @@ class SettingsPages final : public SettingsView {
   void showLists();
   void showRelayGrid();
   void setPanelColour(QWidget* panel, const QColor& colour);
+  QList<QWidget*> exchangeControls() const;
 
   Ui::TForm1& ui_;
   DeviceSettings& settings_;

@@ -6,9 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/simulator.h"
-#include "tests/support/recording_dialogs.h"
-#include "tests/support/recording_progress.h"
+#include "tests/support/settings_rig.h"
 #include "workflows/model_view.h"
 #include "workflows/workbench.h"
 
@@ -44,21 +42,12 @@ class RecordingView final : public SettingsView {
   ModelView pages_;
 };
 
-struct WorkbenchRig {
+struct WorkbenchRig : SettingsRig {
   WorkbenchRig() {
-    link.openPortAt("COM1", 9600);
-    link.setParameters(LinkParameters{});
     // As a profile gives it, every list value with its item: a missing key leaves averaging at 0.
     for (ChannelSettings& channel : settings.channels) channel.averaging = 1;
   }
 
-  sim::InProcessSimulator simulator;
-  RecordingDialogs dialogs;
-  DeviceLink link{simulator.port(), simulator.clock(), dialogs, "."};
-  CancelLatch latch;
-  RecordingProgressPanel panel{latch};
-  Progress progress{panel, latch};
-  DeviceSettings settings;
   RecordingView view{settings};
   Workbench bench{link, progress, latch, dialogs, settings, view};
 };
