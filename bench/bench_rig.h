@@ -63,11 +63,10 @@ Measurement Measure(sim::SimulatedInstrument& simulator, int runs, Operation&& o
   std::sort(times.begin(), times.end());
   measurement.medianMs = times[times.size() / 2];
   const sim::LineTraffic traffic = simulator.lineTraffic();
-  measurement.lineMs =
-      std::chrono::duration<double, std::milli>(
-          sim::LineTime(traffic.requestBytes + traffic.answerBytes, kBaudRate))
-          .count() +
-      static_cast<double>(traffic.answers) * kTurnaroundMs;
+  measurement.lineMs = std::chrono::duration<double, std::milli>(
+                           sim::LineTime(traffic.requestBytes + traffic.answerBytes, kBaudRate))
+                           .count() +
+                       static_cast<double>(traffic.answers) * kTurnaroundMs;
   return measurement;
 }
 

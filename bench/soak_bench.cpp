@@ -42,11 +42,11 @@ std::vector<std::function<double(const DeviceSettings&)>> ReadFields() {
     const auto channel = [c](auto member) {
       return [c, member](const DeviceSettings& s) -> double { return s.channels[c].*member; };
     };
-    for (auto member : {&ChannelSettings::rangeMax, &ChannelSettings::rangeMin,
-                        &ChannelSettings::rangeAdjust, &ChannelSettings::offset,
-                        &ChannelSettings::setpoint1, &ChannelSettings::hysteresis1,
-                        &ChannelSettings::setpoint2, &ChannelSettings::hysteresis2,
-                        &ChannelSettings::setpointStep, &ChannelSettings::hysteresisStep}) {
+    for (auto member :
+         {&ChannelSettings::rangeMax, &ChannelSettings::rangeMin, &ChannelSettings::rangeAdjust,
+          &ChannelSettings::offset, &ChannelSettings::setpoint1, &ChannelSettings::hysteresis1,
+          &ChannelSettings::setpoint2, &ChannelSettings::hysteresis2,
+          &ChannelSettings::setpointStep, &ChannelSettings::hysteresisStep}) {
       fields.push_back(channel(member));
     }
     for (auto member : {&ChannelSettings::sensorType, &ChannelSettings::rootExtraction,
@@ -61,7 +61,8 @@ std::vector<std::function<double(const DeviceSettings&)>> ReadFields() {
       fields.push_back([c, k](const DeviceSettings& s) { return s.channels[c].polynomial[k]; });
     }
     for (std::size_t relay = 0; relay < 2; ++relay) {
-      fields.push_back([c, relay](const DeviceSettings& s) { return s.relays.relayMask[relay][c]; });
+      fields.push_back(
+          [c, relay](const DeviceSettings& s) { return s.relays.relayMask[relay][c]; });
     }
   }
   for (auto member : {&GeneralSettings::qcCode, &GeneralSettings::manufactureDay,
@@ -78,17 +79,18 @@ std::vector<std::function<double(const DeviceSettings&)>> ReadFields() {
 DeviceSettings Unread() {
   DeviceSettings settings;
   for (ChannelSettings& channel : settings.channels) {
-    for (float* value : {&channel.rangeMax, &channel.rangeMin, &channel.rangeAdjust, &channel.offset,
-                         &channel.setpoint1, &channel.hysteresis1, &channel.setpoint2,
-                         &channel.hysteresis2, &channel.setpointStep, &channel.hysteresisStep}) {
+    for (float* value :
+         {&channel.rangeMax, &channel.rangeMin, &channel.rangeAdjust, &channel.offset,
+          &channel.setpoint1, &channel.hysteresis1, &channel.setpoint2, &channel.hysteresis2,
+          &channel.setpointStep, &channel.hysteresisStep}) {
       *value = kUnreadFloat;
     }
     for (float& coefficient : channel.polynomial) coefficient = kUnreadFloat;
-    for (std::int32_t* value : {&channel.sensorType, &channel.rootExtraction,
-                                &channel.setpointType1, &channel.setpointType2, &channel.averaging,
-                                &channel.observations, &channel.channelEnable, &channel.decimals,
-                                &channel.relayProcessing, &channel.regulationInterval,
-                                &channel.pulseInterval}) {
+    for (std::int32_t* value :
+         {&channel.sensorType, &channel.rootExtraction, &channel.setpointType1,
+          &channel.setpointType2, &channel.averaging, &channel.observations, &channel.channelEnable,
+          &channel.decimals, &channel.relayProcessing, &channel.regulationInterval,
+          &channel.pulseInterval}) {
       *value = kUnreadByte;
     }
   }
@@ -154,10 +156,12 @@ int main(int argc, char** argv) {
   for (int mix = 0; mix < mixes; ++mix) {
     std::vector<sim::Fault> faults;
     for (int count = pick(1, 3); count > 0; --count) {
-      const sim::RequestTarget& target = targets[static_cast<std::size_t>(
-          pick(0, static_cast<int>(targets.size()) - 1))];
-      sim::Fault fault{.kind = sim::FaultKind::Late, .space = target.space,
-                       .number = target.number, .times = pick(1, 2)};
+      const sim::RequestTarget& target =
+          targets[static_cast<std::size_t>(pick(0, static_cast<int>(targets.size()) - 1))];
+      sim::Fault fault{.kind = sim::FaultKind::Late,
+                       .space = target.space,
+                       .number = target.number,
+                       .times = pick(1, 2)};
       switch (pick(0, 3)) {
         case 0:
           fault.amount = pick(100, 2000);
@@ -183,8 +187,7 @@ int main(int argc, char** argv) {
       if (value != field(unread) && value != field(clean.settings)) ++misassigned;
     }
   }
-  std::printf("%d fault mixes of late answers (0.1..2 s), noise bursts and lost requests\n",
-              mixes);
+  std::printf("%d fault mixes of late answers (0.1..2 s), noise bursts and lost requests\n", mixes);
   std::printf("reads complete %d, failed with a code %d, values on the wrong parameter %d\n",
               succeeded, failed, misassigned);
   return misassigned == 0 ? EXIT_SUCCESS : EXIT_FAILURE;

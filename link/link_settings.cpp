@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "link/device_link.h"
 #include "ini/ini_file.h"
+#include "link/device_link.h"
 
 namespace zorkan {
 

@@ -20,10 +20,10 @@ struct LinkSettings {
   std::string settingsText = "9600,N,8,2";  // only its baud rate is used
   std::uint32_t baudRate = 4800;
   std::uint32_t networkAddress = 1;
-  std::int32_t readings = 2;  // attempts per transaction
-  std::int32_t timeOutSeconds = 1;  // as dev.dat holds it (a negative one counts as 0)
+  std::int32_t readings = 2;            // attempts per transaction
+  std::int32_t timeOutSeconds = 1;      // as dev.dat holds it (a negative one counts as 0)
   std::uint32_t replyTimeoutMs = 1000;  // the seconds, at most kMaxReplyTimeoutSeconds of them
-  std::int32_t logSwitch = 1;  // exactly 1 enables the exchange log
+  std::int32_t logSwitch = 1;           // exactly 1 enables the exchange log
   std::string logFileName = "COM.txt";
   std::int32_t measurementLogSwitch = 1;  // exactly 1 enables the measurement log
   std::string measurementLogFileName = "IZM.txt";

@@ -15,18 +15,16 @@ using namespace profile;
 using enum ProfileSection;
 
 constexpr auto kChannelKeys = SectionKeys(
-    Channel,
-    {"dat",    "diap_max", "diap_min",  "lin",      "adj",          "wire",    "flag",
-     "ns",     "shift",    "th_type1",  "th_type2", "th1",          "th2",     "his1",
-     "his2",   "spd_th",   "spd_his",   "koef0",    "koef1",        "koef2",   "koef3",
-     "search", "use",      "point",     "select",   "ver_rel_proc", "reg_int", "pulse_int",
-     "text",   "unit",     "uref",      "rref",     "ku",           "ku10",    "ki05",
-     "ki020",  "set_ki05", "set_ki020", "set_ku",   "set_ku10",     "set_ra",  "set_rb"});
+    Channel, {"dat",    "diap_max", "diap_min",  "lin",      "adj",          "wire",    "flag",
+              "ns",     "shift",    "th_type1",  "th_type2", "th1",          "th2",     "his1",
+              "his2",   "spd_th",   "spd_his",   "koef0",    "koef1",        "koef2",   "koef3",
+              "search", "use",      "point",     "select",   "ver_rel_proc", "reg_int", "pulse_int",
+              "text",   "unit",     "uref",      "rref",     "ku",           "ku10",    "ki05",
+              "ki020",  "set_ki05", "set_ki020", "set_ku",   "set_ku10",     "set_ra",  "set_rb"});
 constexpr auto kReleKeys = SectionKeys(
     Rele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
 constexpr auto kGradProcedureKeys = SectionKeys(
-    Grad,
-    {"kalib_usr", "kalib_del", "usr_ref", "del_ref", "usr_ku", "del_ku", "usr_ki", "del_ki"});
+    Grad, {"kalib_usr", "kalib_del", "usr_ref", "del_ref", "usr_ku", "del_ku", "usr_ki", "del_ki"});
 constexpr auto kDescriptionKeys = SectionKeys(Definition, {"txt0", "txt1", "txt2", "txt3"});
 constexpr auto kErrKeys = SectionKeys(Err, {"err_ver"});
 constexpr auto kGenKeys = SectionKeys(Gen, {"proc_ver", "gen_select", "use_max"});
@@ -34,7 +32,7 @@ constexpr const ProfileKey* kWriteImmediatelyKey = FindProfileKey(Grad, "wr_grad
 constexpr const ProfileKey* kQcCodeKey = FindProfileKey(Gen, "otk_type");
 constexpr auto kGradLimitKeys =
     SectionKeys(Grad, {"rref_min", "rref_max", "uref_min", "uref_max", "ku_min", "ku_max",
-                        "ku10_min", "ku10_max", "ki05_min", "ki05_max", "ki020_min", "ki020_max"});
+                       "ku10_min", "ku10_max", "ki05_min", "ki05_max", "ki020_min", "ki020_max"});
 constexpr auto kSensorBoundKeys = SectionKeys(DatBound, {"max", "min", "pogr"});
 constexpr auto kGrafKeys = SectionKeys(Graf, {"wr_int"});
 

@@ -14,11 +14,11 @@ using enum ProfileSection;
 
 constexpr auto kChannelKeys = SectionKeys(
     Channel, {"dat",    "diap_max", "diap_min",     "adj",      "lin",       "wire",   "flag",
-               "ns",     "shift",    "th_type1",     "th_type2", "th1",       "th2",    "his1",
-               "his2",   "spd_th",   "spd_his",      "koef0",    "koef1",     "koef2",  "koef3",
-               "uref",   "rref",     "ku",           "ku10",     "ki05",      "ki020",  "set_ra",
-               "set_rb", "set_ku",   "set_ku10",     "set_ki05", "set_ki020", "search", "point",
-               "select", "use",      "ver_rel_proc", "reg_int",  "pulse_int", "text",   "unit"});
+              "ns",     "shift",    "th_type1",     "th_type2", "th1",       "th2",    "his1",
+              "his2",   "spd_th",   "spd_his",      "koef0",    "koef1",     "koef2",  "koef3",
+              "uref",   "rref",     "ku",           "ku10",     "ki05",      "ki020",  "set_ra",
+              "set_rb", "set_ku",   "set_ku10",     "set_ki05", "set_ki020", "search", "point",
+              "select", "use",      "ver_rel_proc", "reg_int",  "pulse_int", "text",   "unit"});
 constexpr auto kReleKeys = SectionKeys(
     Rele, {"select", "use", "test", "rel0_msk0", "rel0_msk1", "rel1_msk0", "rel1_msk1"});
 constexpr auto kGradKeys = SectionKeys(Grad, {"kalib_usr", "kalib_del"});

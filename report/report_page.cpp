@@ -1,8 +1,8 @@
 #include "report/report_page.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -117,9 +117,9 @@ void TForm6::openPreview() const {
     QAction* save = tools->addAction("Сохранить в PDF…");
     save->setObjectName("SaveAsPdf");
     QObject::connect(save, &QAction::triggered, &preview, [this, &preview] {
-      const QString path = QFileDialog::getSaveFileName(&preview, "Сохранить в PDF…", QString(),
-                                                        "PDF (*.pdf)", nullptr,
-                                                        QFileDialog::DontUseNativeDialog);
+      const QString path =
+          QFileDialog::getSaveFileName(&preview, "Сохранить в PDF…", QString(), "PDF (*.pdf)",
+                                       nullptr, QFileDialog::DontUseNativeDialog);
       if (!path.isEmpty()) saveAsPdf(path);
     });
   }

@@ -15,8 +15,8 @@ namespace zorkan {
 
 class DirectControlPage {
  public:
-  DirectControlPage(Ui::TForm1& ui, DeviceLink& link, SettingsPages& pages,
-                    DirectControl& state, OperatorDialogs& dialogs, CancelLatch& latch);
+  DirectControlPage(Ui::TForm1& ui, DeviceLink& link, SettingsPages& pages, DirectControl& state,
+                    OperatorDialogs& dialogs, CancelLatch& latch);
 
   // PWM access off: only switching it on, reading the duty and the duty list are usable.
   void setInitialState();

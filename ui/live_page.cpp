@@ -98,7 +98,8 @@ void LivePage::DrawTrendPoint(const LiveValues& values) {
 }
 
 void LivePage::showAnswerStatus(const AnswerStatus& status) {
-  const QString text = QString::fromUtf8(status.text.data(), static_cast<qsizetype>(status.text.size()));
+  const QString text =
+      QString::fromUtf8(status.text.data(), static_cast<qsizetype>(status.text.size()));
   for (QLabel* panel : {ui_.Panel22, ui_.Panel28}) {
     panel->setText(text);
     Paint(panel, status.attention ? QColor(Qt::yellow) : Neutral());

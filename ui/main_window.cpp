@@ -70,13 +70,13 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
                              ui_->Label112, ui_->Label113},
       *this);
   progress_ = std::make_unique<Progress>(*progressPanel_, latch_);
-  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, directControl_,
-                                           dialogs_, latch_);
+  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, directControl_, dialogs_,
+                                           latch_);
   bench_ = std::make_unique<Workbench>(
       Workbench{link_, *progress_, latch_, dialogs_, settings_, *pages_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
-  directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, *pages_, directControl_,
-                                                           dialogs_, latch_);
+  directControlPage_ =
+      std::make_unique<DirectControlPage>(*ui_, link_, *pages_, directControl_, dialogs_, latch_);
   pages_->guardDuringExchange({ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12,
                                ui_->Button13, ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   Timer2 = new QTimer(this);
@@ -113,16 +113,18 @@ void TForm1::connectHandlers() {
   connect(ui_->Button13, &QPushButton::clicked, this, [&direct] { direct.Button13Click(); });
   connect(ui_->Button14, &QPushButton::clicked, this, [&direct] { direct.Button14Click(); });
   connect(ui_->Button15, &QPushButton::clicked, this, [&direct] { direct.Button15Click(); });
-  connect(ui_->RadioButton1, &QRadioButton::clicked, this, [&direct] { direct.RadioButton1Click(); });
-  connect(ui_->RadioButton2, &QRadioButton::clicked, this, [&direct] { direct.RadioButton2Click(); });
+  connect(ui_->RadioButton1, &QRadioButton::clicked, this,
+          [&direct] { direct.RadioButton1Click(); });
+  connect(ui_->RadioButton2, &QRadioButton::clicked, this,
+          [&direct] { direct.RadioButton2Click(); });
   connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
   connect(Timer3, &QTimer::timeout, this, &TForm1::PollLiveValues);
 }
 
 void TForm1::FormCreate() {
   ui_->Panel76->hide();
-  for (QLabel* line : {ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111, ui_->Label112,
-                       ui_->Label113}) {
+  for (QLabel* line :
+       {ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111, ui_->Label112, ui_->Label113}) {
     line->clear();
   }
   LoadLinkSettings(linkSettings_, workDir_, dialogs_);
@@ -196,8 +198,8 @@ void TForm1::Button3Click() {
 }
 
 void TForm1::N2Click() {
-  const std::filesystem::path path = AskProfilePath(
-      this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
+  const std::filesystem::path path =
+      AskProfilePath(this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
   if (path.empty()) return;
   pages_->CollectSettings();
   if (!loadProfile(path)) return;
@@ -206,8 +208,8 @@ void TForm1::N2Click() {
 }
 
 void TForm1::N3Click() {
-  const std::filesystem::path path = AskProfilePath(
-      this, QFileDialog::AcceptSave, ui_->N3->text(), workDir_);
+  const std::filesystem::path path =
+      AskProfilePath(this, QFileDialog::AcceptSave, ui_->N3->text(), workDir_);
   if (path.empty()) return;
   pages_->CollectSettings();
   takeDescription();

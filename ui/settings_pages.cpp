@@ -157,9 +157,8 @@ void SettingsPages::FillLists() {
     AddNumbers(averaging, 1, kCountItems);
     averaging->setToolTip("Задаем число усреднений измеренного значения");
   }
-  AddItems(ui_.ComboBox13,
-           std::initializer_list<std::string_view>{"Упрощенная", "Расширенная",
-                                                   "Управление задвижкой"});
+  AddItems(ui_.ComboBox13, std::initializer_list<std::string_view>{"Упрощенная", "Расширенная",
+                                                                   "Управление задвижкой"});
   AddItems(ui_.ComboBox14, std::initializer_list<std::string_view>{"Упрощенная", "Расширенная"});
   AddNumbers(ui_.ComboBox18, 1, kIntervalItems);
   AddNumbers(ui_.ComboBox28, 1, kIntervalItems);
@@ -169,7 +168,8 @@ void SettingsPages::FillLists() {
   AddNumbers(ui_.ComboBox30, 0, 100, "%3d");
 
   const std::pair<QList<QLineEdit*>, const char*> hints[] = {
-      {{ui_.Edit1, ui_.Edit13}, "Максимум диапазона.Для унифицированных входов его можно изменить."},
+      {{ui_.Edit1, ui_.Edit13},
+       "Максимум диапазона.Для унифицированных входов его можно изменить."},
       {{ui_.Edit2, ui_.Edit14}, "Минимум диапазона.Для унифицированных входов его можно изменить."},
       {{ui_.Edit3, ui_.Edit15}, "Смещение измеренного значения."},
       {{ui_.Edit4, ui_.Edit16}, "Подстройка величины диапазона."},
@@ -190,8 +190,7 @@ void SettingsPages::FillLists() {
     for (QLineEdit* edit : edits) edit->setToolTip(hint);
   }
   for (QCheckBox* root : {ui_.CheckBox4, ui_.CheckBox6}) {
-    root->setToolTip(
-        "Включение извлечения корня при расчете значений унифицированных сигналов.");
+    root->setToolTip("Включение извлечения корня при расчете значений унифицированных сигналов.");
   }
   ui_.StringGrid3->setToolTip("Стявя значек в ячейке включаем реле от данного события.");
   ui_.Edit53->clear();
@@ -427,18 +426,17 @@ FieldTexts SettingsPages::shownFieldTexts() const {
       .hysteresis2 = TextOf(ui_.Edit8),
       .setpointStep = TextOf(ui_.ComboBox21),
       .hysteresisStep = TextOf(ui_.ComboBox22),
-      .polynomial = {TextOf(ui_.Edit9), TextOf(ui_.Edit10), TextOf(ui_.Edit11),
-                     TextOf(ui_.Edit12)},
+      .polynomial = {TextOf(ui_.Edit9), TextOf(ui_.Edit10), TextOf(ui_.Edit11), TextOf(ui_.Edit12)},
   };
 }
 
 std::vector<ListField> SettingsPages::listsWithoutSelection() const {
   const std::pair<ListField, const QComboBox*> lists[] = {
-      {ListField::SensorType1, ui_.ComboBox1},  {ListField::SensorType2, ui_.ComboBox7},
-      {ListField::Decimals1, ui_.ComboBox5},    {ListField::Decimals2, ui_.ComboBox11},
-      {ListField::Averaging1, ui_.ComboBox4},   {ListField::Averaging2, ui_.ComboBox10},
+      {ListField::SensorType1, ui_.ComboBox1},   {ListField::SensorType2, ui_.ComboBox7},
+      {ListField::Decimals1, ui_.ComboBox5},     {ListField::Decimals2, ui_.ComboBox11},
+      {ListField::Averaging1, ui_.ComboBox4},    {ListField::Averaging2, ui_.ComboBox10},
       {ListField::Observations1, ui_.ComboBox6}, {ListField::Observations2, ui_.ComboBox32},
-      {ListField::PwmPeriod, ui_.ComboBox18},   {ListField::MaxPulse, ui_.ComboBox28},
+      {ListField::PwmPeriod, ui_.ComboBox18},    {ListField::MaxPulse, ui_.ComboBox28},
       {ListField::ErrorDisplay, ui_.ComboBox20}, {ListField::DeviceType, ui_.ComboBox19},
   };
   std::vector<ListField> unselected;

@@ -83,8 +83,8 @@ void TrendChart::drawGrid(QPainter& painter) {
     const bool top = k == kGridLines - 1;
     painter.setPen(QPen(Qt::black, top ? 1 : 0));
     painter.drawLine(2, y, width, y);
-    painter.drawText(QRect(kLabelLeft, y - kLabelAbove, width, height), Qt::AlignLeft | Qt::AlignTop,
-                     QString::number(10 * k) + "%");
+    painter.drawText(QRect(kLabelLeft, y - kLabelAbove, width, height),
+                     Qt::AlignLeft | Qt::AlignTop, QString::number(10 * k) + "%");
   }
   for (int line = 0; line < kVerticalLines; ++line) {
     const int x = kFirstVertical + kVerticalStep * line;
@@ -98,7 +98,8 @@ void TrendChart::drawGrid(QPainter& painter) {
 // width has no scale: its points lie on the "0%" line.
 int TrendChart::pointY(float rangeMax, float rangeMin, float value) const {
   const int height = image_.height();
-  double share = (static_cast<double>(value) - rangeMin) / (static_cast<double>(rangeMax) - rangeMin);
+  double share =
+      (static_cast<double>(value) - rangeMin) / (static_cast<double>(rangeMax) - rangeMin);
   if (!std::isfinite(share)) share = 0.0;
   return Truncated(kBottomLine * height - 0.9 * (share * (height - 2) + 2), height);
 }

@@ -63,7 +63,8 @@ LinkError ReadWholeInstrument(Workbench& bench) {
 LinkError WriteWholeInstrument(Workbench& bench) {
   StartWholeExchange(bench);
   LinkError result = checkFields(bench.view.shownFieldTexts(), bench.dialogs);
-  if (result == kOk) result = checkListSelections(bench.view.listsWithoutSelection(), bench.dialogs);
+  if (result == kOk)
+    result = checkListSelections(bench.view.listsWithoutSelection(), bench.dialogs);
   if (result == kOk) {
     bench.view.CollectSettings();
     bench.view.LockExchangeControls();

@@ -21,7 +21,8 @@ std::vector<Target> ReadTargets(const std::vector<std::string>& frames) {
   std::vector<Target> targets;
   for (const std::string& frame : frames) {
     const std::size_t start = frame.rfind(':') + 1;
-    const sim::ParsedRequest parsed = sim::ParseRequest(frame.substr(start, frame.size() - start - 1));
+    const sim::ParsedRequest parsed =
+        sim::ParseRequest(frame.substr(start, frame.size() - start - 1));
     targets.push_back({parsed.request.space, parsed.request.number});
   }
   return targets;
@@ -49,10 +50,8 @@ void ExpectEveryPositionReadsRightOrFails(const sim::Fault& fault) {
 }
 
 TEST(OwedAnswers, LateAnswerAnywhereInAReadIsNeverTakenForAnother) {
-  ExpectEveryPositionReadsRightOrFails(
-      {.kind = sim::FaultKind::Late, .amount = 1500, .times = 1});
-  ExpectEveryPositionReadsRightOrFails(
-      {.kind = sim::FaultKind::Late, .amount = 3000, .times = 1});
+  ExpectEveryPositionReadsRightOrFails({.kind = sim::FaultKind::Late, .amount = 1500, .times = 1});
+  ExpectEveryPositionReadsRightOrFails({.kind = sim::FaultKind::Late, .amount = 3000, .times = 1});
 }
 
 TEST(OwedAnswers, NoiseBurstAfterAnAnswerAnywhereInAReadIsNeverTakenForAnother) {

@@ -109,14 +109,15 @@ TEST(LiveValues, EveryBitLightsItsOwnIndicator) {
       {Block(0, 0, 0, 0, 0, 0, 0x04), {"Panel5"}},
       {Block(0, 0, 0, 0, 0, 0, 0, 0x01 | 0x02), {"Panel12", "Panel11"}},
   };
-  const char* indicators[] = {"Panel5",  "Panel6",  "Panel7",  "Panel10", "Panel11", "Panel12",
-                              "Panel13", "Panel14", "Panel15", "Panel16", "Panel17", "Panel18",
-                              "Panel19", "Panel20", "Panel21"};
+  const char* indicators[] = {"Panel5",  "Panel6",  "Panel7",  "Panel10", "Panel11",
+                              "Panel12", "Panel13", "Panel14", "Panel15", "Panel16",
+                              "Panel17", "Panel18", "Panel19", "Panel20", "Panel21"};
   for (const auto& [block, lit] : cases) {
     rig.simulator.overrideLiveBlock(block);
     rig.window->PollLiveValues();
     for (const char* indicator : indicators) {
-      const bool expected = std::find(lit.begin(), lit.end(), std::string_view(indicator)) != lit.end();
+      const bool expected =
+          std::find(lit.begin(), lit.end(), std::string_view(indicator)) != lit.end();
       EXPECT_EQ(Yellow(rig, indicator), expected) << indicator;
     }
   }

@@ -99,9 +99,9 @@ TEST(ReadAll, EscapeStopsTheReadWithItsBoxAndGivesTheButtonsBack) {
              [&] {
                if (std::exchange(pressed, true)) return;
                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-               QApplication::sendEvent(rig.window->focusWidget() ? rig.window->focusWidget()
-                                                                 : rig.window.get(),
-                                       &escape);
+               QApplication::sendEvent(
+                   rig.window->focusWidget() ? rig.window->focusWidget() : rig.window.get(),
+                   &escape);
              });
   ASSERT_EQ(rig.answerer.boxes.size(), 1u);
   EXPECT_EQ(rig.answerer.boxes[0].text, "Ход процесса остановлен пользователем (ERR 20)");
@@ -204,14 +204,14 @@ TEST(Close, FolderThatRefusesItsFilesGivesOneBoxAndTheWindowStillCloses) {
 TEST(Guard, NothingElseStartsAnExchangeWhileAReadRuns) {
   WindowRig rig;
   bool guarded = true;
-  WatchSteps([&] { rig.click("Button1"); },
-             [&] {
-               for (const char* name : {"ComboBox17", "MainMenu1", "Button3", "Button42",
-                                        "Button14"}) {
-                 guarded &= !rig.find<QWidget>(name)->isEnabled();
-               }
-               rig.click("Button3");
-             });
+  WatchSteps(
+      [&] { rig.click("Button1"); },
+      [&] {
+        for (const char* name : {"ComboBox17", "MainMenu1", "Button3", "Button42", "Button14"}) {
+          guarded &= !rig.find<QWidget>(name)->isEnabled();
+        }
+        rig.click("Button3");
+      });
   EXPECT_TRUE(guarded);
   for (const std::string& frame : rig.simulator.receivedFrames()) {
     EXPECT_EQ(frame.find(";38;"), std::string::npos) << frame;  // reads only
