@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "sim/fault_text.h"
+#include "sim/line_speed.h"
 
 namespace zorkan::sim {
 
@@ -50,8 +51,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::str
       if (value.empty() || value.find('/') != std::string_view::npos) return bad;
       line.name = value;
     } else if (option == "--baud") {
-      const auto baud = Unsigned(value, 10'000'000);
-      if (!baud) return bad;
+      const auto baud = Unsigned(value, std::numeric_limits<std::uint32_t>::max());
+      if (!baud || (*baud != 0 && TermiosSpeedOf(*baud) == B0)) return bad;
       line.options.baudRate = *baud;
     } else if (option == "--turnaround-ms") {
       const auto turnaround = Unsigned(value, 60'000);
@@ -77,8 +78,8 @@ std::string UsageText() {
              "\n"
              "  --dir D            folder for the link to the pty (default .)\n"
              "  --name NAME        name of the link (default COM1)\n"
-             "  --baud N           line speed the answers are paced at; 0: no pacing "
-             "(default 9600)\n"
+             "  --baud N           the one line speed understood, and the pace of the answers;\n"
+             "                     0: every speed, no pacing (default 9600)\n"
              "  --turnaround-ms N  pause between a request and its answer (default 2)\n"
              "  --address N        network address answered (default 1)\n"
              "  --fault FAULT      switch a fault on; may be repeated\n"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "sim/line_speed.h"
+
 namespace zorkan::sim {
 
 InstrumentPort::InstrumentPort(Instrument& instrument, FrameLog& log, VirtualClock& clock,
@@ -18,9 +20,11 @@ bool InstrumentPort::open(const std::string& path, std::uint32_t baudRate) {
 
 void InstrumentPort::write(std::string_view bytes, int) {
   if (!open_) return;
-  const std::chrono::nanoseconds arrived = clock_.elapsed() + LineTime(bytes.size(), pacing_.baudRate);
+  const std::chrono::nanoseconds arrived =
+      clock_.elapsed() + LineTime(bytes.size(), pacing_.baudRate);
   std::vector<ReceivedFrame> frames;
-  assembler_.feed(bytes, std::chrono::steady_clock::time_point(arrived), frames);
+  assembler_.feed(AsHeard(bytes, pacing_.baudRate, openedBaudRate_),
+                  std::chrono::steady_clock::time_point(arrived), frames);
   for (ReceivedFrame& frame : frames) {
     log_.add(frame.raw);
     const std::optional<Reply> reply = instrument_.handle(frame.text);

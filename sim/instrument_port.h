@@ -21,7 +21,8 @@ class InstrumentPort final : public SerialPort {
  public:
   InstrumentPort(Instrument& instrument, FrameLog& log, VirtualClock& clock, LinePacing pacing);
 
-  // Always opens: whatever path is named, the instrument is at the other end.
+  // Always opens: whatever path is named, the instrument is at the other end. It hears the
+  // requests only at its own line speed.
   bool open(const std::string& path, std::uint32_t baudRate) override;
   void close() override { open_ = false; }
   void write(std::string_view bytes, int timeoutMs) override;

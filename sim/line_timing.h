@@ -16,7 +16,7 @@ inline std::chrono::nanoseconds LineTime(std::size_t bytes, std::uint32_t baudRa
 // How the instrument's answers are paced: a request takes its line time to arrive, the answer
 // starts after the turnaround and its bytes follow one another at the baud rate.
 struct LinePacing {
-  std::uint32_t baudRate = 9600;  // 0: no pacing
+  std::uint32_t baudRate = 9600;  // 0: no pacing, and every speed is understood
   std::chrono::milliseconds turnaround{2};
 };
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "sim/line_speed.h"
+
 namespace zorkan::sim {
 
 namespace {
@@ -47,6 +49,12 @@ Pty::Pty() {
 Pty::~Pty() {
   close(slave_);
   close(master_);
+}
+
+std::uint32_t Pty::toolBaudRate() const {
+  termios settings{};
+  if (tcgetattr(slave_, &settings) != 0) return 0;
+  return BaudRateOf(cfgetospeed(&settings));
 }
 
 void Pty::discardUnread() const {

@@ -2,6 +2,7 @@
 // A pseudo-terminal standing in for the instrument's serial line. The tool opens the slave side
 // by its path; the simulator talks through the master.
 
+#include <cstdint>
 #include <string>
 
 namespace zorkan::sim {
@@ -15,6 +16,8 @@ class Pty {
 
   int master() const { return master_; }
   const std::string& slavePath() const { return slavePath_; }
+  // The speed the tool has set its end of the line to; 0 for none of the line speeds.
+  std::uint32_t toolBaudRate() const;
   // Drops what the tool has not read, when it has stopped reading and the queue is full.
   void discardUnread() const;
 

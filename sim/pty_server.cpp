@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "sim/line_speed.h"
 #include "sim/line_timing.h"
 
 namespace zorkan::sim {
@@ -102,9 +103,10 @@ void PtyServer::readInput() {
   char buffer[512];
   const ssize_t count = read(pty_.master(), buffer, sizeof buffer);
   if (count <= 0) return;
+  const std::string heard = AsHeard(std::string_view(buffer, static_cast<std::size_t>(count)),
+                                    pacing_.baudRate, pty_.toolBaudRate());
   std::vector<ReceivedFrame> frames;
-  assembler_.feed(std::string_view(buffer, static_cast<std::size_t>(count)),
-                  std::chrono::steady_clock::now(), frames);
+  assembler_.feed(heard, std::chrono::steady_clock::now(), frames);
   for (ReceivedFrame& frame : frames) {
     log_.add(frame.raw);
     pending_.push_back(std::move(frame));

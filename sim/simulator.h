@@ -23,7 +23,9 @@ namespace zorkan::sim {
 
 struct SimulatorOptions {
   std::uint32_t networkAddress = 1;
-  std::uint32_t baudRate = 9600;  // 0: no pacing at all
+  // The one line speed the instrument understands, and the pace of its answers; 0: every speed
+  // and no pacing at all.
+  std::uint32_t baudRate = 9600;
   int turnaroundMs = 2;
 };
 

@@ -70,6 +70,8 @@ TEST(SimulatorCommandLine, BadOptionsAreExplained) {
   EXPECT_EQ(std::get<std::string>(Parse({"--baud"})), "--baud needs a value");
   EXPECT_EQ(std::get<std::string>(Parse({"--bogus"})), "unknown option --bogus");
   EXPECT_EQ(std::get<std::string>(Parse({"--baud", "fast"})), "bad value for --baud: fast");
+  // No tool could ever set its line to it.
+  EXPECT_EQ(std::get<std::string>(Parse({"--baud", "10000"})), "bad value for --baud: 10000");
   EXPECT_EQ(std::get<std::string>(Parse({"--name", "a/b"})), "bad value for --name: a/b");
   EXPECT_EQ(std::get<std::string>(Parse({"--fault", "late"})), "bad value for --fault: late");
   EXPECT_EQ(std::get<std::string>(Parse({"--address", "-1"})), "bad value for --address: -1");

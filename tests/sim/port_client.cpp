@@ -2,8 +2,9 @@
 
 namespace zorkan::sim::testing {
 
-PortClient::PortClient(SerialPort& port, VirtualClock& clock) : port_(port), clock_(clock) {
-  port_.open("COM1", 9600);
+PortClient::PortClient(SerialPort& port, VirtualClock& clock, std::uint32_t baudRate)
+    : port_(port), clock_(clock) {
+  port_.open("COM1", baudRate);
 }
 
 void PortClient::send(std::string_view bytes) {

@@ -3,6 +3,7 @@
 // the same requests in and answers out as the raw client on the pty, with waits that cost nothing.
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,8 @@ namespace zorkan::sim::testing {
 
 class PortClient {
  public:
-  // Opens the port, as the raw client opens the pty.
-  PortClient(SerialPort& port, VirtualClock& clock);
+  // Opens the port at `baudRate`, as the raw client opens the pty.
+  PortClient(SerialPort& port, VirtualClock& clock, std::uint32_t baudRate = 9600);
 
   void send(std::string_view bytes);
   // Bytes up to and including the first CR, or whatever came before the deadline.

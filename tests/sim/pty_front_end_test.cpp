@@ -28,7 +28,7 @@ using testing::ReadFrame;
 std::chrono::duration<double> TimedExchange(const SimulatorOptions& options, ValueKind kind,
                                             unsigned number, std::size_t& lineBytes) {
   Simulator simulator(options);
-  RawClient client(simulator.devicePath());
+  RawClient client(simulator.devicePath(), options.baudRate);
   const std::string request = ReadFrame(kind, 2, number);
   const auto sent = std::chrono::steady_clock::now();
   client.send(request);
@@ -58,7 +58,7 @@ TEST(SimulatorPacing, DestructorCutsALongAnswerShort) {
   {
     Simulator simulator({1, 300, 0});  // about 1.3 s for the request and its answer
     simulator.addFault({FaultKind::NoiseBefore, 0, 0, 1000});
-    RawClient client(simulator.devicePath());
+    RawClient client(simulator.devicePath(), 300);
     client.send(ReadFrame(ValueKind::Byte, 2, 3));
     ASSERT_TRUE(simulator.waitForReceivedFrames(1, 3000ms));
   }

@@ -10,14 +10,17 @@
 #include <system_error>
 #include <utility>
 
+#include "sim/line_speed.h"
+
 namespace zorkan::sim::testing {
 
-RawClient::RawClient(const std::string& path) {
+RawClient::RawClient(const std::string& path, std::uint32_t baudRate) {
   fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
   if (fd_ < 0) throw std::system_error(errno, std::generic_category(), "open " + path);
   termios settings{};
   tcgetattr(fd_, &settings);
   cfmakeraw(&settings);
+  cfsetspeed(&settings, TermiosSpeedOf(baudRate));
   tcsetattr(fd_, TCSANOW, &settings);
 }
 

@@ -2,6 +2,7 @@
 // The bare serial client the simulator's pty tests talk through.
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,8 @@ namespace zorkan::sim::testing {
 
 class RawClient {
  public:
-  explicit RawClient(const std::string& path);
+  // Opens the pty raw at `baudRate`: the simulator understands only its own line speed.
+  explicit RawClient(const std::string& path, std::uint32_t baudRate = 9600);
   ~RawClient();
   RawClient(const RawClient&) = delete;
   RawClient& operator=(const RawClient&) = delete;
