@@ -99,7 +99,7 @@ int RunWrite(const WriteCommand& command, Session& session) {
     return Refused(file.path(), "not a profile: none of a profile's sections is in it");
   }
   DeviceSettings settings;
-  LoadExistingProfile(file, std::move(profile), settings);
+  LoadExistingProfile(file, std::move(*profile), settings);
   if (!session.openPort()) return session.finish(kNoAnswer);
   ModelView view(settings);
   view.ShowSettings();

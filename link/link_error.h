@@ -21,6 +21,7 @@ enum LinkErrorCode : LinkError {
   kAnswerDamaged = 6,
   kInstrumentError = 7,
   kModuleAddressTooLarge = 12,
+  kFileNotOpened = 14,
   kReadBackMismatch = 15,
   kStoppedToClarify = 16,
   kStoppedToCorrect = 17,

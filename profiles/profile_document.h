@@ -18,11 +18,9 @@ IniDocument DefaultProfile();
 // Every key of `profile` into the model, and LoadProfile's write-backs into `profile`.
 void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings);
 
-// LoadProfile of a file that exists and was read already (nullopt: it could not be read, so it
-// loads as defaults): the write-backs replace the file once, and are skipped silently where the
-// file cannot be written.
-void LoadExistingProfile(const IniFile& file, std::optional<IniDocument> content,
-                         DeviceSettings& settings);
+// LoadProfile of a file that exists and was read already: the write-backs replace the file once,
+// and are skipped silently where the file cannot be written.
+void LoadExistingProfile(const IniFile& file, IniDocument profile, DeviceSettings& settings);
 
 // The saved keys of the model into `profile`.
 void SaveProfileInto(IniDocument& profile, const DeviceSettings& settings);

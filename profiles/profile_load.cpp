@@ -91,21 +91,21 @@ void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings) {
   ReadKeys(profile, kGrafKeys, 0, settings);
 }
 
-void LoadExistingProfile(const IniFile& file, std::optional<IniDocument> content,
-                         DeviceSettings& settings) {
-  // A file that cannot be read is never written: what it holds would be lost.
-  const bool writable = content.has_value();
-  IniDocument profile = std::move(content).value_or(IniDocument());
+void LoadExistingProfile(const IniFile& file, IniDocument profile, DeviceSettings& settings) {
   const std::string loaded = profile.bytes();
   LoadProfileFrom(profile, settings);
   // A profile that cannot be written loads all the same; only its write-backs are lost.
-  if (writable && profile.bytes() != loaded) (void)file.replaceWith(profile);
+  if (profile.bytes() != loaded) (void)file.replaceWith(profile);
 }
 
 bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings) {
   const IniFile file(path);
   if (file.exists()) {
-    LoadExistingProfile(file, file.readDocument(), settings);
+    std::optional<IniDocument> content = file.readDocument();
+    // A file that is there but cannot be read has no settings to give: loading it as defaults
+    // would show them as if they were the profile's.
+    if (!content) return false;
+    LoadExistingProfile(file, std::move(*content), settings);
     return true;
   }
   IniDocument profile = DefaultProfile();

@@ -266,7 +266,12 @@ void TForm1::takeDescription() {
 bool TForm1::loadProfile(const std::filesystem::path& path) {
   DeviceSettings loaded = settings_;
   if (!LoadProfile(path, loaded)) {
-    reportUnwritable(path);
+    // A profile that is there could not be read; one that is not could not be created.
+    if (IniFile(path).exists()) {
+      ReportResult(kFileNotOpened, dialogs_, latch_);
+    } else {
+      reportUnwritable(path);
+    }
     return false;
   }
   settings_ = loaded;

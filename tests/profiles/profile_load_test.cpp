@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -147,6 +148,19 @@ TEST(ProfileLoad, TextsTrimmedAndCut) {
 
 // A read-only profile cannot take the write-backs of a load; every key loads all the same, and
 // the file stays as it was.
+// Loaded as defaults, a profile that cannot be read would show them as if they were its own.
+TEST(ProfileLoad, UnreadableProfileLeavesTheModelAsItWas) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  ScratchFolder folder;
+  const auto path = folder / "p.prf";
+  WriteBytes(path, "[CH1]\r\ndiap_max=250\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  DeviceSettings settings;
+  settings.channels[0].rangeMax = 7.0f;
+  EXPECT_FALSE(LoadProfile(path, settings));
+  EXPECT_EQ(settings.channels[0].rangeMax, 7.0f);
+}
+
 TEST(ProfileLoad, ReadOnlyProfileLoadsWhole) {
   ScratchFolder folder;
   const auto path = folder / "p.prf";
