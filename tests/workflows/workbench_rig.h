@@ -43,7 +43,7 @@ class RecordingView final : public SettingsView {
 };
 
 struct WorkbenchRig : SettingsRig {
-  WorkbenchRig() {
+  explicit WorkbenchRig(sim::SimulatorOptions options = {}) : SettingsRig(options) {
     // As a profile gives it, every list value with its item: a missing key leaves averaging at 0.
     for (ChannelSettings& channel : settings.channels) channel.averaging = 1;
   }

@@ -1,0 +1,88 @@
+// The search for the instrument against the simulated one, which answers at one address and one
+// baud rate only: what it finds, what a silent or a slow line costs, and the link it leaves.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "tests/workflows/workbench_rig.h"
+#include "workflows/instrument_search.h"
+
+namespace zorkan {
+namespace {
+
+using namespace std::chrono_literals;
+using Calls = std::vector<std::string>;
+using Found = std::vector<FoundInstrument>;
+using testing::WorkbenchRig;
+
+// dev.dat names address 1 at 9600 baud; the instrument is at address 7 and 19200 baud.
+struct MisconfiguredRig : WorkbenchRig {
+  explicit MisconfiguredRig(sim::SimulatorOptions options = kInstrument) : WorkbenchRig(options) {
+    link.openPortAt("COM1", 9600);
+  }
+  static constexpr sim::SimulatorOptions kInstrument{
+      .networkAddress = 7, .baudRate = 19200, .turnaroundMs = 2};
+};
+
+TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLinkBack) {
+  MisconfiguredRig rig;
+  const LinkParameters parameters = rig.link.parameters();
+
+  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  EXPECT_EQ(search.result, kOk);
+  EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
+  EXPECT_EQ(rig.panel.steps.size(), 5u * 32);
+  EXPECT_FALSE(rig.panel.visible);
+  EXPECT_EQ(rig.view.calls, (Calls{"lock", "unlock"}));
+
+  // As before the search: at 9600 baud, address 1, and with the full wait of every attempt.
+  EXPECT_EQ(rig.simulator.port().openedBaudRate(), 9600u);
+  EXPECT_EQ(rig.link.parameters().networkAddress, parameters.networkAddress);
+  const auto start = rig.simulator.clock().elapsed();
+  std::int32_t value = 0;
+  EXPECT_EQ(rig.link.ReadByteParam(2, 315, value), kNoAnswer);
+  EXPECT_GE(rig.simulator.clock().elapsed() - start, parameters.attemptCount * 1000ms);
+}
+
+// A silent address costs one short probe: neither the reply time-out nor a wait for its answer
+// before the next address. 32 addresses at 9600 baud stay under 4 s.
+TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
+  WorkbenchRig rig;
+  rig.simulator.addFault({.kind = sim::FaultKind::Silence});
+  const auto start = rig.simulator.clock().elapsed();
+
+  const InstrumentSearchResult search = FindInstruments(rig.bench, {.baudRates = {9600}});
+  EXPECT_EQ(search.result, kNoAnswer);
+  EXPECT_TRUE(search.found.empty());
+  EXPECT_EQ(rig.simulator.receivedFrames().size(), 32u);
+  EXPECT_LT(rig.simulator.clock().elapsed() - start, 32 * 125ms);
+}
+
+// An instrument slower than a probe's wait answers the probe of the next address; that address
+// must not be reported for it.
+TEST(FindInstruments, LateAnswerIsNotTakenForTheNextAddress) {
+  WorkbenchRig rig({.networkAddress = 7});
+  rig.simulator.addFault({.kind = sim::FaultKind::Late, .amount = 120});
+
+  const InstrumentSearchResult search =
+      FindInstruments(rig.bench, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
+  EXPECT_EQ(search.result, kNoAnswer);
+  EXPECT_TRUE(search.found.empty());
+}
+
+TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBack) {
+  MisconfiguredRig rig;
+  rig.latch.press();                    // before the start: must not stop the search
+  rig.panel.escapeAtStep = 2 * 32 + 8;  // address 8 at 19200 baud, the third rate
+
+  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  EXPECT_EQ(search.result, kCancelledByOperator);
+  EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
+  // Addresses 1 to 7 at the instrument's rate, and 7 once more; none after the Escape.
+  EXPECT_EQ(rig.simulator.receivedFrames().size(), 8u);
+  EXPECT_EQ(rig.simulator.port().openedBaudRate(), 9600u);
+  EXPECT_FALSE(rig.panel.visible);
+}
+
+}  // namespace
+}  // namespace zorkan

@@ -1,0 +1,84 @@
+#include "workflows/instrument_search.h"
+
+#include <optional>
+
+#include "link/port_timing.h"
+#include "settings/enumerations.h"
+#include "settings/parameter_map.h"
+
+namespace zorkan {
+
+namespace {
+
+const ProgressLines kSearchLines{"Поиск прибора", "", "", "", "", "Для прекращения нажмите ESC"};
+
+std::vector<std::uint32_t> RatesOf(const InstrumentSearch& search) {
+  if (!search.baudRates.empty()) return search.baudRates;
+  std::vector<std::uint32_t> rates;
+  for (const PortTiming& timing : PortTimings()) rates.push_back(timing.baudRate);
+  return rates;
+}
+
+// The firmware version of the instrument at `address`, when it answers two probes in a row. An
+// instrument slower than a probe's wait answers the probe of the next address instead, which the
+// second probe, asked after that answer has come, shows up: nobody answers it.
+std::optional<std::int32_t> FirmwareVersionAt(DeviceLink& link, std::uint32_t address) {
+  const ParameterRef firmware = FirmwareVersionParam();
+  std::int32_t version = 0;
+  for (int probe = 0; probe < 2; ++probe) {
+    if (link.probeByteParam(address, firmware.space, firmware.number, version) != kOk) {
+      return std::nullopt;
+    }
+  }
+  return version;
+}
+
+// Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
+LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
+                          std::vector<FoundInstrument>& found) {
+  Progress& progress = bench.progress;
+  const std::uint32_t baudRate = bench.link.baudRate();
+  progress.setProgressHeading("Скорость обмена " + std::to_string(baudRate) + " бод");
+  // Wide enough that the last address of the 32-bit range ends the loop.
+  for (std::uint64_t address = search.firstAddress; address <= search.lastAddress; ++address) {
+    progress.SetProgressStep("Сетевой адрес " + std::to_string(address));
+    if (progress.CancelRequested()) return kCancelledByOperator;
+    const auto networkAddress = static_cast<std::uint32_t>(address);
+    if (const auto version = FirmwareVersionAt(bench.link, networkAddress)) {
+      found.push_back({networkAddress, baudRate, FirmwareVersionText(*version)});
+    }
+  }
+  return kOk;
+}
+
+}  // namespace
+
+InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch& search) {
+  InstrumentSearchResult outcome;
+  DeviceLink& link = bench.link;
+  if (!link.isOpen()) return outcome;
+  bench.latch.ResetCancel();
+  bench.view.LockExchangeControls();
+  Progress& progress = bench.progress;
+  progress.SetProgressLines(kSearchLines);
+  progress.ShowProgress();
+  const std::uint32_t ownBaudRate = link.baudRate();
+  bool cancelled = false;
+  for (const std::uint32_t baudRate : RatesOf(search)) {
+    // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
+    if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
+    cancelled = SearchAtOneRate(bench, search, outcome.found) == kCancelledByOperator;
+    if (cancelled) break;
+  }
+  if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);
+  progress.HideProgress();
+  bench.view.UnlockExchangeControls();
+  if (cancelled) {
+    outcome.result = kCancelledByOperator;
+  } else if (!outcome.found.empty()) {
+    outcome.result = kOk;
+  }
+  return outcome;
+}
+
+}  // namespace zorkan
