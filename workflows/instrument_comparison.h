@@ -1,0 +1,42 @@
+#pragma once
+// Comparing the instrument with a profile before writing it: which settings a write would change.
+// The window and zorkan-cli both run it.
+
+#include <string>
+#include <vector>
+
+#include "link/link_error.h"
+#include "settings/device_settings.h"
+#include "workflows/workbench.h"
+
+namespace zorkan {
+
+// One setting the instrument holds otherwise than the profile would write it, named by its profile
+// key, the values in the profile's number forms without the blanks that align reals ("150.0000",
+// "3").
+struct SettingDifference {
+  std::string section;  // "CH1", "CH2", "RELE", "GEN" or "ERR"
+  std::string key;      // "th1"
+  std::string instrumentValue;
+  std::string profileValue;
+  bool operator==(const SettingDifference&) const = default;
+};
+
+struct InstrumentComparison {
+  LinkError result = kOk;  // the read's code; a failed read has no differences
+  std::vector<SettingDifference> differences;
+};
+
+// The whole instrument, read as "Прочитать из прибора" reads it but into a model of its own (the
+// window's model and pages stay as they are; only the exchange controls are locked meanwhile),
+// compared with `profile` as a write of it would send it: through the pages' rules, though without
+// the checks' clamps, which ask first. A failed read is reported once through ReportResult.
+InstrumentComparison CompareInstrumentWith(Workbench& bench, const DeviceSettings& profile);
+
+// The settings a read takes from an instrument that the two models give differently, in the
+// order a profile keeps its keys. Values only profiles keep (calibration, descriptions, units,
+// sensor bounds, transfer switches) are not compared.
+std::vector<SettingDifference> CompareHeldSettings(const DeviceSettings& instrument,
+                                                   const DeviceSettings& profile);
+
+}  // namespace zorkan
