@@ -10,10 +10,13 @@
 #include "link/link_settings.h"
 #include "link/port_path.h"
 #include "link/port_timing.h"
+#include "workflows/instrument_search.h"
 
 namespace zorkan::cli {
 
 namespace {
+
+const InstrumentSearch kDefaultSearch;
 
 constexpr const char* kLinkOptionsHelp =
     "Link options (defaults from dev.dat in the working folder, which is read, never written,\n"
@@ -24,7 +27,8 @@ constexpr const char* kLinkOptionsHelp =
     "  --baud N          {bauds}\n"
     "  --address N       network address of the instrument\n"
     "  --attempts N      attempts per transaction (taken as 2..5)\n"
-    "  --timeout-s N     reply time-out in whole seconds, up to {longest} (at least 1 s is waited)\n"
+    "  --timeout-s N     reply time-out in whole seconds, up to {longest} (at least 1 s is "
+    "waited)\n"
     "  --log FILE        append every exchange to FILE\n";
 
 constexpr const char* kProgramHelp =
@@ -38,12 +42,15 @@ constexpr const char* kProgramHelp =
     "  set SPACE NUMBER byte|float VALUE [--verify]\n"
     "                                    write one parameter\n"
     "  live [--count N] [--csv]          print the live values every 500 ms\n"
+    "  scan [--addresses A-B] [--baud N|all]\n"
+    "                                    find the instrument: its address and baud rate\n"
+    "  diff PROFILE                      compare the instrument with PROFILE\n"
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
-    "(its text goes to standard error); 14 when a profile cannot be used; 64 for a wrong\n"
-    "command line. Ctrl+C stops a read or write between two steps of a channel (code 20);\n"
-    "once both channels are done, the rest of the read or write runs to its end. Ctrl+C ends\n"
-    "live.\n";
+    "(its text goes to standard error); 1 when diff finds a difference; 14 when a profile\n"
+    "cannot be used; 64 for a wrong command line. Ctrl+C stops a read or write between two\n"
+    "steps of a channel (code 20); once both channels are done, the rest of the read or write\n"
+    "runs to its end. Ctrl+C stops scan between two addresses (code 20) and ends live.\n";
 
 const std::map<std::string, std::string> kCommandHelp{
     {"read",
@@ -70,6 +77,21 @@ const std::map<std::string, std::string> kCommandHelp{
      "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
      "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
      "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n"},
+    {"scan",
+     "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
+     "Asks every network address from A to B (default {addresses}; one address: A) for its\n"
+     "firmware version, at the baud rate of dev.dat or --baud, or with --baud all at each of\n"
+     "{bauds}. A line is printed for every instrument that answers: its address, baud\n"
+     "rate and firmware version, tab-separated. Each address waits a few character times, not\n"
+     "the reply time-out. Exit status 0 when an instrument answered, 2 when none did; Ctrl+C\n"
+     "stops the search (code 20) after printing what it found so far.\n"},
+    {"diff",
+     "Usage: zorkan-cli diff PROFILE [link options]\n"
+     "Reads the whole instrument as read does, writing nothing, and compares it with PROFILE\n"
+     "(which must exist) as write would send it: a line for every setting that differs, the\n"
+     "profile key with its section (CH1 th1), the instrument's value and the profile's,\n"
+     "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
+     "not compared. Exit status 0 when they are equal, 1 when they differ.\n"},
 };
 
 // The ranges the help names, from the tables that define them.
@@ -85,6 +107,8 @@ std::string Expand(std::string text) {
       {"{bauds}", bauds},
       {"{numbers}", "0.." + std::to_string(kMaxParameterNumber)},
       {"{longest}", std::to_string(kMaxReplyTimeoutSeconds)},
+      {"{addresses}", std::to_string(kDefaultSearch.firstAddress) + "-" +
+                          std::to_string(kDefaultSearch.lastAddress)},
   };
   for (const auto& [name, value] : values) {
     if (const std::size_t at = text.find(name); at != std::string::npos) {
@@ -130,11 +154,15 @@ struct Parser {
   std::vector<std::string> positional;
   std::map<std::string, std::string> values;  // options with a value
   std::set<std::string> flags;                // options without one
+  bool everyBaudRate = false;                 // scan --baud all
   std::optional<UsageError> error;
 };
 
-const std::set<std::string> kValueOptions{"--port",     "--device",    "--baud", "--address",
-                                          "--attempts", "--timeout-s", "--log",  "--count"};
+const std::set<std::string> kValueOptions{"--port",    "--device",   "--baud",
+                                          "--address", "--attempts", "--timeout-s",
+                                          "--log",     "--count",    "--addresses"};
+// The value options of single commands; the others are link options, which every command takes.
+const std::set<std::string> kCommandValueOptions{"--count", "--addresses"};
 const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help"};
 
 Parser Split(const std::vector<std::string>& arguments) {
@@ -187,6 +215,18 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
   return std::nullopt;
 }
 
+// "A-B" or a single address "A".
+bool ParseAddressRange(std::string_view text, std::uint32_t& first, std::uint32_t& last) {
+  const std::size_t dash = text.find('-');
+  const auto from = ParseNumber<std::uint32_t>(text.substr(0, dash));
+  const auto to =
+      dash == std::string_view::npos ? from : ParseNumber<std::uint32_t>(text.substr(dash + 1));
+  if (!from || !to || *from > *to) return false;
+  first = *from;
+  last = *to;
+  return true;
+}
+
 std::optional<ValueType> ParseValueType(std::string_view text) {
   if (text == "byte") return ValueType::Byte;
   if (text == "float") return ValueType::Float;
@@ -222,7 +262,7 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
       if (!allowedFlags.contains(flag)) return UsageError{flag + " does not apply to " + name};
     }
     for (const auto& [option, value] : parser.values) {
-      if (option == "--count" && !allowedValues.contains(option)) {
+      if (kCommandValueOptions.contains(option) && !allowedValues.contains(option)) {
         return UsageError{option + " does not apply to " + name};
       }
     }
@@ -273,13 +313,28 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     }
     return command;
   }
+  if (name == "scan") {
+    if (auto error = expect(0, {}, {"--addresses"})) return *error;
+    ScanCommand command{kDefaultSearch.firstAddress, kDefaultSearch.lastAddress,
+                        parser.everyBaudRate};
+    if (const auto range = parser.values.find("--addresses"); range != parser.values.end()) {
+      if (!ParseAddressRange(range->second, command.firstAddress, command.lastAddress)) {
+        return UsageError{"--addresses needs A-B with A <= B, or A: " + range->second};
+      }
+    }
+    return command;
+  }
+  if (name == "diff") {
+    if (auto error = expect(1, {}, {})) return *error;
+    return DiffCommand{positional[1]};
+  }
   return UsageError{"unknown command " + name};
 }
 
 }  // namespace
 
 std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& arguments) {
-  const Parser parser = Split(arguments);
+  Parser parser = Split(arguments);
   if (parser.error) return *parser.error;
   if (parser.flags.contains("--help")) {
     if (parser.positional.empty()) return CommandLine{HelpCommand{kProgramHelp}, {}};
@@ -288,6 +343,12 @@ std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::st
     return CommandLine{HelpCommand{Expand(help->second + "\n" + kLinkOptionsHelp)}, {}};
   }
   if (parser.positional.empty()) return UsageError{"no command given; see zorkan-cli --help"};
+  // Not a rate to open the port at: the search's every rate of the table.
+  if (const auto baud = parser.values.find("--baud");
+      parser.positional[0] == "scan" && baud != parser.values.end() && baud->second == "all") {
+    parser.everyBaudRate = true;
+    parser.values.erase(baud);
+  }
   CommandLine commandLine{ReadCommand{}, {}};
   if (auto error = ParseLinkOptions(parser, commandLine.link)) return *error;
   auto command = ParseCommand(parser);

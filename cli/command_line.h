@@ -46,13 +46,21 @@ struct LiveCommand {
   std::optional<int> count;
   bool csv = false;
 };
+struct ScanCommand {
+  std::uint32_t firstAddress = 0;
+  std::uint32_t lastAddress = 0;
+  bool everyBaudRate = false;  // else the link's own
+};
+struct DiffCommand {
+  std::string profile;
+};
 // --help, for the program or one command.
 struct HelpCommand {
   std::string text;
 };
 
-using Command =
-    std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand, HelpCommand>;
+using Command = std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand,
+                             ScanCommand, DiffCommand, HelpCommand>;
 
 struct CommandLine {
   Command command;

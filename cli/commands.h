@@ -11,5 +11,7 @@ int RunWrite(const WriteCommand& command, Session& session);
 int RunGet(const GetCommand& command, Session& session);
 int RunSet(const SetCommand& command, Session& session);
 int RunLive(const LiveCommand& command, Session& session);
+int RunScan(const ScanCommand& command, Session& session);
+int RunDiff(const DiffCommand& command, Session& session);
 
 }  // namespace zorkan::cli

@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
                  [&](const GetCommand& command) { return RunGet(command, session); },
                  [&](const SetCommand& command) { return RunSet(command, session); },
                  [&](const LiveCommand& command) { return RunLive(command, session); },
+                 [&](const ScanCommand& command) { return RunScan(command, session); },
+                 [&](const DiffCommand& command) { return RunDiff(command, session); },
                  [](const HelpCommand&) { return 0; }},
       commandLine.command);
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/commands.h"
+#include "cli/profile_files.h"
 #include "ini/ini_file.h"
 #include "profiles/profile_document.h"
 #include "workflows/model_view.h"
@@ -17,26 +18,9 @@ namespace zorkan::cli {
 
 namespace {
 
-int Refused(const std::filesystem::path& path, const std::string& reason) {
-  std::fprintf(stderr, "zorkan-cli: %s: %s\n", path.c_str(), reason.c_str());
-  return kExitProfileUnusable;
-}
-
 int RefusedWrite(const std::filesystem::path& path) {
   std::fprintf(stderr, "%s\n", UnableToWriteText(path).c_str());
   return kExitProfileUnusable;
-}
-
-// A profile file that is there, read once; nullopt once the reason it cannot be used is printed.
-std::optional<IniDocument> ReadProfileFile(const IniFile& file,
-                                           const std::filesystem::file_status& status) {
-  if (!std::filesystem::is_regular_file(status)) {
-    Refused(file.path(), "not a regular file");
-    return std::nullopt;
-  }
-  std::optional<IniDocument> profile = file.readDocument();
-  if (!profile) Refused(file.path(), "cannot be read");
-  return profile;
 }
 
 // A profile that is not there yet, as the default profile in memory; nullopt once the reason it
@@ -87,17 +71,8 @@ int RunRead(const ReadCommand& command, Session& session) {
 
 int RunWrite(const WriteCommand& command, Session& session) {
   const IniFile file(command.profile);
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(file.path(), error);
-  // A missing profile would be created with the default profile and written to the instrument.
-  if (error) return Refused(file.path(), error.message());
-  std::optional<IniDocument> profile = ReadProfileFile(file, status);
+  std::optional<IniDocument> profile = ReadExistingProfile(file);
   if (!profile) return kExitProfileUnusable;
-  // An empty or binary file, or another program's, would load as the defaults: nobody is there to
-  // see that before they reach the instrument.
-  if (!HoldsProfileSection(*profile)) {
-    return Refused(file.path(), "not a profile: none of a profile's sections is in it");
-  }
   DeviceSettings settings;
   LoadExistingProfile(file, std::move(*profile), settings);
   if (!session.openPort()) return session.finish(kNoAnswer);

@@ -285,7 +285,11 @@ TEST_F(CliTest, WrongCommandLinesAreUsageErrors) {
                                              {"read"},
                                              {"write", "a.prf", "--verify"},
                                              {"live", "--count", "0"},
-                                             {"get", "2", "1", "byte", "--baud", "1200"}}) {
+                                             {"get", "2", "1", "byte", "--baud", "1200"},
+                                             {"get", "2", "1", "byte", "--baud", "all"},
+                                             {"scan", "--addresses", "9-3"},
+                                             {"read", "a.prf", "--addresses", "1-2"},
+                                             {"diff"}}) {
     const CliRun run = RunCli(arguments);
     EXPECT_EQ(run.status, 64) << ::testing::PrintToString(arguments);
     EXPECT_FALSE(run.errors.empty());
@@ -294,6 +298,44 @@ TEST_F(CliTest, WrongCommandLinesAreUsageErrors) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("--yes"), std::string::npos);
   EXPECT_NE(help.output.find("--device PATH"), std::string::npos);
+  EXPECT_NE(RunCli({"scan", "--help"}).output.find("default 1-32"), std::string::npos);
+}
+
+// dev.dat's defaults (address 1, 9600 baud) miss the instrument; the search finds it, and only at
+// its own rate.
+TEST_F(CliTest, ScanFindsTheInstrumentAtItsAddressAndRate) {
+  sim::Simulator instrument{{.networkAddress = 7, .baudRate = 19200, .turnaroundMs = 0}};
+  const std::vector<std::string> scan{"scan", "--addresses", "6-8", "--device",
+                                      instrument.devicePath()};
+  std::vector<std::string> everyRate = scan;
+  everyRate.insert(everyRate.end(), {"--baud", "all"});
+  const CliRun found = RunCli(everyRate);
+  EXPECT_EQ(found.status, 0) << found.errors;
+  EXPECT_EQ(found.output, "7\t19200\t1.1.2\n");
+
+  const CliRun missed = RunCli(scan);
+  EXPECT_EQ(missed.status, 2);
+  EXPECT_EQ(missed.output, "");
+  EXPECT_NE(missed.errors.find("Прибор не ответил (ERR 2)"), std::string::npos);
+}
+
+TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("a.prf").string()})).status, 0);
+  const CliRun equal = RunCli(WithDevice({"diff", Profile("a.prf").string()}));
+  EXPECT_EQ(equal.status, 0) << equal.errors;
+  EXPECT_EQ(equal.output, "");
+
+  ASSERT_TRUE(IniFile(Profile("a.prf")).writeReal("CH1", "th1", 160.0));
+  const std::string edited = ReadBytes(Profile("a.prf"));
+  simulator.clearReceivedFrames();
+  const CliRun differs = RunCli(WithDevice({"diff", Profile("a.prf").string()}));
+  EXPECT_EQ(differs.status, 1) << differs.errors;
+  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\n");
+  EXPECT_EQ(ReadBytes(Profile("a.prf")), edited);
+  for (const std::string& frame : simulator.receivedFrames()) {
+    EXPECT_NE(frame.find(";37;"), std::string::npos) << "not a read: " << frame;
+  }
+  EXPECT_EQ(RunCli(WithDevice({"diff", Profile("none.prf").string()})).status, 14);
 }
 
 }  // namespace

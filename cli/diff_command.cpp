@@ -1,0 +1,38 @@
+// diff: the instrument compared with a profile, through the same workflow as the window's.
+#include <cstdio>
+
+#include "cli/commands.h"
+#include "cli/profile_files.h"
+#include "profiles/profile_document.h"
+#include "workflows/instrument_comparison.h"
+#include "workflows/model_view.h"
+
+namespace zorkan::cli {
+
+namespace {
+
+constexpr int kExitDiffers = 1;
+
+}  // namespace
+
+int RunDiff(const DiffCommand& command, Session& session) {
+  // Only read: the load's write-backs stay in memory, and the file is left as it is.
+  std::optional<IniDocument> profile = ReadExistingProfile(IniFile(command.profile));
+  if (!profile) return kExitProfileUnusable;
+  DeviceSettings wanted;
+  LoadProfileFrom(*profile, wanted);
+  if (!session.openPort()) return session.finish(kNoAnswer);
+  // The comparison reads into a model of its own and leaves the pages' alone.
+  DeviceSettings pages;
+  ModelView view(pages);
+  Workbench bench = session.workbench(pages, view);
+  const InstrumentComparison comparison = CompareInstrumentWith(bench, wanted);
+  if (comparison.result != kOk) return comparison.result;
+  for (const SettingDifference& row : comparison.differences) {
+    std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(),
+                row.instrumentValue.c_str(), row.profileValue.c_str());
+  }
+  return comparison.differences.empty() ? kOk : kExitDiffers;
+}
+
+}  // namespace zorkan::cli

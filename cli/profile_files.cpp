@@ -1,0 +1,42 @@
+#include "cli/profile_files.h"
+
+#include <cstdio>
+#include <system_error>
+
+#include "cli/session.h"
+#include "profiles/profile_document.h"
+
+namespace zorkan::cli {
+
+int Refused(const std::filesystem::path& path, const std::string& reason) {
+  std::fprintf(stderr, "zorkan-cli: %s: %s\n", path.c_str(), reason.c_str());
+  return kExitProfileUnusable;
+}
+
+std::optional<IniDocument> ReadProfileFile(const IniFile& file,
+                                           const std::filesystem::file_status& status) {
+  if (!std::filesystem::is_regular_file(status)) {
+    Refused(file.path(), "not a regular file");
+    return std::nullopt;
+  }
+  std::optional<IniDocument> profile = file.readDocument();
+  if (!profile) Refused(file.path(), "cannot be read");
+  return profile;
+}
+
+std::optional<IniDocument> ReadExistingProfile(const IniFile& file) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(file.path(), error);
+  if (error) {
+    Refused(file.path(), error.message());
+    return std::nullopt;
+  }
+  std::optional<IniDocument> profile = ReadProfileFile(file, status);
+  if (profile && !HoldsProfileSection(*profile)) {
+    Refused(file.path(), "not a profile: none of a profile's sections is in it");
+    return std::nullopt;
+  }
+  return profile;
+}
+
+}  // namespace zorkan::cli
