@@ -34,6 +34,8 @@ constexpr int kLabelPixels = 16;
 constexpr int kMemoPixels = 11;
 // Arial as the page asks for it; Liberation Sans has its metrics, and Cyrillic.
 constexpr const char* kFace = "Liberation Sans";
+constexpr int kPreviewWidth = 980;
+constexpr int kPreviewHeight = 720;
 
 QFont PageFont(int pixels, bool bold) {
   QFont font(kFace);
@@ -111,6 +113,8 @@ void TForm6::openPreview() const {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageOrientation(QPageLayout::Landscape);
   QPrintPreviewDialog preview(&printer, owner_);
+  // Room for the whole toolbar, the PDF button at its end included, and a legible page.
+  preview.resize(kPreviewWidth, kPreviewHeight);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [this](QPrinter* target) { print(*target); });
   if (QToolBar* tools = preview.findChild<QToolBar*>()) {
