@@ -12,6 +12,7 @@
 #include "bench/bench_rig.h"
 #include "link/qt_serial_port.h"
 #include "ui/main_window.h"
+#include "ui/tab_pages.h"
 #include "ui/trend_chart.h"
 
 namespace {
@@ -20,7 +21,6 @@ using namespace zorkan;
 
 constexpr int kTicks = 40;
 constexpr int kChartPoints = 2000;
-constexpr int kCurrentValuesPage = 3;
 constexpr double kTickGoal = 1.3;
 constexpr double kChartPointGoalMs = 2.0;
 

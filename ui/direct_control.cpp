@@ -2,13 +2,13 @@
 
 #include "settings/parameter_map.h"
 #include "settings/parameter_transfer.h"
+#include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
 namespace zorkan {
 
 namespace {
 
-constexpr int kDirectControlPage = 6;
 constexpr int kInstrumentSetsPwm = 0;
 constexpr int kManualOnRelay1 = 1;
 constexpr int kManualOnRelay2 = 2;

@@ -7,14 +7,13 @@
 
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
+#include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
 namespace zorkan {
 
 namespace {
 
-constexpr int kCurrentValuesPage = 3;
-constexpr int kChartPage = 5;
 constexpr std::uint8_t kNormalMeasurement = 0;
 constexpr std::uint8_t kChannelOff = 12;
 

@@ -9,6 +9,7 @@
 #include "ini/ini_file.h"
 #include "live/measurement_log.h"
 #include "profiles/profile.h"
+#include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
 namespace zorkan {
@@ -23,7 +24,6 @@ constexpr int kClientHeight = 542;
 constexpr int kReloadDelayMs = 200;
 constexpr int kFirstLiveTickMs = 1000;
 constexpr int kLiveTickMs = 500;
-constexpr int kDirectControlPage = 6;
 constexpr std::size_t kDescriptionLines = 4;
 
 // A folder that cannot be written refuses every file in it: the operator hears of it once.
@@ -137,7 +137,7 @@ void TForm1::FormCreate() {
   // The open-file dialog holds no path yet.
   setWindowTitle(QString(kStartTitle) + kVersionText);
   link_.OpenPort(linkSettings_);
-  ui_->TabbedNotebook1->setCurrentIndex(0);
+  ui_->TabbedNotebook1->setCurrentIndex(kChannelsPage);
   link_.setParameters(TransactionParameters(linkSettings_, workDir_));
   ui_->Label2->setText("COM " + QString::number(linkSettings_.portNumber));
   const LocalTime today = clock_.localTime();

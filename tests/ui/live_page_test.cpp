@@ -8,14 +8,12 @@
 
 #include "link/frame.h"
 #include "tests/ui/window_rig.h"
+#include "ui/tab_pages.h"
 
 namespace zorkan {
 namespace {
 
 using testing::WindowRig;
-
-constexpr int kCurrentValuesPage = 3;
-constexpr int kChartPage = 5;
 
 // d2 relays, d3 keys and encoder, d4..d7 channel 1, d8 its status, d9 its flags, then channel 2.
 sim::LiveBlock Block(float value1, std::uint8_t status1, float value2, std::uint8_t status2,

@@ -10,6 +10,7 @@
 
 #include "link/port_path.h"
 #include "tests/ui/window_rig.h"
+#include "ui/tab_pages.h"
 
 namespace zorkan {
 namespace {
@@ -138,12 +139,12 @@ TEST(WriteAll, MissingInstrumentGivesTheNoAnswerBox) {
 TEST(Pages, LeavingASettingsPageCommitsLeavingDirectControlDoesNot) {
   WindowRig rig;
   rig.find<QLineEdit>("Edit1")->setText("abc");
-  rig.showPage(1);
+  rig.showPage(kRelaysPage);
   EXPECT_EQ(rig.text("Edit1").trimmed(), "0.0000");
 
-  rig.showPage(6);
+  rig.showPage(kDirectControlPage);
   rig.find<QLineEdit>("Edit1")->setText("abc");
-  rig.showPage(0);
+  rig.showPage(kChannelsPage);
   EXPECT_EQ(rig.text("Edit1"), "abc");
 }
 

@@ -12,13 +12,12 @@
 #include "report/report_page.h"
 #include "report/report_text.h"
 #include "tests/ui/window_rig.h"
+#include "ui/tab_pages.h"
 
 namespace zorkan {
 namespace {
 
 using testing::WindowRig;
-
-constexpr int kDirectControlPage = 6;
 
 TEST(ReportButton, PreviewOpensAfterTheReadAndTheSwitchesStayAsTheyWere) {
   WindowRig rig(false);
@@ -131,7 +130,7 @@ TEST(DirectControl, ReadSelectsTheDutyAndARefusedWordStillWritesTheDuty) {
 
 TEST(DirectControl, ButtonsOnAnotherPageDoNothingButTheRead) {
   DirectControlRig rig;
-  rig.showPage(0);
+  rig.showPage(kChannelsPage);
   rig.simulator.clearReceivedFrames();
   for (const char* button : {"Button12", "Button13", "Button15"}) {
     rig.find<QPushButton>(button)->setEnabled(true);
