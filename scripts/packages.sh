@@ -38,6 +38,6 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev)
 # What the window needs to look and read right: Liberation fonts for Arial and Times New Roman, and
 # Qt's own Russian translations for the standard buttons and dialogs.
 RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)
-# What the tests need besides: the fonts the window and the report are drawn with, and pdftotext
-# to read the printed page back.
-TEST_PACKAGES=(libgtest-dev fonts-liberation qt6-translations-l10n poppler-utils)
+# What the tests need besides: the fonts the window and the report are drawn with, pdftotext
+# to read the printed page back, and desktop-file-validate for the package's desktop entry.
+TEST_PACKAGES=(libgtest-dev fonts-liberation qt6-translations-l10n poppler-utils desktop-file-utils)

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree given into a temporary folder, installing nothing
+# on this machine, and checks what a user would get: the programs and the launcher in /usr/bin and
+# nothing astray, the desktop entry with its icon, the dependencies, and a launcher that starts the
+# window in a folder of the user's own.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "package: $*" >&2
+  exit 1
+}
+
+if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
+  cat "$work/cpack.log" >&2
+  fail "cpack failed"
+fi
+debs=("$work"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] || fail "expected one package, got: ${debs[*]}"
+deb=${debs[0]}
+
+expected="./usr/bin/zorkan-cli
+./usr/bin/zorkan-config
+./usr/bin/zorkan-config-start
+./usr/bin/zorkan-sim
+./usr/share/applications/zorkan-config.desktop
+./usr/share/icons/hicolor/scalable/apps/zorkan-config.svg"
+contents=$(dpkg-deb --contents "$deb")
+files=$(awk '$1 !~ /^d/ {print $6}' <<<"$contents" | sort)
+[ "$files" = "$expected" ] || fail "files differ from what is expected:
+$(diff <(echo "$expected") <(echo "$files"))"
+for program in zorkan-cli zorkan-config zorkan-config-start zorkan-sim; do
+  grep -q "^-rwxr-xr-x .* ./usr/bin/$program\$" <<<"$contents" || fail "$program is not executable"
+done
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 fonts-liberation \
+  qt6-translations-l10n; do
+  [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+
+dpkg-deb --extract "$deb" "$work/root"
+entry="$work/root/usr/share/applications/zorkan-config.desktop"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$entry" || fail "the desktop entry does not validate"
+fi
+for line in "Name=Настройка ЗОРКАН 74X" "Exec=zorkan-config-start" "Icon=zorkan-config"; do
+  grep -qxF "$line" "$entry" || fail "the desktop entry lacks $line"
+done
+
+# The launcher starts the program beside it in a folder under the user's data folder, made on the
+# first start: a stand-in program notes where it was started.
+bin="$work/root/usr/bin"
+printf '#!/bin/sh\npwd >"$HOME/started-in"\n' >"$bin/zorkan-config"
+mkdir "$work/home"
+(cd / && env -u XDG_DATA_HOME HOME="$work/home" "$bin/zorkan-config-start")
+[ "$(cat "$work/home/started-in")" = "$work/home/.local/share/zorkan-config" ] ||
+  fail "the window started in $(cat "$work/home/started-in")"
+(cd / && HOME="$work/home" XDG_DATA_HOME="$work/data" "$bin/zorkan-config-start")
+[ "$(cat "$work/home/started-in")" = "$work/data/zorkan-config" ] ||
+  fail "the window started in $(cat "$work/home/started-in"), not under XDG_DATA_HOME"
