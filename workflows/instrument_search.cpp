@@ -1,6 +1,8 @@
 #include "workflows/instrument_search.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "link/port_timing.h"
 #include "settings/enumerations.h"
@@ -38,10 +40,15 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
                           std::vector<FoundInstrument>& found) {
   Progress& progress = bench.progress;
   const std::uint32_t baudRate = bench.link.baudRate();
-  progress.setProgressHeading("Скорость обмена " + std::to_string(baudRate) + " бод");
+  std::string heading = "Скорость обмена ";
+  heading += std::to_string(baudRate);
+  heading += " бод";
+  progress.setProgressHeading(std::move(heading));
   // Wide enough that the last address of the 32-bit range ends the loop.
   for (std::uint64_t address = search.firstAddress; address <= search.lastAddress; ++address) {
-    progress.SetProgressStep("Сетевой адрес " + std::to_string(address));
+    std::string step = "Сетевой адрес ";
+    step += std::to_string(address);
+    progress.SetProgressStep(std::move(step));
     if (progress.CancelRequested()) return kCancelledByOperator;
     const auto networkAddress = static_cast<std::uint32_t>(address);
     if (const auto version = FirmwareVersionAt(bench.link, networkAddress)) {
