@@ -1,5 +1,6 @@
 // diff: the instrument compared with a profile, through the same workflow as the window's.
 #include <cstdio>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/profile_files.h"

@@ -7,6 +7,7 @@
 #include "ini/ini_document.h"
 #include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
+#include "settings/settings_transfer.h"
 #include "tests/workflows/workbench_rig.h"
 #include "workflows/instrument_comparison.h"
 
