@@ -136,6 +136,22 @@ void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& w
   file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
 }
 
+void SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::path& workDir,
+                           OperatorDialogs& dialogs) {
+  LinkSettingsFile file(workDir, dialogs);
+  file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
+  file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
+}
+
+// The text is "baud,parity,data bits,stop bits"; only its first field is the rate.
+std::string SettingsTextWithBaudRate(const std::string& settingsText, std::uint32_t baudRate) {
+  const std::string& rest =
+      settingsText.find(',') == std::string::npos ? LinkSettings().settingsText : settingsText;
+  std::string text = std::to_string(baudRate);
+  text += rest.substr(rest.find(','));
+  return text;
+}
+
 LinkParameters TransactionParameters(LinkSettings& settings, const std::filesystem::path& workDir) {
   settings.readings = std::clamp(settings.readings, kMinReadings, kMaxReadings);
   LinkParameters parameters;

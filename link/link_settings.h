@@ -49,6 +49,14 @@ void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& w
 // A reply time-out in whole seconds as the link waits it, in milliseconds.
 std::uint32_t ReplyTimeoutMs(std::int32_t seconds);
 
+// The network address and the baud rate of the instrument found on the line (NetAdrr, and the
+// baud rate's place in Settings); no other key is written.
+void SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::path& workDir,
+                           OperatorDialogs& dialogs);
+
+// `settingsText` naming `baudRate` instead of the rate it names; the rest of the text stays.
+std::string SettingsTextWithBaudRate(const std::string& settingsText, std::uint32_t baudRate);
+
 // The baud rate named in a settings text such as "19200,N,8,1"; 4800 when none is.
 std::uint32_t BaudRateFromSettingsText(const std::string& settingsText);
 

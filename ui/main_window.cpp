@@ -9,6 +9,7 @@
 #include "ini/ini_file.h"
 #include "live/measurement_log.h"
 #include "profiles/profile.h"
+#include "ui/instrument_dialogs.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
@@ -100,6 +101,8 @@ void TForm1::connectHandlers() {
   connect(ui_->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
   connect(ui_->N2, &QAction::triggered, this, &TForm1::N2Click);
   connect(ui_->N3, &QAction::triggered, this, &TForm1::N3Click);
+  connect(ui_->N4, &QAction::triggered, this, &TForm1::N4Click);
+  connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
   connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -214,6 +217,31 @@ void TForm1::N3Click() {
   pages_->CollectSettings();
   takeDescription();
   if (!SaveProfile(path, settings_)) reportUnwritable(path);
+}
+
+void TForm1::N4Click() {
+  // A live tick between two probes would wait out its whole reply time at a probed baud rate.
+  Timer3->stop();
+  const InstrumentSearchResult search = FindInstruments(*bench_, InstrumentSearch{});
+  Timer3->start(kLiveTickMs);
+  if (search.result != kOk) ReportResult(search.result, dialogs_, latch_);
+  if (search.found.empty()) return;
+  const std::optional<FoundInstrument> chosen = ChooseInstrument(this, search.found);
+  if (!chosen) return;
+  linkSettings_.networkAddress = chosen->networkAddress;
+  linkSettings_.baudRate = chosen->baudRate;
+  linkSettings_.settingsText =
+      SettingsTextWithBaudRate(linkSettings_.settingsText, chosen->baudRate);
+  SaveInstrumentAddress(linkSettings_, workDir_, dialogs_);
+  link_.setParameters(TransactionParameters(linkSettings_, workDir_));
+  link_.ReopenPort(linkSettings_);
+}
+
+void TForm1::N5Click() {
+  // The pages as a write would take them.
+  pages_->CollectSettings();
+  const InstrumentComparison comparison = CompareInstrumentWith(*bench_, settings_);
+  if (comparison.result == kOk) ShowDifferences(this, comparison.differences);
 }
 
 void TForm1::ComboBox17Change(int index) {

@@ -54,6 +54,11 @@ class TForm1 final : public QMainWindow {
   void Button3Click();
   void N2Click();
   void N3Click();
+  // "Найти прибор…": the instruments on the port at any address and baud rate; the one picked
+  // goes into dev.dat and the port is opened for it.
+  void N4Click();
+  // "Сравнить с прибором…": the settings a write of the pages would change in the instrument.
+  void N5Click();
   void ComboBox17Change(int index);
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();

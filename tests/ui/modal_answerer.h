@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,9 @@ class ModalAnswerer {
   std::deque<QMessageBox::StandardButton> questions;
   // File dialogs, in order: the path typed, or "" to cancel.
   std::deque<std::string> files;
-  // Class names of the other dialogs, which are closed at once.
+  // Class names of the other dialogs, which are closed at once unless `onDialog` handles them.
   std::vector<std::string> otherDialogs;
+  std::function<void(QDialog&)> onDialog;
 
  private:
   void answer() {
@@ -59,7 +61,11 @@ class ModalAnswerer {
       }
     } else if (auto* other = qobject_cast<QDialog*>(modal)) {
       otherDialogs.push_back(other->metaObject()->className());
-      other->reject();
+      if (onDialog) {
+        onDialog(*other);
+      } else {
+        other->reject();
+      }
     }
   }
 

@@ -30,7 +30,8 @@ class WorkingFolder {
 };
 
 struct WindowRig {
-  explicit WindowRig(bool started = true) {
+  explicit WindowRig(bool started = true, sim::SimulatorOptions options = {})
+      : simulator(options) {
     if (started) start();
   }
 
