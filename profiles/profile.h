@@ -11,8 +11,9 @@ namespace zorkan {
 
 // Fills the model from the file, writing the default profile there first when no file exists.
 // false when no file exists and none can be written there (report UnableToWriteText(path)), or
-// when the file is there but cannot be read; the model is unchanged then. A profile that cannot be written loads whole, without the write-backs
-// a load makes. Bad contents never stop a load: they give defaults.
+// when the file is there but cannot be read; the model is unchanged then. A profile that cannot be
+// written loads whole, without the write-backs a load makes. Bad contents never stop a load: they
+// give defaults.
 [[nodiscard]] bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings);
 
 // Writes the saved keys of the model; a read-only profile is overwritten. false when the write

@@ -9,11 +9,9 @@ void ArrivingBytes::schedule(std::chrono::nanoseconds first, std::string_view by
                              std::chrono::nanoseconds spacing) {
   std::chrono::nanoseconds at = first;
   for (const char byte : bytes) {
-    const auto position =
-        std::upper_bound(arrivals_.begin(), arrivals_.end(), at,
-                         [](std::chrono::nanoseconds time, const Arrival& arrival) {
-                           return time < arrival.at;
-                         });
+    const auto position = std::upper_bound(
+        arrivals_.begin(), arrivals_.end(), at,
+        [](std::chrono::nanoseconds time, const Arrival& arrival) { return time < arrival.at; });
     arrivals_.insert(position, {at, byte});
     at += spacing;
   }

@@ -30,8 +30,7 @@ class WorkingFolder {
 };
 
 struct WindowRig {
-  explicit WindowRig(bool started = true, sim::SimulatorOptions options = {})
-      : simulator(options) {
+  explicit WindowRig(bool started = true, sim::SimulatorOptions options = {}) : simulator(options) {
     if (started) start();
   }
 
