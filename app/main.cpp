@@ -20,5 +20,7 @@ int main(int argc, char** argv) {
   zorkan::QtSerialPort port;
   zorkan::SystemClock clock;
   const zorkan::ToolWindows windows(port, clock);
+  // Menus and dialogs open as windows of their own: they take the main window's face from here.
+  QApplication::setFont(windows.form1.font());
   return QApplication::exec();
 }

@@ -51,6 +51,7 @@ std::optional<FoundInstrument> ChooseInstrument(QWidget* parent,
            {QString::number(found[row].networkAddress), QString::number(found[row].baudRate),
             Text(found[row].firmwareVersion)});
   }
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   table->selectRow(0);
   layout->addWidget(table);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
