@@ -330,10 +330,7 @@ void SettingsPages::showDisplays() {
   ui_.Panel38->setText(QString::number(general.qcCode & 0xFF));
   Select(ui_.ComboBox17, linkSettings_.portNumber - 1);
   ui_.Label2->setText(QString::number(linkSettings_.portNumber));
-  ui_.CheckBox1->setChecked(settings_.channels[0].selected == 1);
-  ui_.CheckBox2->setChecked(settings_.channels[1].selected == 1);
-  ui_.CheckBox3->setChecked(settings_.relays.relaySelected == 1);
-  ui_.CheckBox10->setChecked(general.generalSelected == 1);
+  showGroupBoxes();
   MarkSelectedGroups();
 }
 
@@ -446,11 +443,16 @@ std::vector<ListField> SettingsPages::listsWithoutSelection() const {
   return unselected;
 }
 
-void SettingsPages::showGroupSelection() {
+// The hidden group boxes checked as the group switches of the model are on.
+void SettingsPages::showGroupBoxes() {
   ui_.CheckBox1->setChecked(settings_.channels[0].selected == 1);
   ui_.CheckBox2->setChecked(settings_.channels[1].selected == 1);
   ui_.CheckBox3->setChecked(settings_.relays.relaySelected == 1);
   ui_.CheckBox10->setChecked(settings_.general.generalSelected == 1);
+}
+
+void SettingsPages::showGroupSelection() {
+  showGroupBoxes();
   const QColor buttonFace = QApplication::palette().color(QPalette::Button);
   for (QWidget* panel : {ui_.Panel1, ui_.Panel2, ui_.Panel71, ui_.Panel77}) {
     setPanelColour(panel, buttonFace);

@@ -62,6 +62,7 @@ class SettingsPages final : public SettingsView {
   void collectRelayGrid();
   void collectSerialNumber();
   void showDisplays();
+  void showGroupBoxes();
   void showNumbers();
   void showLists();
   void showRelayGrid();
