@@ -35,7 +35,8 @@ class Collection {
   std::optional<LinkError> readPiece(int timeoutMs) {
     std::array<char, kAnswerReadPiece> piece{};
     const std::size_t count = port_.read(piece.data(), piece.size(), timeoutMs);
-    if (count == 0) return std::nullopt;
+    // A lost port will not answer, however long it is waited for.
+    if (count == 0) return port_.lost() ? std::optional(finish(kNoAnswer)) : std::nullopt;
     const std::string_view received(piece.data(), count);
     answer_ += received;
     if (answer_.size() > kMaxAnswerBytes) return finish(kTooMuchData);
@@ -60,7 +61,7 @@ class Collection {
 }  // namespace
 
 std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs) {
-  return std::max<std::int64_t>(replyTimeoutMs, kMinAnswerWaitMs);
+  return std::clamp<std::int64_t>(replyTimeoutMs, kMinAnswerWaitMs, kMaxAnswerWaitMs);
 }
 
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,

@@ -14,8 +14,11 @@ namespace zorkan {
 constexpr std::size_t kMaxAnswerBytes = 256;
 // Answers are read in pieces of this size.
 constexpr std::size_t kAnswerReadPiece = 32;
-// The reply time-out of the link settings is never taken below this.
+// The reply time-out of the link settings is never taken below this, nor above the longest: no
+// instrument needs more than a few seconds even at 4800 baud, and a longer wait would only leave
+// the window deaf to the operator, a close request included.
 constexpr std::int64_t kMinAnswerWaitMs = 1000;
+constexpr std::int64_t kMaxAnswerWaitMs = 10'000;
 
 // Start and end of the last wait, for the exchange and measurement logs.
 struct AnswerWait {
@@ -29,12 +32,12 @@ struct AnswerWaitLimits {
   std::uint32_t replyTimeoutMs;  // from the link settings
 };
 
-// How long one answer is waited for: the reply time-out, never less than kMinAnswerWaitMs.
+// How long one answer is waited for: the reply time-out within kMinAnswerWaitMs..kMaxAnswerWaitMs.
 std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs);
 
 // kOk when a carriage return arrived, kTooMuchData past kMaxAnswerBytes, kNoAnswer when the wait
-// limit ran out. `answer` gets every byte read. The limit is tested after every read, so the wait
-// can exceed it by one read time-out.
+// limit ran out or the port was lost. `answer` gets every byte read. The limit is tested after
+// every read, so the wait can exceed it by one read time-out.
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
                         std::string& answer, AnswerWait& wait);
 

@@ -53,6 +53,7 @@ bool DeviceLink::openPortAt(const std::string& path, std::uint32_t baudRate) {
   // Bytes that arrived before the port was (re)opened belong to nobody.
   port_.discardPending();
   open_ = true;
+  lost_ = false;
   owedAnswers_ = 0;
   return true;
 }
@@ -61,6 +62,24 @@ void DeviceLink::ClosePort() {
   settleOwedAnswers();
   port_.close();
   open_ = false;
+  lost_ = false;
+}
+
+bool DeviceLink::recoverLostPort() {
+  if (!lost_) return true;
+  if (!port_.open(portPath_, timing_.baudRate)) return false;
+  port_.discardPending();
+  open_ = true;
+  lost_ = false;
+  return true;
+}
+
+// Nothing is owed on a line that has gone: its answers can never come.
+void DeviceLink::dropLostPort() {
+  port_.close();
+  open_ = false;
+  lost_ = true;
+  owedAnswers_ = 0;
 }
 
 void DeviceLink::ReopenPort(const LinkSettings& settings) {
@@ -86,10 +105,11 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
   // An answer that came after an earlier transaction gave up on it would otherwise be taken as
   // this parameter's value. Between the attempts of one transaction the queue is kept: a late
   // answer to the previous attempt of the same request is still the right answer.
+  if (!recoverLostPort()) return kNoAnswer;
   settleOwedAnswers();
   port_.discardPending();
   LinkError result = kNoAnswer;
-  for (int repetition = 0; repetition < parameters_.attemptCount; ++repetition) {
+  for (int repetition = 0; repetition < parameters_.attemptCount && !lost_; ++repetition) {
     if (open_) ++owedAnswers_;
     result =
         attempt(frame, [&] { return ReceiveAnswer(port_, clock_, limits, answer_, lastWait_); });
@@ -105,8 +125,10 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
 LinkError DeviceLink::attempt(const std::string& frame, const AnswerReceiver& receive) {
   port_.write(frame, timing_.transferTimeoutMs(frame.size()));
   lastRequestMs_ = clock_.monotonicMs();
+  // A port lost by the write or during the wait ends the wait at once.
   const LinkError result = receive();
   log_.append(frame, AnswerText(answer_), lastWait_);
+  if (open_ && port_.lost()) dropLostPort();
   return result;
 }
 
@@ -115,19 +137,25 @@ LinkError DeviceLink::attempt(const std::string& frame, const AnswerReceiver& re
 // pass for that request's answer, since answers carry no parameter number. So before the next
 // request the line is given time for owed answers to arrive, and they are dropped: up to two wait
 // limits and one read after the last request went out (its own attempt has waited one of them
-// already). A link that owes nothing loses no time here.
+// already). The instrument answers one request after the other, so an owed answer that does come
+// late gives the next one as long again from its arrival. A link that owes nothing loses no time
+// here.
 void DeviceLink::settleOwedAnswers() {
   if (owedAnswers_ == 0) return;
   const int readTimeoutMs = timing_.transferTimeoutMs(kAnswerReadPiece);
-  const std::int64_t deadline =
-      lastRequestMs_ + 2 * AnswerWaitLimitMs(parameters_.replyTimeoutMs) + readTimeoutMs;
+  const std::int64_t allowanceMs =
+      2 * AnswerWaitLimitMs(parameters_.replyTimeoutMs) + readTimeoutMs;
+  std::int64_t deadline = lastRequestMs_ + allowanceMs;
   std::array<char, kAnswerReadPiece> piece{};
-  while (owedAnswers_ > 0 && clock_.monotonicMs() < deadline) {
+  while (owedAnswers_ > 0 && clock_.monotonicMs() < deadline && !port_.lost()) {
     const std::size_t count = port_.read(piece.data(), piece.size(), readTimeoutMs);
     const auto ends =
         std::count(piece.begin(), piece.begin() + static_cast<std::ptrdiff_t>(count), '\r');
+    if (ends == 0) continue;
     owedAnswers_ -= static_cast<int>(std::min<std::ptrdiff_t>(ends, owedAnswers_));
+    deadline = clock_.monotonicMs() + allowanceMs;
   }
+  if (open_ && port_.lost()) dropLostPort();
   // What has not come by now is taken as lost on the line.
   owedAnswers_ = 0;
 }
@@ -209,19 +237,34 @@ LinkError DeviceLink::ReadDataBlock(unsigned block, DataBlock& destination) {
   return result;
 }
 
-LinkError DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
-                                     std::int32_t& destination) {
-  if (!IsSpace(space)) return kAddressTooLarge;
+ProbeAnswer DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
+                                       std::int64_t waitMs) {
+  ProbeAnswer probe;
+  if (!IsSpace(space)) {
+    probe.result = kAddressTooLarge;
+    return probe;
+  }
   const std::string frame = CompleteFrame(
       ReadRequestText(networkAddress, MakeParamAddress(ValueKind::Byte, space, number)));
+  if (!recoverLostPort()) return probe;
   settleOwedAnswers();
   port_.discardPending();
-  LinkError result = attempt(
-      frame, [&] { return ReceiveProbeAnswer(port_, clock_, probeWaitMs(), answer_, lastWait_); });
+  probe.result =
+      attempt(frame, [&] { return ReceiveProbeAnswer(port_, clock_, waitMs, answer_, lastWait_); });
+  probe.heardAnything = !answer_.empty();
   std::uint8_t value = 0;
-  if (result == kOk) result = ParseByteAnswer(AnswerText(answer_), value);
-  if (result == kOk) destination = value;
-  return result;
+  if (probe.result == kOk) probe.result = ParseByteAnswer(AnswerText(answer_), value);
+  if (probe.result == kOk) probe.value = value;
+  return probe;
+}
+
+void DeviceLink::awaitQuietLine(int quietMs) {
+  const std::int64_t deadline =
+      clock_.monotonicMs() + AnswerWaitLimitMs(parameters_.replyTimeoutMs);
+  std::array<char, kAnswerReadPiece> piece{};
+  while (clock_.monotonicMs() < deadline && !port_.lost() &&
+         port_.read(piece.data(), piece.size(), quietMs) > 0) {
+  }
 }
 
 int DeviceLink::probeWaitMs() const {

@@ -21,6 +21,12 @@ namespace zorkan {
 
 struct LinkSettings;
 
+struct ProbeAnswer {
+  LinkError result = kNoAnswer;
+  std::int32_t value = 0;
+  bool heardAnything = false;  // a byte arrived, a whole answer or not
+};
+
 // What every transaction needs, set once at start-up.
 struct LinkParameters {
   std::uint32_t networkAddress = 1;
@@ -42,6 +48,10 @@ class DeviceLink {
   // Waits first for answers the instrument may still owe (see settleOwedAnswers), so that they
   // do not meet whoever opens the port next.
   void ClosePort();
+  // A port that is lost (the instrument's end of the line has gone) is closed at once and given
+  // up by the transaction that found it, with kNoAnswer. Each later transaction first tries once,
+  // silently, to open the same port again, and fails at once with kNoAnswer while it cannot: the
+  // link recovers by itself when the instrument or the adapter comes back.
   void ReopenPort(const LinkSettings& settings);
   // The port opened last opened again at another baud rate of the table, as openPortAt opens it.
   bool reopenAt(std::uint32_t baudRate);
@@ -65,13 +75,16 @@ class DeviceLink {
   LinkError ReadDataBlock(unsigned block, DataBlock& destination);
 
   // One read of a byte parameter from the instrument at `networkAddress`, for searching the line:
-  // one attempt, and a wait of a few character times of the baud rate (probeWaitMs) instead of the
-  // reply time-out, so that a silent address costs little. The link parameters are neither used
-  // nor changed, and an unanswered probe leaves no answer owed: an instrument that answers later
-  // than that is not the one being looked for.
-  LinkError probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
-                           std::int32_t& destination);
+  // one attempt, waiting `waitMs` for the answer instead of the reply time-out, so that a silent
+  // address costs little (probeWaitMs: a few character times of the baud rate). The link
+  // parameters are neither used nor changed, and an unanswered probe leaves no answer owed: an
+  // instrument that answers later than that is not the one being looked for.
+  ProbeAnswer probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
+                             std::int64_t waitMs);
   int probeWaitMs() const;
+  // Drops what arrives until nothing has come for `quietMs` (the rest of a slow or noisy answer),
+  // for no longer than one answer's wait limit: a probe after it hears only its own answer.
+  void awaitQuietLine(int quietMs);
 
   // The wait of the last attempt: its start time goes into the measurement log.
   const AnswerWait& lastWait() const { return lastWait_; }
@@ -84,6 +97,9 @@ class DeviceLink {
   // Sends `frame`, collects its answer with `receive` and logs the attempt.
   LinkError attempt(const std::string& frame, const AnswerReceiver& receive);
   void settleOwedAnswers();
+  // false while a lost port cannot be opened again.
+  bool recoverLostPort();
+  void dropLostPort();
   LinkError verify(const std::function<LinkError()>& write,
                    const std::function<LinkError(bool& matches)>& readBack);
 
@@ -98,6 +114,7 @@ class DeviceLink {
   std::string answer_;
   AnswerWait lastWait_;
   bool open_ = false;
+  bool lost_ = false;
   // Requests sent on the open port whose answers have not arrived (yet), and when the last
   // request went out.
   int owedAnswers_ = 0;

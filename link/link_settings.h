@@ -5,15 +5,16 @@
 #include <filesystem>
 #include <string>
 
+#include "link/answer_wait.h"
 #include "link/operator_dialogs.h"
 
 namespace zorkan {
 
 struct LinkParameters;
 
-// The longest reply time-out taken, however long dev.dat or a command line asks for: a wait of
-// days would look like a hung program.
-constexpr std::int32_t kMaxReplyTimeoutSeconds = 3600;
+// The longest reply time-out taken, however long dev.dat or a command line asks for; dev.dat keeps
+// what it holds.
+constexpr std::int32_t kMaxReplyTimeoutSeconds = kMaxAnswerWaitMs / 1000;
 
 struct LinkSettings {
   std::int32_t portNumber = 1;

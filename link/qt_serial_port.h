@@ -19,9 +19,13 @@ class QtSerialPort final : public SerialPort {
   void write(std::string_view bytes, int timeoutMs) override;
   std::size_t read(char* destination, std::size_t maxBytes, int timeoutMs) override;
   void discardPending() override;
+  bool lost() const override { return lost_; }
 
  private:
+  void markLost();
+
   std::unique_ptr<QSerialPort> port_;
+  bool lost_ = false;
 };
 
 }  // namespace zorkan

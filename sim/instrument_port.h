@@ -28,6 +28,8 @@ class InstrumentPort final : public SerialPort {
   void write(std::string_view bytes, int timeoutMs) override;
   std::size_t read(char* destination, std::size_t maxBytes, int timeoutMs) override;
   void discardPending() override;
+  // The simulated line never goes away.
+  bool lost() const override { return false; }
 
   const std::string& openedPath() const { return openedPath_; }
   std::uint32_t openedBaudRate() const { return openedBaudRate_; }

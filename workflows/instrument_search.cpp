@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "link/answer_wait.h"
 #include "link/port_timing.h"
 #include "settings/enumerations.h"
 #include "settings/parameter_map.h"
@@ -21,18 +22,39 @@ std::vector<std::uint32_t> RatesOf(const InstrumentSearch& search) {
   return rates;
 }
 
+// What the short probes of one address gave.
+struct AddressProbes {
+  std::optional<std::int32_t> version;
+  bool heardAnything = false;
+};
+
 // The firmware version of the instrument at `address`, when it answers two probes in a row. An
 // instrument slower than a probe's wait answers the probe of the next address instead, which the
 // second probe, asked after that answer has come, shows up: nobody answers it.
-std::optional<std::int32_t> FirmwareVersionAt(DeviceLink& link, std::uint32_t address) {
+AddressProbes ProbeAddress(DeviceLink& link, std::uint32_t address) {
   const ParameterRef firmware = FirmwareVersionParam();
-  std::int32_t version = 0;
+  AddressProbes probes;
   for (int probe = 0; probe < 2; ++probe) {
-    if (link.probeByteParam(address, firmware.space, firmware.number, version) != kOk) {
-      return std::nullopt;
-    }
+    const ProbeAnswer answer =
+        link.probeByteParam(address, firmware.space, firmware.number, link.probeWaitMs());
+    probes.heardAnything = probes.heardAnything || answer.heardAnything;
+    if (answer.result != kOk) return {std::nullopt, probes.heardAnything};
+    probes.version = answer.value;
   }
-  return version;
+  return probes;
+}
+
+// One more probe of an address where something was heard but no instrument confirmed: an answer
+// behind noise, a slow answer or one lost answer. Once the line is quiet it waits as long as an
+// ordinary answer is waited for, so it hears only its own answer, however slow.
+std::optional<std::int32_t> ConfirmAfterAll(DeviceLink& link, std::uint32_t address) {
+  const ParameterRef firmware = FirmwareVersionParam();
+  link.awaitQuietLine(link.probeWaitMs());
+  const ProbeAnswer answer =
+      link.probeByteParam(address, firmware.space, firmware.number,
+                          AnswerWaitLimitMs(link.parameters().replyTimeoutMs));
+  if (answer.result != kOk) return std::nullopt;
+  return answer.value;
 }
 
 // Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
@@ -44,16 +66,31 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
   heading += std::to_string(baudRate);
   heading += " бод";
   progress.setProgressHeading(std::move(heading));
+  const auto add = [&](std::uint32_t address, std::int32_t version) {
+    found.push_back({address, baudRate, FirmwareVersionText(version)});
+  };
+  // The address before, when nothing at all was heard there: a slow instrument there answers
+  // during this address's probes.
+  std::optional<std::uint32_t> silentBefore;
   // Wide enough that the last address of the 32-bit range ends the loop.
-  for (std::uint64_t address = search.firstAddress; address <= search.lastAddress; ++address) {
+  for (std::uint64_t next = search.firstAddress; next <= search.lastAddress; ++next) {
+    const auto address = static_cast<std::uint32_t>(next);
     std::string step = "Сетевой адрес ";
     step += std::to_string(address);
     progress.SetProgressStep(std::move(step));
     if (progress.CancelRequested()) return kCancelledByOperator;
-    const auto networkAddress = static_cast<std::uint32_t>(address);
-    if (const auto version = FirmwareVersionAt(bench.link, networkAddress)) {
-      found.push_back({networkAddress, baudRate, FirmwareVersionText(*version)});
+    const AddressProbes probes = ProbeAddress(bench.link, address);
+    if (probes.version) {
+      add(address, *probes.version);
+    } else if (probes.heardAnything) {
+      if (silentBefore) {
+        if (const auto version = ConfirmAfterAll(bench.link, *silentBefore)) {
+          add(*silentBefore, *version);
+        }
+      }
+      if (const auto version = ConfirmAfterAll(bench.link, address)) add(address, *version);
     }
+    silentBefore = probes.heardAnything ? std::nullopt : std::optional(address);
   }
   return kOk;
 }

@@ -2,9 +2,17 @@
 // only a real port can get wrong. The link's other behaviour is tested on virtual time, since here
 // every silent attempt costs a whole reply limit of real time.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 #include "link/device_link.h"
 #include "link/frame.h"
+#include "link/link_settings.h"
 #include "link/qt_serial_port.h"
 #include "sim/simulator.h"
 #include "tests/support/recording_dialogs.h"
@@ -104,6 +112,60 @@ TEST(LinkWithoutInstrument, VanishedSimulatorIsSilenceNotACrash) {
   link.setParameters(parameters);
   std::int32_t value = 0;
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
+}
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The instrument vanishes in the middle of a run of transactions, as when it is switched off or
+// its adapter is pulled during a read; later it comes back on another pty under the same name.
+TEST(LinkWithoutInstrument, VanishedInstrumentCostsNoCpuAndIsFoundAgain) {
+  using namespace std::chrono_literals;
+  ScratchFolder folder;
+  QtSerialPort port;
+  SystemClock clock;
+  RecordingDialogs dialogs;
+  DeviceLink link{port, clock, dialogs, folder.path()};
+  auto simulator = std::make_unique<Simulator>(sim::SimulatorOptions{.baudRate = 0});
+  simulator->linkAt(folder / "COM1");
+  LinkSettings settings;
+  settings.portNumber = 1;
+  ASSERT_TRUE(link.OpenPort(settings));
+  link.setParameters(TransactionParameters(settings, folder.path()));
+
+  std::thread killer([&simulator] {
+    std::this_thread::sleep_for(300ms);
+    simulator.reset();
+  });
+  std::int32_t value = 0;
+  LinkError result = kOk;
+  while (result == kOk) result = link.ReadByteParam(2, 3, value);
+  killer.join();
+  EXPECT_EQ(result, kNoAnswer);
+
+  // The event loop runs as it does behind the error box: a frame left queued on the dead port
+  // would be retried there at full speed.
+  const double cpuBefore = CpuSeconds();
+  QEventLoop loop;
+  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_LT(CpuSeconds() - cpuBefore, 0.25);
+
+  // While the instrument is away, a transaction waits for nothing that cannot come.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 2 * 1000ms);
+
+  Simulator back({.baudRate = 0});
+  back.setByteParameter(2, 3, 7);
+  back.linkAt(folder / "COM1");
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
+  EXPECT_EQ(value, 7);
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST(LinkWithoutInstrument, MissingDeviceIsReportedOnce) {

@@ -112,9 +112,9 @@ TEST_F(LinkSettingsTest, LongTimeOutIsUsedWithAnInformationBox) {
 }
 
 // Two billion seconds would make one attempt wait 49 days without a word.
-TEST_F(LinkSettingsTest, HugeTimeOutWaitsAnHourAndStaysInTheFile) {
+TEST_F(LinkSettingsTest, HugeTimeOutWaitsTenSecondsAndStaysInTheFile) {
   WriteDevDat("[SETTINGS]\r\nTimeOut=2000000000\r\n");
-  EXPECT_EQ(Load().replyTimeoutMs, 3'600'000u);
+  EXPECT_EQ(Load().replyTimeoutMs, 10'000u);
   EXPECT_NE(DevDat().find("TimeOut=2000000000\r\n"), std::string::npos);
 }
 

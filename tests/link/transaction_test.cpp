@@ -241,6 +241,43 @@ TEST_F(TransactionTest, LateAnswerOfFailedTransactionIsNotTakenByTheNext) {
   EXPECT_EQ(second, 0x44);
 }
 
+// The instrument answers one request after the other: the second owed answer comes later than the
+// first, and later than two wait limits after the request it answers.
+TEST_F(TransactionTest, OwedAnswersThatKeepComingLateAreAllWaitedOut) {
+  respond = [&](const std::string& request) {
+    if (request.find("000003") != std::string::npos) return At(2500, ByteAnswer(0x33));
+    return At(kTurnaroundMs, ByteAnswer(0x44));
+  };
+  std::int32_t first = 0;
+  EXPECT_EQ(link.ReadByteParam(2, 3, first), kNoAnswer);
+  std::int32_t second = 0;
+  EXPECT_EQ(link.ReadByteParam(2, 4, second), kOk);
+  EXPECT_EQ(second, 0x44);
+}
+
+TEST_F(TransactionTest, VanishedPortFailsAtOnceAndComesBackWithoutABox) {
+  link.openPortAt("/dev/ttyUSB0", 9600);
+  respond = [](const std::string&) { return At(kTurnaroundMs, ByteAnswer(0x66)); };
+  std::int32_t value = 0;
+  ASSERT_EQ(link.ReadByteParam(2, 3, value), kOk);
+
+  port.present = false;  // unplugged
+  const auto unplugged = clock.elapsed();
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
+  const int opensWhileAway = port.openCount;
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
+  EXPECT_EQ(port.openCount, opensWhileAway + 1);  // one silent try per transaction
+  // Neither waited for answers a dead line cannot give.
+  EXPECT_LT(clock.elapsed() - unplugged, std::chrono::milliseconds(1000));
+
+  port.present = true;  // plugged in again
+  value = 0;
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
+  EXPECT_EQ(value, 0x66);
+  EXPECT_EQ(port.openedPath, "/dev/ttyUSB0");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(TransactionTest, FailedOpenIsReportedAndLinkStaysUsable) {
   port.openSucceeds = false;
   EXPECT_FALSE(link.openPortAt("/dev/nowhere", 9600));

@@ -30,10 +30,12 @@ class ScriptedPort final : public SerialPort {
   bool open(const std::string& path, std::uint32_t baudRate) override {
     openedPath = path;
     openedBaudRate = baudRate;
-    return openSucceeds;
+    ++openCount;
+    return openSucceeds && present;
   }
   void close() override {}
   void write(std::string_view bytes, int) override {
+    if (!present) return;
     requests.emplace_back(bytes);
     for (const ScheduledAnswer& answer : responder_(requests.back())) {
       incoming_.schedule(clock_.elapsed() + std::chrono::milliseconds(answer.delayMs),
@@ -41,9 +43,12 @@ class ScriptedPort final : public SerialPort {
     }
   }
   std::size_t read(char* destination, std::size_t maxBytes, int timeoutMs) override {
+    if (!present) return 0;
     return incoming_.read(clock_, destination, maxBytes, timeoutMs);
   }
   void discardPending() override { incoming_.discardArrived(clock_.elapsed()); }
+  // An unplugged device: lost while it is away, and it cannot be opened.
+  bool lost() const override { return !present; }
 
   // Bytes arriving at a given virtual time, whatever was asked.
   void schedule(std::int64_t atMs, const std::string& bytes) {
@@ -54,6 +59,8 @@ class ScriptedPort final : public SerialPort {
   std::string openedPath;
   std::uint32_t openedBaudRate = 0;
   bool openSucceeds = true;
+  bool present = true;
+  int openCount = 0;
 
  private:
   sim::VirtualClock& clock_;

@@ -4,6 +4,9 @@
 
 #include <chrono>
 
+#include "sim/virtual_clock.h"
+#include "tests/support/answers.h"
+#include "tests/support/scripted_port.h"
 #include "tests/workflows/workbench_rig.h"
 #include "workflows/instrument_search.h"
 
@@ -58,16 +61,47 @@ TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
   EXPECT_LT(rig.simulator.clock().elapsed() - start, 32 * 125ms);
 }
 
-// An instrument slower than a probe's wait answers the probe of the next address; that address
-// must not be reported for it.
-TEST(FindInstruments, LateAnswerIsNotTakenForTheNextAddress) {
-  WorkbenchRig rig({.networkAddress = 7});
-  rig.simulator.addFault({.kind = sim::FaultKind::Late, .amount = 120});
+// What ordinary transactions take in their stride must not hide an instrument from the search:
+// noise before its answer, or an answer slower than a probe's wait, which then arrives during the
+// probe of the next address. It is found at its own address, and the next one is not reported.
+TEST(FindInstruments, NoisyOrSlowInstrumentIsFoundAtItsOwnAddressOnly) {
+  for (const sim::Fault& fault : {sim::Fault{.kind = sim::FaultKind::NoiseBefore, .amount = 63},
+                                  sim::Fault{.kind = sim::FaultKind::Late, .amount = 90},
+                                  sim::Fault{.kind = sim::FaultKind::Late, .amount = 120}}) {
+    WorkbenchRig rig({.networkAddress = 7});
+    rig.simulator.addFault(fault);
+    const InstrumentSearchResult search =
+        FindInstruments(rig.bench, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
+    EXPECT_EQ(search.result, kOk) << fault.amount;
+    EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}})) << fault.amount;
+  }
+}
+
+// The second probe's answer is lost on the line: one more probe tells.
+TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
+  sim::VirtualClock clock;
+  int firmwareReads = 0;
+  testing::ScriptedPort port(clock, [&](const std::string& request) {
+    std::vector<testing::ScheduledAnswer> answers;
+    if (request.find(":7;37;002006;") != std::string::npos && ++firmwareReads != 2) {
+      answers.push_back({5, testing::DataAnswer("52", 7)});
+    }
+    return answers;
+  });
+  testing::RecordingDialogs dialogs;
+  DeviceLink link{port, clock, dialogs, "."};
+  link.openPortAt("COM1", 9600);
+  CancelLatch latch;
+  testing::RecordingProgressPanel panel{latch};
+  Progress progress{panel, latch};
+  DeviceSettings settings;
+  testing::RecordingView view{settings};
+  Workbench bench{link, progress, latch, dialogs, settings, view};
 
   const InstrumentSearchResult search =
-      FindInstruments(rig.bench, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
-  EXPECT_EQ(search.result, kNoAnswer);
-  EXPECT_TRUE(search.found.empty());
+      FindInstruments(bench, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
+  EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}}));
+  EXPECT_EQ(firmwareReads, 3);
 }
 
 TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBack) {
