@@ -1,11 +1,12 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <map>
 #include <set>
 
+#include "cli/exit_status.h"
 #include "link/frame.h"
 #include "link/link_settings.h"
 #include "link/port_path.h"
@@ -27,8 +28,9 @@ constexpr const char* kLinkOptionsHelp =
     "  --baud N          {bauds}\n"
     "  --address N       network address of the instrument\n"
     "  --attempts N      attempts per transaction (taken as 2..5)\n"
-    "  --timeout-s N     reply time-out in whole seconds, up to {longest} (at least 1 s is "
-    "waited)\n"
+    "  --timeout-s N     reply time-out in whole seconds, taken as at most {longest} (at least 1 "
+    "s\n"
+    "                    is waited)\n"
     "  --log FILE        append every exchange to FILE\n";
 
 constexpr const char* kProgramHelp =
@@ -37,7 +39,8 @@ constexpr const char* kProgramHelp =
     "\n"
     "Commands:\n"
     "  read PROFILE                      read the whole instrument into PROFILE\n"
-    "  write PROFILE [--yes]             check PROFILE and write it to the instrument\n"
+    "  write PROFILE [--yes] [--take-defaults]\n"
+    "                                    check PROFILE and write it to the instrument\n"
     "  get SPACE NUMBER byte|float       read one parameter\n"
     "  set SPACE NUMBER byte|float VALUE [--verify]\n"
     "                                    write one parameter\n"
@@ -47,7 +50,7 @@ constexpr const char* kProgramHelp =
     "  diff PROFILE                      compare the instrument with PROFILE\n"
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
-    "(its text goes to standard error); 1 when diff finds a difference; 14 when a profile\n"
+    "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
     "cannot be used; 64 for a wrong command line. Ctrl+C stops a read or write between two\n"
     "steps of a channel (code 20); once both channels are done, the rest of the read or write\n"
     "runs to its end. Ctrl+C stops scan between two addresses (code 20) and ends live.\n";
@@ -60,11 +63,13 @@ const std::map<std::string, std::string> kCommandHelp{
      "so that the values only profiles keep (description, calibration, sensor bounds) stay;\n"
      "a new one starts from the default profile. Nothing is saved when the read fails.\n"},
     {"write",
-     "Usage: zorkan-cli write PROFILE [--yes] [link options]\n"
+     "Usage: zorkan-cli write PROFILE [--yes] [--take-defaults] [link options]\n"
      "Loads PROFILE (which must exist), runs the field, relay and channel checks and writes the\n"
      "whole configuration to the instrument, every channel value read back and compared; the\n"
      "instrument then restarts. Each question of the checks is printed and answered No, which\n"
-     "stops the write (code 16 or 17), unless --yes answers them all Yes.\n"},
+     "stops the write (code 16 or 17), unless --yes answers them all Yes. A profile that lacks\n"
+     "any setting the write sends (a file cut short, say) is refused with status 14, naming the\n"
+     "first one missing; --take-defaults writes the defaults in their place.\n"},
     {"get",
      "Usage: zorkan-cli get SPACE NUMBER byte|float [link options]\n"
      "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value.\n"},
@@ -91,7 +96,8 @@ const std::map<std::string, std::string> kCommandHelp{
      "(which must exist) as write would send it: a line for every setting that differs, the\n"
      "profile key with its section (CH1 th1), the instrument's value and the profile's,\n"
      "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
-     "not compared. Exit status 0 when they are equal, 1 when they differ.\n"},
+     "not compared. Exit status 0 when they are equal, {differ} when they differ, else as for\n"
+     "read.\n"},
 };
 
 // The ranges the help names, from the tables that define them.
@@ -109,9 +115,11 @@ std::string Expand(std::string text) {
       {"{longest}", std::to_string(kMaxReplyTimeoutSeconds)},
       {"{addresses}", std::to_string(kDefaultSearch.firstAddress) + "-" +
                           std::to_string(kDefaultSearch.lastAddress)},
+      {"{differ}", std::to_string(kExitDiffers)},
   };
   for (const auto& [name, value] : values) {
-    if (const std::size_t at = text.find(name); at != std::string::npos) {
+    for (std::size_t at = text.find(name); at != std::string::npos;
+         at = text.find(name, at + value.size())) {
       text.replace(at, name.size(), value);
     }
   }
@@ -136,18 +144,23 @@ std::optional<std::uint8_t> ParseByte(std::string_view text) {
 }
 
 // Decimal notation, and the whole text: a script's typo must not write a part of it.
-std::optional<float> ParseFloat(std::string_view text) {
+std::optional<double> ParseDecimal(std::string_view text) {
   if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) {
     return std::nullopt;
   }
   if (text.starts_with('+')) text.remove_prefix(1);  // from_chars takes no plus sign
   double value = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc{} || result.ptr != text.data() + text.size() ||
-      std::abs(value) > std::numeric_limits<float>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<float>(value);
+  if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// What the instrument's single-precision float holds of `value`: nothing for a value it would
+// turn into 0 or infinity, which a write would otherwise report as done.
+std::optional<float> AsInstrumentFloat(double value) {
+  const auto single = static_cast<float>(value);
+  if (std::isinf(single) || (single == 0 && value != 0)) return std::nullopt;
+  return single;
 }
 
 struct Parser {
@@ -163,7 +176,7 @@ const std::set<std::string> kValueOptions{"--port",    "--device",   "--baud",
                                           "--log",     "--count",    "--addresses"};
 // The value options of single commands; the others are link options, which every command takes.
 const std::set<std::string> kCommandValueOptions{"--count", "--addresses"};
-const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help"};
+const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help", "--take-defaults"};
 
 Parser Split(const std::vector<std::string>& arguments) {
   Parser parser;
@@ -208,8 +221,9 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
       if (!number || *number < 1 || *number > 100) return bad();
       link.attempts = static_cast<int>(*number);
     } else if (option == "--timeout-s") {
-      if (!number || *number > static_cast<std::uint32_t>(kMaxReplyTimeoutSeconds)) return bad();
-      link.timeoutSeconds = static_cast<int>(*number);
+      if (!number) return bad();
+      link.timeoutSeconds =
+          static_cast<int>(std::min(*number, static_cast<std::uint32_t>(kMaxReplyTimeoutSeconds)));
     }
   }
   return std::nullopt;
@@ -273,8 +287,9 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     return ReadCommand{positional[1]};
   }
   if (name == "write") {
-    if (auto error = expect(1, {"--yes"}, {})) return *error;
-    return WriteCommand{positional[1], parser.flags.contains("--yes")};
+    if (auto error = expect(1, {"--yes", "--take-defaults"}, {})) return *error;
+    return WriteCommand{positional[1], parser.flags.contains("--yes"),
+                        parser.flags.contains("--take-defaults")};
   }
   if (name == "get") {
     if (auto error = expect(3, {}, {})) return *error;
@@ -296,9 +311,11 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
       if (!value) return UsageError{"a byte value is 0..255: " + positional[4]};
       command.byteValue = *value;
     } else {
-      const auto value = ParseFloat(positional[4]);
+      const auto value = ParseDecimal(positional[4]);
       if (!value) return UsageError{"not a decimal number: " + positional[4]};
-      command.floatValue = *value;
+      const auto single = AsInstrumentFloat(*value);
+      if (!single) return UsageError{"the instrument's float cannot hold " + positional[4]};
+      command.floatValue = *single;
     }
     return command;
   }

@@ -28,6 +28,7 @@ struct ReadCommand {
 struct WriteCommand {
   std::string profile;
   bool yes = false;
+  bool takeDefaults = false;  // a profile without some of the settings a write sends is written
 };
 struct GetCommand {
   int space = 0;

@@ -41,6 +41,8 @@ void CatchInterrupts() {
   action.sa_handler = NoteInterrupt;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
+  // A service manager stops a program this way; it ends as Ctrl+C ends it.
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 bool InterruptRequested() {

@@ -10,12 +10,6 @@
 
 namespace zorkan::cli {
 
-namespace {
-
-constexpr int kExitDiffers = 1;
-
-}  // namespace
-
 int RunDiff(const DiffCommand& command, Session& session) {
   // Only read: the load's write-backs stay in memory, and the file is left as it is.
   std::optional<IniDocument> profile = ReadExistingProfile(IniFile(command.profile));

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/profile_files.h"
 #include "ini/ini_file.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "workflows/model_view.h"
 #include "workflows/workbench.h"
@@ -73,6 +74,15 @@ int RunWrite(const WriteCommand& command, Session& session) {
   const IniFile file(command.profile);
   std::optional<IniDocument> profile = ReadExistingProfile(file);
   if (!profile) return kExitProfileUnusable;
+  // A profile cut short would be written with defaults in place of what it lost, and the write
+  // would report success.
+  if (const auto missing = MissingWrittenKeys(*profile);
+      !missing.empty() && !command.takeDefaults) {
+    return Refused(file.path(), std::to_string(missing.size()) +
+                                    " of the settings a write sends are missing, the first " +
+                                    KeyPlaceName(missing.front()) +
+                                    "; --take-defaults writes their defaults");
+  }
   DeviceSettings settings;
   LoadExistingProfile(file, std::move(*profile), settings);
   if (!session.openPort()) return session.finish(kNoAnswer);

@@ -1,6 +1,9 @@
 #include "cli/session.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <system_error>
 #include <utility>
 
 #include "link/port_path.h"
@@ -9,7 +12,27 @@ namespace zorkan::cli {
 
 namespace {
 
+// Why a dev.dat that is there cannot be read; nullopt when it can, or when there is none (a
+// missing one gives the defaults as it does in the window).
+std::optional<std::string> UnreadableReason(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (error == std::errc::no_such_file_or_directory) return std::nullopt;
+  if (error) return error.message();
+  if (std::filesystem::is_directory(status)) return "a folder, not a file";
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::strerror(errno);
+  std::fclose(file);
+  return std::nullopt;
+}
+
 LinkSettings SettingsWith(const LinkOptions& options, const std::filesystem::path& workDir) {
+  const std::filesystem::path devDat = workDir / kLinkSettingsFileName;
+  // The defaults would otherwise stand in for it without a word.
+  if (const auto reason = UnreadableReason(devDat)) {
+    std::fprintf(stderr, "zorkan-cli: %s: %s; the link settings are the defaults\n", devDat.c_str(),
+                 reason->c_str());
+  }
   LinkSettings settings = ReadLinkSettings(workDir);
   if (options.portNumber) settings.portNumber = *options.portNumber;
   if (options.baudRate) settings.baudRate = *options.baudRate;
@@ -34,6 +57,10 @@ Session::Session(const LinkOptions& options, bool answerYes, std::filesystem::pa
       dialogs_(answerYes),
       link_(port_, clock_, dialogs_, workDir_) {
   link_.setParameters(TransactionParameters(linkSettings_, workDir_));
+}
+
+Session::~Session() {
+  link_.ClosePort();
 }
 
 bool Session::openPort() {

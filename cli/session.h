@@ -8,6 +8,7 @@
 
 #include "cli/command_line.h"
 #include "cli/console.h"
+#include "cli/exit_status.h"
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/qt_serial_port.h"
@@ -16,14 +17,15 @@
 
 namespace zorkan::cli {
 
-// Exit statuses besides 0 and the link's result codes.
-constexpr int kExitProfileUnusable = 14;  // the code of "the file cannot be opened"
-constexpr int kExitUsage = 64;
-
 class Session {
  public:
   // `workDir` holds dev.dat, the COMn links and the logs.
   Session(const LinkOptions& options, bool answerYes, std::filesystem::path workDir);
+  // Closes the port through the link, which waits out the answers the instrument still owes: the
+  // next run would take them for its own.
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   // false when the port could not be opened; the reason was printed.
   bool openPort();

@@ -83,6 +83,10 @@ bool IniDocument::hasSection(std::string_view section) const {
   return sections_.contains(FoldedIniName(Utf8ToCp1251(section)));
 }
 
+bool IniDocument::hasKey(std::string_view section, std::string_view key) const {
+  return storedValue(section, key).has_value();
+}
+
 std::int32_t IniDocument::readInteger(std::string_view section, std::string_view key,
                                       std::int32_t defaultValue) const {
   const auto value = storedValue(section, key);

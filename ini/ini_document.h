@@ -25,6 +25,8 @@ class IniDocument {
 
   // A section of that name is there, if only its header.
   bool hasSection(std::string_view section) const;
+  // A key of that name is there in the section, if only with an empty value.
+  bool hasKey(std::string_view section, std::string_view key) const;
 
   // Decimal, or hexadecimal after "0x", "0X" or "$"; a missing key or a text that does not convert
   // gives the default.

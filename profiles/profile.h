@@ -4,7 +4,9 @@
 // atomically, so that whatever happens midway the file holds the old profile or the new one.
 
 #include <filesystem>
+#include <vector>
 
+#include "profiles/profile_keys.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {
@@ -12,9 +14,14 @@ namespace zorkan {
 // Fills the model from the file, writing the default profile there first when no file exists.
 // false when no file exists and none can be written there (report UnableToWriteText(path)), or
 // when the file is there but cannot be read; the model is unchanged then. A profile that cannot be
-// written loads whole, without the write-backs a load makes. Bad contents never stop a load: they
-// give defaults.
+// written loads whole, without the write-backs a load makes, and so does a file that holds none
+// of a profile's sections, which is never changed. Bad contents never stop a load: they give
+// defaults.
 [[nodiscard]] bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings);
+// As above; `missingWrittenKeys` gets the keys of the settings a whole write sends that the file
+// does not hold (their settings took the defaults), none for a file the load created.
+[[nodiscard]] bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings,
+                               std::vector<profile::KeyPlace>& missingWrittenKeys);
 
 // Writes the saved keys of the model; a read-only profile is overwritten. false when the write
 // was refused; the file holds what it held before.

@@ -19,7 +19,8 @@ IniDocument DefaultProfile();
 void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings);
 
 // LoadProfile of a file that exists and was read already: the write-backs replace the file once,
-// and are skipped silently where the file cannot be written.
+// and are skipped silently where the file cannot be written or holds none of a profile's
+// sections.
 void LoadExistingProfile(const IniFile& file, IniDocument profile, DeviceSettings& settings);
 
 // The saved keys of the model into `profile`.

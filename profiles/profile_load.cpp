@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
@@ -93,18 +94,29 @@ void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings) {
 
 void LoadExistingProfile(const IniFile& file, IniDocument profile, DeviceSettings& settings) {
   const std::string loaded = profile.bytes();
+  // Any file loads, but only a profile gets the write-backs: another program's file, or garbage,
+  // picked by mistake must come out of the load as it went in.
+  const bool isProfile = HoldsProfileSection(profile);
   LoadProfileFrom(profile, settings);
   // A profile that cannot be written loads all the same; only its write-backs are lost.
-  if (profile.bytes() != loaded) (void)file.replaceWith(profile);
+  if (isProfile && profile.bytes() != loaded) (void)file.replaceWith(profile);
 }
 
 bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings) {
+  std::vector<profile::KeyPlace> missing;
+  return LoadProfile(path, settings, missing);
+}
+
+bool LoadProfile(const std::filesystem::path& path, DeviceSettings& settings,
+                 std::vector<profile::KeyPlace>& missingWrittenKeys) {
+  missingWrittenKeys.clear();
   const IniFile file(path);
   if (file.exists()) {
     std::optional<IniDocument> content = file.readDocument();
     // A file that is there but cannot be read has no settings to give: loading it as defaults
     // would show them as if they were the profile's.
     if (!content) return false;
+    missingWrittenKeys = MissingWrittenKeys(*content);
     LoadExistingProfile(file, std::move(*content), settings);
     return true;
   }

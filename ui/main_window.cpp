@@ -8,6 +8,7 @@
 
 #include "ini/ini_file.h"
 #include "live/measurement_log.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "ui/instrument_dialogs.h"
 #include "ui/tab_pages.h"
@@ -26,6 +27,7 @@ constexpr int kReloadDelayMs = 200;
 constexpr int kFirstLiveTickMs = 1000;
 constexpr int kLiveTickMs = 500;
 constexpr std::size_t kDescriptionLines = 4;
+constexpr std::size_t kMissingKeysNamed = 5;
 
 // A folder that cannot be written refuses every file in it: the operator hears of it once.
 class FirstBoxOnly final : public OperatorDialogs {
@@ -52,6 +54,19 @@ std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mo
   dialog.setNameFilters({"Данные настройки прибора (*.prf)", "Все файлы (*)"});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front().toStdString();
+}
+
+std::string MissingKeysText(const std::vector<profile::KeyPlace>& missing) {
+  std::string text = "В профиле нет настроек, которые записываются в прибор: ";
+  text += std::to_string(missing.size());
+  text += " (";
+  for (std::size_t i = 0; i < missing.size() && i < kMissingKeysNamed; ++i) {
+    if (i > 0) text += ", ";
+    text += KeyPlaceName(missing[i]);
+  }
+  if (missing.size() > kMissingKeysNamed) text += ", …";
+  text += "). Они получили значения по умолчанию.";
+  return text;
 }
 
 }  // namespace
@@ -205,7 +220,7 @@ void TForm1::N2Click() {
       AskProfilePath(this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
   if (path.empty()) return;
   pages_->CollectSettings();
-  if (!loadProfile(path)) return;
+  if (!loadProfile(path, true)) return;
   setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
   pages_->ShowSettings();
 }
@@ -291,9 +306,10 @@ void TForm1::takeDescription() {
   }
 }
 
-bool TForm1::loadProfile(const std::filesystem::path& path) {
+bool TForm1::loadProfile(const std::filesystem::path& path, bool tellMissingKeys) {
   DeviceSettings loaded = settings_;
-  if (!LoadProfile(path, loaded)) {
+  std::vector<profile::KeyPlace> missing;
+  if (!LoadProfile(path, loaded, missing)) {
     // A profile that is there could not be read; one that is not could not be created.
     if (IniFile(path).exists()) {
       ReportResult(kFileNotOpened, dialogs_, latch_);
@@ -304,6 +320,9 @@ bool TForm1::loadProfile(const std::filesystem::path& path) {
   }
   settings_ = loaded;
   showDescription();
+  if (tellMissingKeys && !missing.empty()) {
+    ShowMessage(dialogs_, "Внимание", MissingKeysText(missing), DialogIcon::Warning);
+  }
   return true;
 }
 

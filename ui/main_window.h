@@ -70,8 +70,10 @@ class TForm1 final : public QMainWindow {
   void showDescription();
   void takeDescription();
   // Loads a profile into the model: false when it could not be loaded at all (the model is then
-  // as it was) after telling the operator why.
-  bool loadProfile(const std::filesystem::path& path);
+  // as it was) after telling the operator why. `tellMissingKeys`: a file that lacks settings a
+  // write sends is named to the operator once with the first few of them, since their defaults
+  // would otherwise go to the instrument unnoticed.
+  bool loadProfile(const std::filesystem::path& path, bool tellMissingKeys = false);
   bool saveProfile(const std::filesystem::path& path);
   void reportUnwritable(const std::filesystem::path& path);
 

@@ -214,9 +214,12 @@ TEST_F(CliTest, WriteRefusesFilesThatHoldNoProfile) {
   }
   EXPECT_TRUE(simulator.receivedFrames().empty());
 
-  // Names compare as the accessor compares them: a profile, whose defaults the checks then stop.
+  // Names compare as the accessor compares them: a profile, though one without a single setting a
+  // write sends; taken knowingly, its defaults are what the checks then stop.
   testing::WriteBytes(Profile("grad.prf"), " [ grad ]\r\n");
-  EXPECT_EQ(RunCli(WithDevice({"write", Profile("grad.prf").string()})).status, 17);
+  EXPECT_EQ(RunCli(WithDevice({"write", Profile("grad.prf").string()})).status, 14);
+  EXPECT_EQ(RunCli(WithDevice({"write", Profile("grad.prf").string(), "--take-defaults"})).status,
+            17);
   EXPECT_TRUE(simulator.receivedFrames().empty());
 
   ASSERT_EQ(RunCli(WithDevice({"read", Profile("locked.prf").string()})).status, 0);
@@ -238,6 +241,88 @@ TEST_F(CliTest, InterruptCancelsBetweenSteps) {
   EXPECT_NE(child.errorOutput().find("Ход процесса остановлен пользователем (ERR 20)"),
             std::string::npos);
   EXPECT_LT(simulator.receivedFrames().size(), 63u);
+}
+
+// The instrument still owes both attempts' answers when the run that asked gives up; however that
+// run ends, the next one must not take them for its own.
+TEST_F(CliTest, AnswerOwedToOneRunNeverReachesTheNext) {
+  simulator.setFloatParameter(2, 29, 150.0f);
+  simulator.setFloatParameter(2, 30, 25.5f);
+  for (const int signal : {0, SIGINT, SIGTERM}) {
+    simulator.clearFaults();
+    simulator.clearReceivedFrames();
+    simulator.addFault(
+        {.kind = sim::FaultKind::Late, .space = 2, .number = 29, .amount = 2500, .times = 2});
+    ChildProcess owed(ZORKAN_CLI_EXECUTABLE, WithDevice({"get", "2", "29", "float"}),
+                      folder.path().string());
+    if (signal != 0) {
+      ASSERT_TRUE(simulator.waitForReceivedFrames(1, 20s));
+      owed.signal(signal);
+    }
+    EXPECT_EQ(owed.waitForExit(kExitWait), 2) << signal;
+    const CliRun next = RunCli(WithDevice({"get", "2", "30", "float"}));
+    EXPECT_EQ(next.status, 0) << signal << next.errors;
+    EXPECT_EQ(next.output, "25.5\n") << signal;
+  }
+}
+
+// One device, two names: the simulator's pty and a COMn link to it. Root passes the kernel's
+// exclusive mode, so only a lock on the device itself keeps the second program out.
+TEST_F(CliTest, SecondProgramOnTheSameDeviceIsRefused) {
+  std::filesystem::create_symlink(simulator.devicePath(), folder / "COM1");
+  std::vector<std::vector<std::string>> users{{}};
+  if (geteuid() == 0) {
+    // The same again as an ordinary user, who may use the device and the folder.
+    users.push_back({"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    std::filesystem::permissions(simulator.devicePath(), std::filesystem::perms::all);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all);
+  }
+  const auto command = [&](const std::vector<std::string>& user, std::vector<std::string> cli) {
+    std::vector<std::string> line = user;
+    line.push_back(ZORKAN_CLI_EXECUTABLE);
+    line.insert(line.end(), cli.begin(), cli.end());
+    return line;
+  };
+  for (const auto& user : users) {
+    simulator.clearReceivedFrames();
+    // The first program holds the port while it waits for a slow answer.
+    simulator.addFault({.kind = sim::FaultKind::Late, .amount = 1500, .times = 1});
+    const std::vector<std::string> first = command(user, WithDevice({"get", "2", "29", "float"}));
+    ChildProcess holder(first.front(), {first.begin() + 1, first.end()}, folder.path().string());
+    ASSERT_TRUE(simulator.waitForReceivedFrames(1, 20s));
+    const std::vector<std::string> second =
+        command(user, {"get", "2", "30", "float", "--port", "1"});
+    ChildProcess other(second.front(), {second.begin() + 1, second.end()}, folder.path().string());
+    EXPECT_EQ(other.waitForExit(kExitWait), 2) << user.size();
+    EXPECT_NE(other.errorOutput().find("Невозможно открыть последовательный порт"),
+              std::string::npos)
+        << other.errorOutput();
+    EXPECT_EQ(holder.waitForExit(kExitWait), 0) << holder.errorOutput();
+    EXPECT_EQ(simulator.receivedFrames().size(), 2u);  // the holder's two attempts only
+  }
+}
+
+TEST_F(CliTest, UnreadableDevDatIsNamedNotSilentlyReplaced) {
+  std::filesystem::create_directory(folder / "dev.dat");
+  const CliRun run = RunCli(WithDevice({"get", "2", "29", "float"}));
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_NE(run.errors.find("dev.dat"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("defaults"), std::string::npos) << run.errors;
+}
+
+// A profile cut in the middle of [CH2] would switch channel 2 off and reset its setpoints.
+TEST_F(CliTest, CutProfileIsWrittenOnlyWithTheDefaultsTakenKnowingly) {
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("whole.prf").string()})).status, 0);
+  const std::string whole = ReadBytes(Profile("whole.prf"));
+  testing::WriteBytes(Profile("cut.prf"), whole.substr(0, whole.find("th1", whole.find("[CH2]"))));
+  simulator.clearReceivedFrames();
+  const CliRun refused = RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes"}));
+  EXPECT_EQ(refused.status, 14);
+  EXPECT_NE(refused.errors.find("CH2 th1"), std::string::npos) << refused.errors;
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+  const CliRun taken =
+      RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes", "--take-defaults"}));
+  EXPECT_EQ(taken.status, 0) << taken.errors;
 }
 
 TEST_F(CliTest, SetAndGetOneParameter) {
@@ -282,6 +367,9 @@ TEST_F(CliTest, WrongCommandLinesAreUsageErrors) {
                                              {"get", "2", "8192", "byte"},
                                              {"set", "2", "1", "byte", "256"},
                                              {"set", "2", "1", "float", "1,5"},
+                                             // Would go out as 0, or not at all.
+                                             {"set", "2", "29", "float", "1e-50"},
+                                             {"set", "2", "29", "float", "-1e39"},
                                              {"read"},
                                              {"write", "a.prf", "--verify"},
                                              {"live", "--count", "0"},
@@ -298,7 +386,10 @@ TEST_F(CliTest, WrongCommandLinesAreUsageErrors) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("--yes"), std::string::npos);
   EXPECT_NE(help.output.find("--device PATH"), std::string::npos);
-  EXPECT_NE(RunCli({"scan", "--help"}).output.find("default 1-32"), std::string::npos);
+  const CliRun scanHelp = RunCli({"scan", "--help"});
+  EXPECT_NE(scanHelp.output.find("default 1-32"), std::string::npos);
+  EXPECT_EQ(scanHelp.output.find('{'), std::string::npos) << scanHelp.output;
+  EXPECT_TRUE(simulator.receivedFrames().empty());
 }
 
 // dev.dat's defaults (address 1, 9600 baud) miss the instrument; the search finds it, and only at
@@ -329,7 +420,7 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
   const std::string edited = ReadBytes(Profile("a.prf"));
   simulator.clearReceivedFrames();
   const CliRun differs = RunCli(WithDevice({"diff", Profile("a.prf").string()}));
-  EXPECT_EQ(differs.status, 1) << differs.errors;
+  EXPECT_EQ(differs.status, 30) << differs.errors;
   EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\n");
   EXPECT_EQ(ReadBytes(Profile("a.prf")), edited);
   for (const std::string& frame : simulator.receivedFrames()) {

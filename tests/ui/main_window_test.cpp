@@ -172,6 +172,31 @@ TEST(ProfileMenu, SavedProfileLoadsBackAndAFailedLoadChangesNothing) {
   EXPECT_EQ(rig.answerer.boxes[0].text.rfind("Unable to write to ", 0), 0u);
 }
 
+// A file cut short loads, but its missing settings would go to the instrument as defaults: the
+// operator hears of them once. A file that is no profile at all is never changed by a load.
+TEST(ProfileMenu, MissingSettingsAreToldOnceAndAForeignFileIsLeftAlone) {
+  WindowRig rig;
+  const std::filesystem::path whole = rig.folder / "whole.prf";
+  rig.answerer.files = {whole.string()};
+  rig.find<QAction>("N3")->trigger();
+  const std::string bytes = ReadBytes(whole);
+  const std::filesystem::path cut = rig.folder / "cut.prf";
+  testing::WriteBytes(cut, bytes.substr(0, bytes.find("th1", bytes.find("[CH2]"))));
+  rig.answerer.files = {cut.string()};
+  rig.find<QAction>("N2")->trigger();
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_NE(rig.answerer.boxes[0].text.find("CH2 th1"), std::string::npos);
+  EXPECT_EQ(rig.answerer.boxes[0].icon, QMessageBox::Warning);
+
+  const std::filesystem::path foreign = rig.folder / "notes.txt";
+  const std::string junk(5000, 'x');
+  testing::WriteBytes(foreign, junk);
+  rig.answerer.files = {foreign.string()};
+  rig.find<QAction>("N2")->trigger();
+  EXPECT_EQ(rig.answerer.boxes.size(), 2u);
+  EXPECT_EQ(ReadBytes(foreign), junk);
+}
+
 TEST(Port, ChoiceReopensAtOnceAndCloseWritesOnlyThePortNumber) {
   WindowRig rig;
   const std::string devDat = ReadBytes(rig.folder / "dev.dat");

@@ -1,0 +1,12 @@
+#pragma once
+// The exit statuses of zorkan-cli besides 0 and the link's result codes (0..23), which a command
+// returns unchanged.
+
+namespace zorkan::cli {
+
+constexpr int kExitProfileUnusable = 14;  // the code of "the file cannot be opened"
+// diff found a difference: a status of its own, since cmp's and diff's 1 is a link code here.
+constexpr int kExitDiffers = 30;
+constexpr int kExitUsage = 64;
+
+}  // namespace zorkan::cli
