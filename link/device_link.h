@@ -48,13 +48,14 @@ class DeviceLink {
   // Waits first for answers the instrument may still owe (see settleOwedAnswers), so that they
   // do not meet whoever opens the port next.
   void ClosePort();
-  // A port that is lost (the instrument's end of the line has gone) is closed at once and given
-  // up by the transaction that found it, with kNoAnswer. Each later transaction first tries once,
-  // silently, to open the same port again, and fails at once with kNoAnswer while it cannot: the
-  // link recovers by itself when the instrument or the adapter comes back.
   void ReopenPort(const LinkSettings& settings);
   // The port opened last opened again at another baud rate of the table, as openPortAt opens it.
   bool reopenAt(std::uint32_t baudRate);
+  // false also while the port is lost: the instrument's end of the line has gone. The link closed
+  // it then, and the transaction that found it ended with kNoAnswer at once; each later
+  // transaction first tries once, silently, to open the same port again, and fails at once with
+  // kNoAnswer while it cannot. So the link recovers by itself when the instrument or the adapter
+  // comes back.
   bool isOpen() const { return open_; }
   std::uint32_t baudRate() const { return timing_.baudRate; }
 
