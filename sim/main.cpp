@@ -17,9 +17,13 @@ namespace {
 
 // "address 1", or "addresses 1,2,7" for a line of several instruments.
 std::string AddressesText(const zorkan::sim::SimulatorOptions& options) {
-  std::string text = std::to_string(options.networkAddress);
-  for (const std::uint32_t address : options.moreAddresses) text += "," + std::to_string(address);
-  return (options.moreAddresses.empty() ? "address " : "addresses ") + text;
+  std::string text = options.moreAddresses.empty() ? "address " : "addresses ";
+  text += std::to_string(options.networkAddress);
+  for (const std::uint32_t address : options.moreAddresses) {
+    text += ',';
+    text += std::to_string(address);
+  }
+  return text;
 }
 
 }  // namespace
