@@ -6,6 +6,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "sim/fault_text.h"
 #include "sim/line_speed.h"
@@ -22,6 +23,27 @@ std::optional<std::uint32_t> Unsigned(std::string_view text, std::uint32_t max) 
     return std::nullopt;
   }
   return value;
+}
+
+// "1,2,7": the first instrument's address and the further ones.
+bool ParseAddresses(std::string_view text, SimulatorOptions& options) {
+  std::optional<std::uint32_t> first;
+  AddressList more;
+  for (;;) {
+    const auto comma = text.find(',');
+    const auto address = Unsigned(text.substr(0, comma), std::numeric_limits<std::uint32_t>::max());
+    if (!address) return false;
+    if (!first) {
+      first = address;
+    } else if (!more.add(*address)) {
+      return false;
+    }
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  options.networkAddress = *first;
+  options.moreAddresses = more;
+  return true;
 }
 
 constexpr std::string_view kValueOptions[] = {"--dir",           "--name",    "--baud",
@@ -59,9 +81,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::str
       if (!turnaround) return bad;
       line.options.turnaroundMs = static_cast<int>(*turnaround);
     } else if (option == "--address") {
-      const auto address = Unsigned(value, std::numeric_limits<std::uint32_t>::max());
-      if (!address) return bad;
-      line.options.networkAddress = *address;
+      if (!ParseAddresses(value, line.options)) return bad;
     } else if (option == "--fault") {
       const auto fault = ParseFault(value);
       if (!fault) return bad;
@@ -72,21 +92,32 @@ std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::str
 }
 
 std::string UsageText() {
-  return std::string(
-             "Usage: zorkan-sim [options]\n"
-             "Simulates a 740 НР PID regulator on a pseudo-terminal until SIGINT or SIGTERM.\n"
-             "\n"
-             "  --dir D            folder for the link to the pty (default .)\n"
-             "  --name NAME        name of the link (default COM1)\n"
-             "  --baud N           the one line speed understood, and the pace of the answers;\n"
-             "                     0: every speed, no pacing (default 9600)\n"
-             "  --turnaround-ms N  pause between a request and its answer (default 2)\n"
-             "  --address N        network address answered (default 1)\n"
-             "  --fault FAULT      switch a fault on; may be repeated\n"
-             "  --help             this text\n"
-             "\n"
-             "FAULT:\n") +
-         kFaultTextHelp;
+  std::string text =
+      "Usage: zorkan-sim [options]\n"
+      "Simulates 740 НР PID regulators on one line, on a pseudo-terminal, until SIGINT or\n"
+      "SIGTERM.\n"
+      "\n"
+      "  --dir D            folder for the link to the pty (default .)\n"
+      "  --name NAME        name of the link (default COM1)\n"
+      "  --baud N           the one line speed understood, and the pace of the answers;\n"
+      "                     0: every speed, no pacing (default 9600)\n"
+      "  --turnaround-ms N  pause between a request and its answer (default 2)\n"
+      "  --address LIST     network addresses of the instruments on the line, separated\n"
+      "                     by commas, e.g. 1,2,7 (default 1; at most ";
+  text += std::to_string(AddressList::kCapacity + 1);
+  text +=
+      ").\n"
+      "                     Each instrument has its own parameters and heated object.\n"
+      "                     Serial numbers follow the addresses: 12345 at address 1,\n"
+      "                     12346 at 2, 12351 at 7. An address listed twice holds two\n"
+      "                     instruments whose answers collide on the line and arrive as\n"
+      "                     garbage. Requests for other addresses go unanswered.\n"
+      "  --fault FAULT      switch a fault on, on every instrument unless ADDRESS/ limits\n"
+      "                     it; may be repeated\n"
+      "  --help             this text\n"
+      "\n"
+      "FAULT:\n";
+  return text + kFaultTextHelp;
 }
 
 }  // namespace zorkan::sim

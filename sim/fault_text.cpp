@@ -45,15 +45,24 @@ std::optional<std::string_view> TakeSuffix(std::string_view& text, char mark) {
 }  // namespace
 
 const char kFaultTextHelp[] =
-    "  KIND[@SPACE:NUMBER][=AMOUNT][xTIMES]\n"
+    "  [ADDRESS/]KIND[@SPACE:NUMBER][=AMOUNT][xTIMES]\n"
+    "    ADDRESS/: only the instruments at that network address; default every instrument on\n"
+    "              the line (each counts its own requests for xTIMES)\n"
     "    KIND: silence, late (AMOUNT ms), noise-before / noise-after (AMOUNT junk bytes),\n"
     "          status (AMOUNT: four hex digits, answered instead), altered (writes read back\n"
     "          altered: byte +1, float +1.0)\n"
     "    @SPACE:NUMBER: only requests for that parameter (space 1 or 2); default every request\n"
     "    xTIMES: only the next TIMES affected requests; default all\n"
-    "    e.g. silence@2:315  late@2:15=1500x1  status@2:3=0003  noise-before=70  altered@2:29\n";
+    "    e.g. silence@2:315  late@2:15=1500x1  status@2:3=0003  noise-before=70  altered@2:29\n"
+    "         7/silence (the instrument at address 7 says nothing)\n";
 
 std::optional<Fault> ParseFault(std::string_view text) {
+  std::optional<std::uint32_t> networkAddress;
+  if (const auto slash = text.find('/'); slash != std::string_view::npos) {
+    networkAddress = Number(text.substr(0, slash), 10);
+    if (!networkAddress) return std::nullopt;
+    text = text.substr(slash + 1);
+  }
   std::optional<std::string_view> times;
   // Names hold no 'x' and status amounts are hex digits, so the last 'x' starts the count.
   if (const auto at = text.rfind('x'); at != std::string_view::npos) {
@@ -70,6 +79,7 @@ std::optional<Fault> ParseFault(std::string_view text) {
   if (kind == nullptr || kind->needsAmount != amount.has_value()) return std::nullopt;
 
   Fault fault{kind->kind};
+  fault.networkAddress = networkAddress;
   if (amount) {
     const auto value = Number(*amount, kind->amountBase);
     if (!value || *value > 0xFFFFFF) return std::nullopt;

@@ -8,7 +8,8 @@
 
 namespace zorkan::sim {
 
-// KIND[@SPACE:NUMBER][=AMOUNT][xTIMES], e.g. "late@2:15=1500x1" or "status@2:3=0003".
+// [ADDRESS/]KIND[@SPACE:NUMBER][=AMOUNT][xTIMES], e.g. "late@2:15=1500x1" or
+// "3/status@2:3=0003".
 std::optional<Fault> ParseFault(std::string_view text);
 
 // Lines for --help describing that form.

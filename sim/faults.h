@@ -20,6 +20,9 @@ struct Fault {
   // a float is shifted by, in thousandths (0: by 1.0; a byte always reads back one more).
   int amount = 0;
   int times = -1;  // number of requests it affects, -1 = all
+  // Only the instruments at this address; none: every instrument on the line, each counting its
+  // own requests.
+  std::optional<std::uint32_t> networkAddress = std::nullopt;
 };
 
 // Space and number of a request whose parameter address could be decoded.

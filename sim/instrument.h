@@ -33,6 +33,7 @@ class Instrument {
   std::optional<Reply> handle(std::string_view text);
   // Lets the plant run on while nobody asks.
   void idle();
+  std::uint32_t networkAddress() const { return networkAddress_; }
 
   void addFault(const Fault& fault);
   void clearFaults();

@@ -7,9 +7,9 @@
 
 namespace zorkan::sim {
 
-InstrumentPort::InstrumentPort(Instrument& instrument, FrameLog& log, VirtualClock& clock,
+InstrumentPort::InstrumentPort(InstrumentLine& instruments, FrameLog& log, VirtualClock& clock,
                                LinePacing pacing)
-    : instrument_(instrument), log_(log), clock_(clock), pacing_(pacing) {}
+    : instruments_(instruments), log_(log), clock_(clock), pacing_(pacing) {}
 
 bool InstrumentPort::open(const std::string& path, std::uint32_t baudRate) {
   open_ = true;
@@ -27,7 +27,7 @@ void InstrumentPort::write(std::string_view bytes, int) {
                   std::chrono::steady_clock::time_point(arrived), frames);
   for (ReceivedFrame& frame : frames) {
     log_.add(frame.raw);
-    const std::optional<Reply> reply = instrument_.handle(frame.text);
+    const std::optional<Reply> reply = instruments_.handle(frame.text);
     if (!reply) continue;
     const std::chrono::nanoseconds byteTime = LineTime(1, pacing_.baudRate);
     const std::chrono::nanoseconds start =

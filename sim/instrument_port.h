@@ -1,7 +1,7 @@
 #pragma once
-// The simulated instrument in-process behind the serial-port seam, on virtual time: requests
-// cross the line, answers come back paced like the pty's, and faults act as they do there, but a
-// silent instrument or a late answer costs no real time.
+// The simulated line of instruments in-process behind the serial-port seam, on virtual time:
+// requests cross the line, answers come back paced like the pty's, and faults act as they do
+// there, but a silent instrument or a late answer costs no real time.
 
 #include <chrono>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include "sim/arriving_bytes.h"
 #include "sim/frame_assembler.h"
 #include "sim/frame_log.h"
-#include "sim/instrument.h"
+#include "sim/instrument_line.h"
 #include "sim/line_timing.h"
 #include "sim/virtual_clock.h"
 
@@ -19,10 +19,11 @@ namespace zorkan::sim {
 
 class InstrumentPort final : public SerialPort {
  public:
-  InstrumentPort(Instrument& instrument, FrameLog& log, VirtualClock& clock, LinePacing pacing);
+  InstrumentPort(InstrumentLine& instruments, FrameLog& log, VirtualClock& clock,
+                 LinePacing pacing);
 
-  // Always opens: whatever path is named, the instrument is at the other end. It hears the
-  // requests only at its own line speed.
+  // Always opens: whatever path is named, the line is at the other end. Its instruments hear the
+  // requests only at their own line speed.
   bool open(const std::string& path, std::uint32_t baudRate) override;
   void close() override { open_ = false; }
   void write(std::string_view bytes, int timeoutMs) override;
@@ -35,14 +36,14 @@ class InstrumentPort final : public SerialPort {
   std::uint32_t openedBaudRate() const { return openedBaudRate_; }
 
  private:
-  Instrument& instrument_;
+  InstrumentLine& instruments_;
   FrameLog& log_;
   VirtualClock& clock_;
   const LinePacing pacing_;
   FrameAssembler assembler_;
   ArrivingBytes incoming_;
-  // The instrument answers one request after the other: the next answer never starts before
-  // the previous one is out.
+  // The line carries one answer after the other: the next answer never starts before the
+  // previous one is out.
   std::chrono::nanoseconds busyUntil_{0};
   bool open_ = false;
   std::string openedPath_;

@@ -1,15 +1,32 @@
-// zorkan-sim: the simulated instrument on a pty, linked into a folder as COM1 (or another name),
-// so that the tool finds it like a serial port.
+// zorkan-sim: the simulated instruments of one line on a pty, linked into a folder as COM1 (or
+// another name), so that the tool finds it like a serial port.
 
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "sim/command_line.h"
 #include "sim/simulator.h"
+
+namespace {
+
+// "address 1", or "addresses 1,2,7" for a line of several instruments.
+std::string AddressesText(const zorkan::sim::SimulatorOptions& options) {
+  std::string text = options.moreAddresses.empty() ? "address " : "addresses ";
+  text += std::to_string(options.networkAddress);
+  for (const std::uint32_t address : options.moreAddresses) {
+    text += ',';
+    text += std::to_string(address);
+  }
+  return text;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace zorkan::sim;
@@ -36,9 +53,9 @@ int main(int argc, char** argv) {
     Simulator simulator(line.options);
     for (const Fault& fault : line.faults) simulator.addFault(fault);
     simulator.linkAt(line.dir / line.name);
-    std::printf("zorkan-sim: %s -> %s, %u baud, address %u\n", line.name.c_str(),
+    std::printf("zorkan-sim: %s -> %s, %u baud, %s\n", line.name.c_str(),
                 simulator.devicePath().c_str(), static_cast<unsigned>(line.options.baudRate),
-                static_cast<unsigned>(line.options.networkAddress));
+                AddressesText(line.options).c_str());
     std::fflush(stdout);
     int signal = 0;
     sigwait(&stopSignals, &signal);

@@ -33,9 +33,9 @@ timespec Remaining(std::chrono::nanoseconds left) {
 
 }  // namespace
 
-PtyServer::PtyServer(const Pty& pty, Instrument& instrument, FrameLog& log, LinePacing pacing)
+PtyServer::PtyServer(const Pty& pty, InstrumentLine& instruments, FrameLog& log, LinePacing pacing)
     : pty_(pty),
-      instrument_(instrument),
+      instruments_(instruments),
       log_(log),
       pacing_(pacing),
       stopEvent_(MakeStopEvent()),
@@ -56,7 +56,7 @@ void PtyServer::serve() {
       if (!answer(frame)) return;
       continue;
     }
-    instrument_.idle();
+    instruments_.idle();
     if (wait(std::chrono::steady_clock::now() + kIdleTick, true) == WaitEnd::Stop) return;
   }
 }
@@ -65,11 +65,11 @@ bool PtyServer::answer(const ReceivedFrame& frame) {
   // The tool hands the whole request to the pty at once; on the line it takes its time.
   const TimePoint received =
       std::max(frame.end, frame.firstByte + LineTime(frame.raw.size(), pacing_.baudRate));
-  const std::optional<Reply> reply = instrument_.handle(frame.text);
+  const std::optional<Reply> reply = instruments_.handle(frame.text);
   if (!reply) return true;
 
-  // Single-threaded like the instrument: requests that came meanwhile wait their turn, and an
-  // answer never starts before the previous one is out.
+  // One answer at a time, as on the real line: requests that came meanwhile wait their turn, and
+  // an answer never starts before the previous one is out.
   const TimePoint start =
       std::max(received + pacing_.turnaround + reply->delay, std::chrono::steady_clock::now());
   const std::string& bytes = reply->bytes;

@@ -1,5 +1,6 @@
 #pragma once
-// Serves the instrument on the pty from its own thread, pacing answers like the real line.
+// Serves the line of instruments on the pty from its own thread, pacing answers like the real
+// line.
 
 #include <chrono>
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 #include "sim/frame_assembler.h"
 #include "sim/frame_log.h"
-#include "sim/instrument.h"
+#include "sim/instrument_line.h"
 #include "sim/line_timing.h"
 #include "sim/pty.h"
 
@@ -17,7 +18,7 @@ namespace zorkan::sim {
 class PtyServer {
  public:
   // Starts serving at once.
-  PtyServer(const Pty& pty, Instrument& instrument, FrameLog& log, LinePacing pacing);
+  PtyServer(const Pty& pty, InstrumentLine& instruments, FrameLog& log, LinePacing pacing);
   // Stops promptly, cutting short an answer being paced out.
   ~PtyServer();
   PtyServer(const PtyServer&) = delete;
@@ -35,7 +36,7 @@ class PtyServer {
   void write(const char* bytes, std::size_t count);
 
   const Pty& pty_;
-  Instrument& instrument_;
+  InstrumentLine& instruments_;
   FrameLog& log_;
   const LinePacing pacing_;
   const int stopEvent_;

@@ -1,6 +1,8 @@
 #include "sim/simulator.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 #include <system_error>
 
 #include "sim/pty.h"
@@ -14,17 +16,31 @@ LinePacing PacingOf(const SimulatorOptions& options) {
   return {options.baudRate, std::chrono::milliseconds(std::max(0, options.turnaroundMs))};
 }
 
+std::vector<std::uint32_t> AddressesOf(const SimulatorOptions& options) {
+  std::vector<std::uint32_t> addresses{options.networkAddress};
+  addresses.insert(addresses.end(), options.moreAddresses.begin(), options.moreAddresses.end());
+  return addresses;
+}
+
+Instrument& Found(Instrument* instrument, std::uint32_t networkAddress) {
+  if (instrument == nullptr) {
+    throw std::out_of_range("no instrument at address " + std::to_string(networkAddress));
+  }
+  return *instrument;
+}
+
 }  // namespace
 
-SimulatedInstrument::SimulatedInstrument(std::uint32_t networkAddress, Instrument::Clock clock)
-    : instrument_(networkAddress, std::move(clock)) {}
+SimulatedInstrument::SimulatedInstrument(const SimulatorOptions& options,
+                                         const Instrument::Clock& clock)
+    : line_(AddressesOf(options), clock, options.baudRate) {}
 
 void SimulatedInstrument::addFault(const Fault& fault) {
-  instrument_.addFault(fault);
+  line_.addFault(fault);
 }
 
 void SimulatedInstrument::clearFaults() {
-  instrument_.clearFaults();
+  line_.clearFaults();
 }
 
 std::vector<std::string> SimulatedInstrument::receivedFrames() const {
@@ -45,28 +61,36 @@ bool SimulatedInstrument::waitForReceivedFrames(std::size_t count,
 }
 
 std::optional<std::uint8_t> SimulatedInstrument::byteParameter(int space, unsigned number) const {
-  return instrument_.byteParameter(space, number);
+  return line_.first().byteParameter(space, number);
 }
 
 std::optional<float> SimulatedInstrument::floatParameter(int space, unsigned number) const {
-  return instrument_.floatParameter(space, number);
+  return line_.first().floatParameter(space, number);
 }
 
 void SimulatedInstrument::setByteParameter(int space, unsigned number, std::uint8_t value) {
-  instrument_.setByteParameter(space, number, value);
+  line_.first().setByteParameter(space, number, value);
 }
 
 void SimulatedInstrument::setFloatParameter(int space, unsigned number, float value) {
-  instrument_.setFloatParameter(space, number, value);
+  line_.first().setFloatParameter(space, number, value);
 }
 
 void SimulatedInstrument::overrideLiveBlock(std::optional<std::array<std::uint8_t, 16>> block) {
-  instrument_.overrideLiveBlock(block);
+  line_.first().overrideLiveBlock(block);
 }
 
-struct Simulator::Line {
-  Line(Instrument& instrument, FrameLog& log, const SimulatorOptions& options)
-      : server(pty, instrument, log, PacingOf(options)) {}
+Instrument& SimulatedInstrument::instrument(std::uint32_t networkAddress) {
+  return Found(line_.find(networkAddress), networkAddress);
+}
+
+const Instrument& SimulatedInstrument::instrument(std::uint32_t networkAddress) const {
+  return Found(line_.find(networkAddress), networkAddress);
+}
+
+struct Simulator::Serving {
+  Serving(InstrumentLine& instruments, FrameLog& log, const SimulatorOptions& options)
+      : server(pty, instruments, log, PacingOf(options)) {}
 
   Pty pty;
   std::vector<std::filesystem::path> links;
@@ -74,13 +98,13 @@ struct Simulator::Line {
 };
 
 Simulator::Simulator(SimulatorOptions options)
-    : SimulatedInstrument(options.networkAddress, std::chrono::steady_clock::now),
-      line_(std::make_unique<Line>(instrument_, log_, options)) {}
+    : SimulatedInstrument(options, std::chrono::steady_clock::now),
+      serving_(std::make_unique<Serving>(line_, log_, options)) {}
 
 Simulator::~Simulator() {
-  const std::vector<std::filesystem::path> links = std::move(line_->links);
+  const std::vector<std::filesystem::path> links = std::move(serving_->links);
   const std::string path = devicePath();
-  line_.reset();
+  serving_.reset();
   // Only links that still lead to this pty: another simulator may have taken the name over.
   for (const auto& link : links) {
     std::error_code error;
@@ -89,7 +113,7 @@ Simulator::~Simulator() {
 }
 
 const std::string& Simulator::devicePath() const {
-  return line_->pty.slavePath();
+  return serving_->pty.slavePath();
 }
 
 void Simulator::linkAt(const std::filesystem::path& link) {
@@ -102,7 +126,7 @@ void Simulator::linkAt(const std::filesystem::path& link) {
     std::filesystem::remove(link);
   }
   std::filesystem::create_symlink(devicePath(), link);
-  line_->links.push_back(link);
+  serving_->links.push_back(link);
 }
 
 InProcessSimulator::InProcessSimulator(SimulatorOptions options)
@@ -110,8 +134,8 @@ InProcessSimulator::InProcessSimulator(SimulatorOptions options)
 
 InProcessSimulator::InProcessSimulator(SimulatorOptions options,
                                        std::shared_ptr<VirtualClock> clock)
-    : SimulatedInstrument(options.networkAddress, [clock] { return clock->steadyNow(); }),
+    : SimulatedInstrument(options, [clock] { return clock->steadyNow(); }),
       clock_(std::move(clock)),
-      port_(instrument_, log_, *clock_, PacingOf(options)) {}
+      port_(line_, log_, *clock_, PacingOf(options)) {}
 
 }  // namespace zorkan::sim

@@ -1,7 +1,7 @@
 #pragma once
-// The simulated instrument, for the tool's first run, integration tests, benchmarks and demos:
-// on a pty from its own thread (Simulator), or in-process behind the serial-port seam on virtual
-// time (InProcessSimulator).
+// The simulated instruments of one line, for the tool's first run, integration tests, benchmarks
+// and demos: on a pty from its own thread (Simulator), or in-process behind the serial-port seam on
+// virtual time (InProcessSimulator).
 
 #include <array>
 #include <chrono>
@@ -13,31 +13,37 @@
 #include <string>
 #include <vector>
 
+#include "sim/address_list.h"
 #include "sim/faults.h"
 #include "sim/frame_log.h"
 #include "sim/instrument.h"
+#include "sim/instrument_line.h"
 #include "sim/instrument_port.h"
 #include "sim/virtual_clock.h"
 
 namespace zorkan::sim {
 
 struct SimulatorOptions {
-  std::uint32_t networkAddress = 1;
-  // The one line speed the instrument understands, and the pace of its answers; 0: every speed
+  std::uint32_t networkAddress = 1;  // of the first instrument
+  // The one line speed the instruments understand, and the pace of their answers; 0: every speed
   // and no pacing at all.
   std::uint32_t baudRate = 9600;
   int turnaroundMs = 2;
+  // The further instruments on the line. One at an address already taken answers together with
+  // the one there, and the tool hears the two answers overlapping.
+  AddressList moreAddresses = {};
 };
 
-// What tests and benchmarks see of the instrument, whatever carries its bytes. Thread-safe while
-// serving.
+// What tests and benchmarks see of the line, whatever carries its bytes: the calls for a single
+// instrument reach the first one. Thread-safe while serving.
 class SimulatedInstrument {
  public:
   SimulatedInstrument(const SimulatedInstrument&) = delete;
   SimulatedInstrument& operator=(const SimulatedInstrument&) = delete;
 
+  // On every instrument, or on those at `fault.networkAddress` only.
   void addFault(const Fault& fault);
-  void clearFaults();
+  void clearFaults();  // on every instrument
   // Every complete request as received: all bytes after the previous request's CR up to and
   // including this CR, the preamble included.
   std::vector<std::string> receivedFrames() const;
@@ -54,12 +60,17 @@ class SimulatedInstrument {
   // For tests of live values: a fixed block 2 instead of the plant's; nullopt gives it back.
   void overrideLiveBlock(std::optional<std::array<std::uint8_t, 16>> block);
 
+  // The instrument at `networkAddress`, the first listed where there are several; throws
+  // std::out_of_range when there is none.
+  Instrument& instrument(std::uint32_t networkAddress);
+  const Instrument& instrument(std::uint32_t networkAddress) const;
+
  protected:
-  SimulatedInstrument(std::uint32_t networkAddress, Instrument::Clock clock);
+  SimulatedInstrument(const SimulatorOptions& options, const Instrument::Clock& clock);
   ~SimulatedInstrument() = default;
 
-  Instrument instrument_;
-  FrameLog log_;
+  InstrumentLine line_;
+  FrameLog log_;  // of the whole line
 };
 
 class Simulator final : public SimulatedInstrument {  // serves from construction to destruction
@@ -72,8 +83,8 @@ class Simulator final : public SimulatedInstrument {  // serves from constructio
   void linkAt(const std::filesystem::path& link);
 
  private:
-  struct Line;
-  std::unique_ptr<Line> line_;
+  struct Serving;
+  std::unique_ptr<Serving> serving_;
 };
 
 class InProcessSimulator final : public SimulatedInstrument {

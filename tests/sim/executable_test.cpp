@@ -47,6 +47,25 @@ TEST(SimulatorExecutable, ServesThroughItsLinkUntilSigterm) {
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
 }
 
+TEST(SimulatorExecutable, ServesALineWhereADuplicateAddressAnswersGarbage) {
+  ScratchFolder folder;
+  ChildProcess child(ZORKAN_SIM_EXECUTABLE,
+                     {"--dir", folder.path().string(), "--address", "1,3,3", "--baud", "0"});
+  const auto line = child.readLine(10s);
+  ASSERT_TRUE(line) << child.errorOutput();
+  EXPECT_TRUE(line->ends_with(", 0 baud, addresses 1,3,3")) << *line;
+
+  RawClient client((folder.path() / "COM1").string());
+  client.send(ReadFrame(ValueKind::Byte, 2, 3, 1));
+  EXPECT_EQ(client.readAnswer(), ExpectedData("1;03;"));
+  client.send(ReadFrame(ValueKind::Byte, 2, 3, 3));
+  const std::string heard = client.readFor(300ms);
+  EXPECT_FALSE(heard.empty());
+  EXPECT_EQ(heard.find(ExpectedData("3;03;")), std::string::npos);
+  child.signal(SIGTERM);
+  EXPECT_EQ(child.waitForExit(10s), 0);
+}
+
 TEST(SimulatorExecutable, BadOptionExitsWithStatus2) {
   ChildProcess child(ZORKAN_SIM_EXECUTABLE, {"--baud", "fast"});
   EXPECT_EQ(child.waitForExit(10s), 2);

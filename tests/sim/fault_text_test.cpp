@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -75,6 +78,33 @@ TEST(SimulatorCommandLine, BadOptionsAreExplained) {
   EXPECT_EQ(std::get<std::string>(Parse({"--name", "a/b"})), "bad value for --name: a/b");
   EXPECT_EQ(std::get<std::string>(Parse({"--fault", "late"})), "bad value for --fault: late");
   EXPECT_EQ(std::get<std::string>(Parse({"--address", "-1"})), "bad value for --address: -1");
+}
+
+TEST(FaultText, AddressPrefixLimitsTheFaultToOneAddress) {
+  const auto limited = ParseFault("7/late@2:15=1500x1");
+  ASSERT_TRUE(limited);
+  EXPECT_EQ(limited->networkAddress, 7u);
+  EXPECT_EQ(limited->kind, FaultKind::Late);
+  EXPECT_EQ(limited->times, 1);
+  EXPECT_EQ(ParseFault("silence")->networkAddress, std::nullopt);
+  for (std::string_view text : {"/silence", "x/silence", "7/", "-1/silence", "7/silence/"}) {
+    EXPECT_FALSE(ParseFault(text)) << text;
+  }
+}
+
+TEST(SimulatorCommandLine, AddressListPutsEveryInstrumentOnTheLine) {
+  const auto line = std::get<CommandLine>(Parse({"--address", "1,3,3"}));
+  EXPECT_EQ(line.options.networkAddress, 1u);
+  const AddressList& more = line.options.moreAddresses;
+  EXPECT_EQ(std::vector<std::uint32_t>(more.begin(), more.end()),
+            (std::vector<std::uint32_t>{3, 3}));
+
+  std::string full = "1";
+  for (int address = 2; address <= 32; ++address) full += "," + std::to_string(address);
+  EXPECT_TRUE(std::holds_alternative<CommandLine>(Parse({"--address", full})));
+  for (const std::string& bad : {full + ",33", std::string("1,,2"), std::string("1,2,")}) {
+    EXPECT_EQ(std::get<std::string>(Parse({"--address", bad})), "bad value for --address: " + bad);
+  }
 }
 
 }  // namespace
