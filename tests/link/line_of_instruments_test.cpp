@@ -149,10 +149,13 @@ TEST(LineOfInstruments, TwoInstrumentsAtOneAddressNeverGiveAValidAnswer) {
       HoldsValidAnswer(line.heardFor(ReadRequestText(1, MakeParamAddress(ValueKind::Byte, 1, 6)))));
 
   // The search's probe of the firmware version finds nobody at 3, and the rest of the line clean.
-  std::int32_t version = 0;
-  EXPECT_NE(line.link.probeByteParam(3, 1, 6, version), kOk);
-  ASSERT_EQ(line.link.probeByteParam(1, 1, 6, version), kOk);
-  EXPECT_EQ(version, 0x52);
+  const int waitMs = line.link.probeWaitMs();
+  const ProbeAnswer duplicate = line.link.probeByteParam(3, 1, 6, waitMs);
+  EXPECT_NE(duplicate.result, kOk);
+  EXPECT_TRUE(duplicate.heardAnything);
+  const ProbeAnswer single = line.link.probeByteParam(1, 1, 6, waitMs);
+  ASSERT_EQ(single.result, kOk);
+  EXPECT_EQ(single.value, 0x52);
 }
 
 TEST(LineOfInstruments, FaultLimitedToOneAddressLeavesTheOthersClean) {
