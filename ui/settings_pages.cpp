@@ -472,35 +472,4 @@ void SettingsPages::setPanelColour(QWidget* panel, const QColor& colour) {
   panel->setPalette(palette);
 }
 
-void SettingsPages::guardDuringExchange(QList<QWidget*> widgets) {
-  for (QWidget* widget : widgets) guarded_.append(widget);
-}
-
-// The two exchange buttons and the hidden group controls that go with them.
-QList<QWidget*> SettingsPages::exchangeControls() const {
-  return {ui_.Button1,   ui_.Button3,   ui_.Button2,   ui_.Button4,
-          ui_.CheckBox1, ui_.CheckBox2, ui_.CheckBox3, ui_.CheckBox10};
-}
-
-void SettingsPages::LockExchangeControls() {
-  exchangeRunning_ = true;
-  for (QWidget* control : exchangeControls()) control->setEnabled(false);
-  disabledByExchange_.clear();
-  for (const QPointer<QWidget>& widget : guarded_) {
-    if (widget && widget->isEnabled()) {
-      widget->setEnabled(false);
-      disabledByExchange_.append(widget);
-    }
-  }
-}
-
-void SettingsPages::UnlockExchangeControls() {
-  for (QWidget* control : exchangeControls()) control->setEnabled(true);
-  for (const QPointer<QWidget>& widget : disabledByExchange_) {
-    if (widget) widget->setEnabled(true);
-  }
-  disabledByExchange_.clear();
-  exchangeRunning_ = false;
-}
-
 }  // namespace zorkan

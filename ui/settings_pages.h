@@ -42,19 +42,12 @@ class SettingsPages final : public SettingsView {
   FieldTexts shownFieldTexts() const override;
   std::vector<ListField> listsWithoutSelection() const override;
   void showGroupSelection() override;
-  void LockExchangeControls() override;
-  void UnlockExchangeControls() override;
 
   // The group panels: the regulator, general and relay groups in button face, channel 2's group
   // white while it is selected.
   void MarkSelectedGroups();
   // A click on a cell of the relay grid toggles its mark; the masks follow at the next collect.
   void StringGrid3Click(int row, int column);
-  // True from LockExchangeControls to UnlockExchangeControls.
-  bool exchangeRunning() const { return exchangeRunning_; }
-  // Controls that start an exchange of their own besides the two buttons: they are disabled
-  // while a sequence runs and get their own state back afterwards.
-  void guardDuringExchange(QList<QWidget*> widgets);
 
  private:
   void collectNumbers();
@@ -67,7 +60,6 @@ class SettingsPages final : public SettingsView {
   void showLists();
   void showRelayGrid();
   void setPanelColour(QWidget* panel, const QColor& colour);
-  QList<QWidget*> exchangeControls() const;
 
   Ui::TForm1& ui_;
   DeviceSettings& settings_;
@@ -75,9 +67,6 @@ class SettingsPages final : public SettingsView {
   DirectControl& directControl_;
   OperatorDialogs& dialogs_;
   CancelLatch& latch_;
-  bool exchangeRunning_ = false;
-  QList<QPointer<QWidget>> guarded_;
-  QList<QPointer<QWidget>> disabledByExchange_;
 };
 
 }  // namespace zorkan

@@ -36,10 +36,10 @@ std::optional<std::int32_t> FirmwareVersionAt(DeviceLink& link, std::uint32_t ad
 }
 
 // Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
-LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
+LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& search,
                           std::vector<FoundInstrument>& found) {
-  Progress& progress = bench.progress;
-  const std::uint32_t baudRate = bench.link.baudRate();
+  Progress& progress = exchange.progress;
+  const std::uint32_t baudRate = exchange.link.baudRate();
   std::string heading = "Скорость обмена ";
   heading += std::to_string(baudRate);
   heading += " бод";
@@ -51,7 +51,7 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
     progress.SetProgressStep(std::move(step));
     if (progress.CancelRequested()) return kCancelledByOperator;
     const auto networkAddress = static_cast<std::uint32_t>(address);
-    if (const auto version = FirmwareVersionAt(bench.link, networkAddress)) {
+    if (const auto version = FirmwareVersionAt(exchange.link, networkAddress)) {
       found.push_back({networkAddress, baudRate, FirmwareVersionText(*version)});
     }
   }
@@ -60,13 +60,13 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
 
 }  // namespace
 
-InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch& search) {
+InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search) {
   InstrumentSearchResult outcome;
-  DeviceLink& link = bench.link;
+  DeviceLink& link = exchange.link;
   if (!link.isOpen()) return outcome;
-  bench.latch.ResetCancel();
-  bench.view.LockExchangeControls();
-  Progress& progress = bench.progress;
+  exchange.latch.ResetCancel();
+  exchange.controls.LockExchangeControls();
+  Progress& progress = exchange.progress;
   progress.SetProgressLines(kSearchLines);
   progress.ShowProgress();
   const std::uint32_t ownBaudRate = link.baudRate();
@@ -74,12 +74,12 @@ InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch&
   for (const std::uint32_t baudRate : RatesOf(search)) {
     // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
     if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
-    cancelled = SearchAtOneRate(bench, search, outcome.found) == kCancelledByOperator;
+    cancelled = SearchAtOneRate(exchange, search, outcome.found) == kCancelledByOperator;
     if (cancelled) break;
   }
   if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);
   progress.HideProgress();
-  bench.view.UnlockExchangeControls();
+  exchange.controls.UnlockExchangeControls();
   if (cancelled) {
     outcome.result = kCancelledByOperator;
   } else if (!outcome.found.empty()) {

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "tests/workflows/workbench_rig.h"
+#include "tests/workflows/exchange_rig.h"
 #include "workflows/instrument_search.h"
 
 namespace zorkan {
@@ -13,11 +13,11 @@ namespace {
 using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 using Found = std::vector<FoundInstrument>;
-using testing::WorkbenchRig;
+using testing::ExchangeRig;
 
 // dev.dat names address 1 at 9600 baud; the instrument is at address 7 and 19200 baud.
-struct MisconfiguredRig : WorkbenchRig {
-  explicit MisconfiguredRig(sim::SimulatorOptions options = kInstrument) : WorkbenchRig(options) {
+struct MisconfiguredRig : ExchangeRig {
+  explicit MisconfiguredRig(sim::SimulatorOptions options = kInstrument) : ExchangeRig(options) {
     link.openPortAt("COM1", 9600);
   }
   static constexpr sim::SimulatorOptions kInstrument{
@@ -28,7 +28,7 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
   MisconfiguredRig rig;
   const LinkParameters parameters = rig.link.parameters();
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kOk);
   EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
   EXPECT_EQ(rig.panel.steps.size(), 5u * 32);
@@ -47,11 +47,11 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
 // A silent address costs one short probe: neither the reply time-out nor a wait for its answer
 // before the next address. 32 addresses at 9600 baud stay under 4 s.
 TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence});
   const auto start = rig.simulator.clock().elapsed();
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {.baudRates = {9600}});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {.baudRates = {9600}});
   EXPECT_EQ(search.result, kNoAnswer);
   EXPECT_TRUE(search.found.empty());
   EXPECT_EQ(rig.simulator.receivedFrames().size(), 32u);
@@ -61,11 +61,11 @@ TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
 // An instrument slower than a probe's wait answers the probe of the next address; that address
 // must not be reported for it.
 TEST(FindInstruments, LateAnswerIsNotTakenForTheNextAddress) {
-  WorkbenchRig rig({.networkAddress = 7});
+  ExchangeRig rig({.networkAddress = 7});
   rig.simulator.addFault({.kind = sim::FaultKind::Late, .amount = 120});
 
   const InstrumentSearchResult search =
-      FindInstruments(rig.bench, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
+      FindInstruments(rig.exchange, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
   EXPECT_EQ(search.result, kNoAnswer);
   EXPECT_TRUE(search.found.empty());
 }
@@ -75,7 +75,7 @@ TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBa
   rig.latch.press();                    // before the start: must not stop the search
   rig.panel.escapeAtStep = 2 * 32 + 8;  // address 8 at 19200 baud, the third rate
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kCancelledByOperator);
   EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
   // Addresses 1 to 7 at the instrument's rate, and 7 once more; none after the Escape.
