@@ -12,6 +12,7 @@
 #include "ui/instrument_dialogs.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
+#include "workflows/instrument_adoption.h"
 #include "workflows/whole_instrument.h"
 
 namespace zorkan {
@@ -234,13 +235,7 @@ void TForm1::N4Click() {
   if (search.found.empty()) return;
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, search.found);
   if (!chosen) return;
-  linkSettings_.networkAddress = chosen->networkAddress;
-  linkSettings_.baudRate = chosen->baudRate;
-  linkSettings_.settingsText =
-      SettingsTextWithBaudRate(linkSettings_.settingsText, chosen->baudRate);
-  SaveInstrumentAddress(linkSettings_, workDir_, dialogs_);
-  link_.setParameters(TransactionParameters(linkSettings_, workDir_));
-  link_.ReopenPort(linkSettings_);
+  AdoptFoundInstrument(*chosen, linkSettings_, workDir_, link_, dialogs_);
 }
 
 void TForm1::N5Click() {
