@@ -73,8 +73,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
                              ui_->Label112, ui_->Label113},
       *this);
   progress_ = std::make_unique<Progress>(*progressPanel_, latch_);
-  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, directControl_, dialogs_,
-                                           latch_);
+  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, dialogs_, latch_);
   // The two exchange buttons with the hidden group controls that go with them, and the controls
   // that start an exchange of their own.
   controls_ = std::make_unique<QtExchangeControls>(
@@ -85,8 +84,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   exchange_ = std::make_unique<ExchangeContext>(
       ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
-  directControlPage_ =
-      std::make_unique<DirectControlPage>(*ui_, link_, *pages_, directControl_, dialogs_, latch_);
+  directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");
   Timer3 = new QTimer(this);

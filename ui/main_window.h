@@ -81,7 +81,6 @@ class TForm1 final : public QMainWindow {
   LinkSettings linkSettings_;
   DeviceSettings settings_;
   LiveValues liveValues_;
-  DirectControl directControl_;
   CancelLatch latch_;
   MessageBoxes dialogs_{*this};
   const Clock& clock_;
