@@ -126,15 +126,13 @@ std::vector<ListField> InCheckOrder(std::vector<ListField> lists) {
 }
 
 void TakeBackFromPages(DeviceSettings& settings) {
-  // Every control is shown from the model as it stood before any of them was taken back.
-  const DeviceSettings shown = settings;
   for (const PageBinding& binding : PageBindings()) {
     if (IsTextKind(binding.kind)) {
-      TakeBackText(binding, settings, BoundText(binding, shown));
+      TakeBackText(binding, settings, BoundText(binding, settings));
     } else if (IsListKind(binding.kind)) {
-      TakeBackIndex(binding, settings, BoundIndex(binding, shown));
+      TakeBackIndex(binding, settings, BoundIndex(binding, settings));
     } else if (binding.kind != BindingKind::ShownSwitch) {
-      TakeBackCheck(binding, settings, BoundCheck(binding, shown));
+      TakeBackCheck(binding, settings, BoundCheck(binding, settings));
     }
   }
   ApplyCollectRules(settings);
