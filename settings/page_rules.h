@@ -26,7 +26,8 @@ void ApplyRangeRules(DeviceSettings& settings);
 // The texts of the checked fields as the pages show them.
 FieldTexts ShownFieldTexts(const DeviceSettings& settings);
 
-// The lists that showing the model leaves without a selection, in the order of the checks.
+// The lists that showing the model leaves without a selection, in the order of the checks (the
+// order ListField declares them in).
 std::vector<ListField> UnselectedLists(const DeviceSettings& settings);
 std::vector<ListField> InCheckOrder(std::vector<ListField> lists);
 
