@@ -18,7 +18,7 @@ fi
 
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORKAN_TESTS=OFF
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORKAN_TESTS=OFF -DZORKAN_BENCH=OFF
 cmake --build build -j"$(nproc)"
 
 mkdir -p workspace

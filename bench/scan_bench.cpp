@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "bench/bench_rig.h"
+#include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
-#include "workflows/model_view.h"
 
 namespace {
 
@@ -32,12 +32,11 @@ TimedSearch Search(DeviceLink& link, OperatorDialogs& dialogs, const InstrumentS
   QuietPanel panel;
   CancelLatch latch;
   Progress progress(panel, latch);
-  DeviceSettings settings;
-  ModelView view(settings);
-  Workbench bench{link, progress, latch, dialogs, settings, view};
+  NoExchangeControls controls;
+  ExchangeContext exchange{link, progress, latch, dialogs, controls};
   TimedSearch timed;
   const auto start = std::chrono::steady_clock::now();
-  timed.result = FindInstruments(bench, search);
+  timed.result = FindInstruments(exchange, search);
   timed.ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   return timed;

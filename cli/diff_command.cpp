@@ -6,7 +6,6 @@
 #include "cli/profile_files.h"
 #include "profiles/profile_document.h"
 #include "workflows/instrument_comparison.h"
-#include "workflows/model_view.h"
 
 namespace zorkan::cli {
 
@@ -17,11 +16,8 @@ int RunDiff(const DiffCommand& command, Session& session) {
   DeviceSettings wanted;
   LoadProfileFrom(*profile, wanted);
   if (!session.openPort()) return session.finish(kNoAnswer);
-  // The comparison reads into a model of its own and leaves the pages' alone.
-  DeviceSettings pages;
-  ModelView view(pages);
-  Workbench bench = session.workbench(pages, view);
-  const InstrumentComparison comparison = CompareInstrumentWith(bench, wanted);
+  ExchangeContext exchange = session.exchange();
+  const InstrumentComparison comparison = CompareInstrumentWith(exchange, wanted);
   if (comparison.result != kOk) return comparison.result;
   for (const SettingDifference& row : comparison.differences) {
     std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(),

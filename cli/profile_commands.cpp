@@ -12,8 +12,8 @@
 #include "ini/ini_file.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
-#include "workflows/model_view.h"
-#include "workflows/workbench.h"
+#include "workflows/headless_pages.h"
+#include "workflows/whole_instrument.h"
 
 namespace zorkan::cli {
 
@@ -60,11 +60,13 @@ int RunRead(const ReadCommand& command, Session& session) {
   LoadProfileFrom(*profile, settings);
   if (!session.openPort()) return session.finish(kNoAnswer);
   // As in the window: a loaded profile is on the pages before the read button takes them back.
-  ModelView view(settings);
-  view.ShowSettings();
-  Workbench bench = session.workbench(settings, view);
-  if (const LinkError result = ReadWholeInstrument(bench); result != kOk) return result;
-  view.CollectSettings();
+  HeadlessPages pages(settings);
+  pages.ShowSettings();
+  ExchangeContext exchange = session.exchange();
+  if (const LinkError result = ReadWholeInstrument(exchange, settings, pages); result != kOk) {
+    return result;
+  }
+  pages.CollectSettings();
   SaveProfileInto(*profile, settings);
   if (!ReplaceProfile(file, *profile)) return RefusedWrite(file.path());
   return kOk;
@@ -86,10 +88,10 @@ int RunWrite(const WriteCommand& command, Session& session) {
   DeviceSettings settings;
   LoadExistingProfile(file, std::move(*profile), settings);
   if (!session.openPort()) return session.finish(kNoAnswer);
-  ModelView view(settings);
-  view.ShowSettings();
-  Workbench bench = session.workbench(settings, view);
-  return WriteWholeInstrument(bench);
+  HeadlessPages pages(settings);
+  pages.ShowSettings();
+  ExchangeContext exchange = session.exchange();
+  return WriteWholeInstrument(exchange, settings, pages);
 }
 
 }  // namespace zorkan::cli

@@ -80,8 +80,8 @@ int Session::finish(LinkError code) {
   return code;
 }
 
-Workbench Session::workbench(DeviceSettings& settings, ModelView& view) {
-  return Workbench{link_, progress_, latch_, dialogs_, settings, view};
+ExchangeContext Session::exchange() {
+  return ExchangeContext{link_, progress_, latch_, dialogs_, controls_};
 }
 
 }  // namespace zorkan::cli

@@ -12,8 +12,7 @@
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/qt_serial_port.h"
-#include "workflows/model_view.h"
-#include "workflows/workbench.h"
+#include "workflows/exchange_context.h"
 
 namespace zorkan::cli {
 
@@ -31,8 +30,8 @@ class Session {
   bool openPort();
   // Prints the text of a non-zero code and returns the code as the exit status.
   int finish(LinkError code);
-  // What the window's buttons work with, here on `settings` shown through `view`.
-  Workbench workbench(DeviceSettings& settings, ModelView& view);
+  // What the window's buttons work with.
+  ExchangeContext exchange();
   DeviceLink& link() { return link_; }
 
  private:
@@ -45,6 +44,7 @@ class Session {
   CancelLatch latch_;
   ConsoleProgressPanel panel_{latch_};
   Progress progress_{panel_, latch_};
+  NoExchangeControls controls_;
   DeviceLink link_;
 };
 

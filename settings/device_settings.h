@@ -23,6 +23,8 @@ struct CalibrationSet {
   float ku10 = 9.43f;
   float ki05 = 18.43f;
   float ki020 = 18.43f;
+
+  bool operator==(const CalibrationSet&) const = default;
 };
 
 // Reference resistors, voltages and currents of the calibration.
@@ -33,6 +35,8 @@ struct CalibrationReferences {
   float setKu10 = 10.0f;
   float setKi05 = 5.0f;
   float setKi020 = 20.0f;
+
+  bool operator==(const CalibrationReferences&) const = default;
 };
 
 struct ChannelSettings {
@@ -65,6 +69,8 @@ struct ChannelSettings {
   CalibrationReferences calibrationReferences;
   float setpointStep = 0.1f;
   float hysteresisStep = 0.01f;
+
+  bool operator==(const ChannelSettings&) const = default;
 };
 
 struct GeneralSettings {
@@ -77,6 +83,8 @@ struct GeneralSettings {
   std::int32_t manufactureMonth = 1;
   std::int32_t manufactureYear = 2000;  // the full year; the instrument holds year - 2000
   std::int32_t generalSelected = 1;
+
+  bool operator==(const GeneralSettings&) const = default;
 };
 
 struct RelayLogic {
@@ -85,6 +93,8 @@ struct RelayLogic {
   std::array<std::array<std::int32_t, kChannelCount>, kRelayCount> relayMask{};
   std::int32_t use = 1;   // kept in profiles only
   std::int32_t test = 0;  // kept in profiles only
+
+  bool operator==(const RelayLogic&) const = default;
 };
 
 // Calibration procedure settings and acceptance limits, kept in profiles only.
@@ -110,6 +120,8 @@ struct GradSettings {
   float ki020Min = 14.0f;
   float ki020Max = 22.0f;
   std::int32_t writeImmediately = 1;  // wr_grad_immid
+
+  bool operator==(const GradSettings&) const = default;
 };
 
 // Measuring limits and basic error of one sensor type.
@@ -117,6 +129,8 @@ struct SensorBounds {
   float max;
   float min;
   float pogr;
+
+  bool operator==(const SensorBounds&) const = default;
 };
 
 std::array<SensorBounds, kSensorTypeCount> DefaultSensorBounds();
@@ -132,6 +146,9 @@ struct DeviceSettings {
   std::int32_t logInterval = 1;  // seconds between measurement-log lines; 0: none
   std::int32_t useMax = 0;       // 1: unified-signal inputs get their nominal ranges
   std::array<SensorBounds, kSensorTypeCount> sensorBounds = DefaultSensorBounds();
+
+  // Every field, so that a field added later is compared too.
+  bool operator==(const DeviceSettings&) const = default;
 };
 
 inline std::int32_t SerialNumberLowByte(std::int32_t serialNumber) {

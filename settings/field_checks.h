@@ -23,6 +23,8 @@ struct FieldTexts {
   std::string rangeMin, serialNumber, rangeMax, offset, rangeAdjust, setpoint1, setpoint2,
       hysteresis1, hysteresis2, setpointStep, hysteresisStep;
   std::array<std::string, 4> polynomial;
+
+  bool operator==(const FieldTexts&) const = default;
 };
 
 // kOk, or kStoppedToCorrect after the operator closed the error box of the first failing field.

@@ -6,12 +6,14 @@
 #include <limits>
 
 #include "ini/number_text.h"
+#include "settings/page_bindings.h"
 
 namespace zorkan {
 
 namespace {
 
 constexpr int kSetpointTypeItems = static_cast<int>(kSetpointTypeTexts.size());
+constexpr std::int32_t kLargestSerialNumber = 65535;
 
 bool HasFixedRange(std::int32_t sensorType) {
   return (sensorType >= kSensorCopper50W1428 && sensorType <= kSensorThermocoupleT) ||
@@ -37,39 +39,6 @@ float NominalRangeMax(std::int32_t sensorType) {
   }
 }
 
-// A list of positions holding the values 1..itemCount.
-std::int32_t ThroughCountList(std::int32_t value, int itemCount) {
-  return ShownListIndex(value - 1, itemCount) + 1;
-}
-
-std::int32_t ThroughCheckBox(std::int32_t value) {
-  return value != 0 ? 1 : 0;
-}
-
-// The step lists are editable: their text is taken back without its sign.
-float StepFieldValue(float value) {
-  return std::fabs(NumberFieldValue(value));
-}
-
-void TakeBackChannel(ChannelSettings& channel) {
-  channel.sensorType = ShownListIndex(channel.sensorType, kSensorTypeCount);
-  channel.setpointType1 = CollectedSetpointType(ShownSetpointTypeIndex(channel.setpointType1));
-  channel.setpointType2 = CollectedSetpointType(ShownSetpointTypeIndex(channel.setpointType2));
-  channel.decimals = ShownListIndex(channel.decimals, kDecimalsItems);
-  channel.averaging = ThroughCountList(channel.averaging, kCountItems);
-  channel.observations = ThroughCountList(channel.observations, kCountItems);
-  channel.rootExtraction = ThroughCheckBox(channel.rootExtraction);
-  channel.channelEnable = ThroughCheckBox(channel.channelEnable);
-  for (float* number :
-       {&channel.rangeMax, &channel.rangeMin, &channel.offset, &channel.rangeAdjust,
-        &channel.setpoint1, &channel.setpoint2, &channel.hysteresis1, &channel.hysteresis2}) {
-    *number = NumberFieldValue(*number);
-  }
-  for (float& coefficient : channel.polynomial) coefficient = NumberFieldValue(coefficient);
-  channel.setpointStep = StepFieldValue(channel.setpointStep);
-  channel.hysteresisStep = StepFieldValue(channel.hysteresisStep);
-}
-
 }  // namespace
 
 int ShownListIndex(std::int32_t value, int itemCount) {
@@ -91,13 +60,17 @@ float FieldNumber(std::string_view text) {
   return static_cast<float>(std::clamp(number, -kLargest, kLargest));
 }
 
-float NumberFieldValue(float value) {
-  return FieldNumber(FormatFixed(value));
-}
-
 // The serial-number field shows the number its two bytes make.
 std::int32_t ShownSerialNumber(std::int32_t serialNumber) {
   return SerialNumberHighByte(serialNumber) * 256 + SerialNumberLowByte(serialNumber);
+}
+
+// A fraction is cut off, as the field's number is whole.
+std::optional<std::int32_t> SerialNumberFromField(std::string_view text) {
+  if (text.empty()) return 0;
+  const double number = ScanDecimal(text).value_or(0.0);
+  if (number < 0 || number > kLargestSerialNumber) return std::nullopt;
+  return static_cast<std::int32_t>(number);
 }
 
 std::string ManufactureDateText(const GeneralSettings& general) {
@@ -130,66 +103,38 @@ void ApplyRangeRules(DeviceSettings& settings) {
 }
 
 FieldTexts ShownFieldTexts(const DeviceSettings& settings) {
-  const ChannelSettings& channel = settings.channels[0];
-  return FieldTexts{
-      .rangeMin = FormatFixed(channel.rangeMin),
-      .serialNumber = std::to_string(ShownSerialNumber(settings.general.serialNumber)),
-      .rangeMax = FormatFixed(channel.rangeMax),
-      .offset = FormatFixed(channel.offset),
-      .rangeAdjust = FormatFixed(channel.rangeAdjust),
-      .setpoint1 = FormatFixed(channel.setpoint1),
-      .setpoint2 = FormatFixed(channel.setpoint2),
-      .hysteresis1 = FormatFixed(channel.hysteresis1),
-      .hysteresis2 = FormatFixed(channel.hysteresis2),
-      .setpointStep = FormatFixed(channel.setpointStep),
-      .hysteresisStep = FormatFixed(channel.hysteresisStep),
-      .polynomial = {FormatFixed(channel.polynomial[0]), FormatFixed(channel.polynomial[1]),
-                     FormatFixed(channel.polynomial[2]), FormatFixed(channel.polynomial[3])},
-  };
+  FieldTexts texts;
+  for (const PageBinding& binding : PageBindings()) {
+    if (binding.checkedText != nullptr) *binding.checkedText(texts) = BoundText(binding, settings);
+  }
+  return texts;
 }
 
 std::vector<ListField> UnselectedLists(const DeviceSettings& settings) {
-  const ChannelSettings& first = settings.channels[0];
-  const ChannelSettings& second = settings.channels[1];
-  const GeneralSettings& general = settings.general;
-  const std::pair<ListField, bool> lists[] = {
-      {ListField::SensorType1, ShownListIndex(first.sensorType, kSensorTypeCount) >= 0},
-      {ListField::SensorType2, ShownListIndex(second.sensorType, kSensorTypeCount) >= 0},
-      {ListField::Decimals1, ShownListIndex(first.decimals, kDecimalsItems) >= 0},
-      {ListField::Decimals2, ShownListIndex(second.decimals, kDecimalsItems) >= 0},
-      {ListField::Averaging1, ShownListIndex(first.averaging - 1, kCountItems) >= 0},
-      {ListField::Averaging2, ShownListIndex(second.averaging - 1, kCountItems) >= 0},
-      {ListField::Observations1, ShownListIndex(first.observations - 1, kCountItems) >= 0},
-      {ListField::Observations2, ShownListIndex(second.observations - 1, kCountItems) >= 0},
-      {ListField::PwmPeriod, ShownListIndex(first.regulationInterval - 1, kIntervalItems) >= 0},
-      {ListField::MaxPulse, ShownListIndex(first.pulseInterval - 1, kIntervalItems) >= 0},
-      {ListField::ErrorDisplay,
-       ShownListIndex(general.errorDisplay, static_cast<int>(kErrorDisplayTexts.size())) >= 0},
-      {ListField::DeviceType,
-       ShownListIndex(general.deviceType, static_cast<int>(kDeviceTypeTexts.size())) >= 0},
-  };
   std::vector<ListField> unselected;
-  for (const auto& [field, selected] : lists) {
-    if (!selected) unselected.push_back(field);
+  for (const PageBinding& binding : PageBindings()) {
+    if (binding.checkedList && BoundIndex(binding, settings) < 0) {
+      unselected.push_back(*binding.checkedList);
+    }
   }
-  return unselected;
+  return InCheckOrder(std::move(unselected));
+}
+
+std::vector<ListField> InCheckOrder(std::vector<ListField> lists) {
+  std::ranges::sort(lists);
+  return lists;
 }
 
 void TakeBackFromPages(DeviceSettings& settings) {
-  for (ChannelSettings& channel : settings.channels) TakeBackChannel(channel);
-  // Only channel 1's regulator bytes have controls; channel 2's pass unchanged.
-  ChannelSettings& regulated = settings.channels[0];
-  regulated.regulationInterval = ThroughCountList(regulated.regulationInterval, kIntervalItems);
-  regulated.pulseInterval = ThroughCountList(regulated.pulseInterval, kIntervalItems);
-  GeneralSettings& general = settings.general;
-  general.errorDisplay =
-      ShownListIndex(general.errorDisplay, static_cast<int>(kErrorDisplayTexts.size()));
-  general.deviceType =
-      ShownListIndex(general.deviceType, static_cast<int>(kDeviceTypeTexts.size()));
-  // The quality-control list "000".."255" shows the low byte of any value.
-  general.qcCode &= 0xFF;
-  general.generalSelected = general.generalSelected == 1 ? 1 : 0;
-  general.serialNumber = ShownSerialNumber(general.serialNumber);
+  for (const PageBinding& binding : PageBindings()) {
+    if (IsTextKind(binding.kind)) {
+      TakeBackText(binding, settings, BoundText(binding, settings));
+    } else if (IsListKind(binding.kind)) {
+      TakeBackIndex(binding, settings, BoundIndex(binding, settings));
+    } else if (binding.kind != BindingKind::ShownSwitch) {
+      TakeBackCheck(binding, settings, BoundCheck(binding, settings));
+    }
+  }
   ApplyCollectRules(settings);
 }
 

@@ -4,10 +4,11 @@
 // list item comes back as -1, or 0 for a field held as position + 1; a number comes back as its
 // four-decimal text reads); taking the pages back forces the relay-processing modes and the
 // fixed-range switch and keeps only the relay-grid bits. The window does this with its controls;
-// the command-line program with these functions, so that both give an instrument the same values
-// for the same profile.
+// the command-line program with these functions, which walk the same bindings (page_bindings.h),
+// so that both give an instrument the same values for the same profile.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,10 @@ void ApplyRangeRules(DeviceSettings& settings);
 // The texts of the checked fields as the pages show them.
 FieldTexts ShownFieldTexts(const DeviceSettings& settings);
 
-// The lists that showing the model leaves without a selection, in the order of the checks.
+// The lists that showing the model leaves without a selection, in the order of the checks (the
+// order ListField declares them in).
 std::vector<ListField> UnselectedLists(const DeviceSettings& settings);
+std::vector<ListField> InCheckOrder(std::vector<ListField> lists);
 
 // Taking the shown model back from the controls.
 void TakeBackFromPages(DeviceSettings& settings);
@@ -34,21 +37,16 @@ void TakeBackFromPages(DeviceSettings& settings);
 // What taking the pages back forces, whatever the controls held.
 void ApplyCollectRules(DeviceSettings& settings);
 
-// The items of the number lists: decimals "0".."3", averaging and observations "1".."10", PWM
-// period and pulse "1".."255".
-constexpr int kDecimalsItems = 4;
-constexpr int kCountItems = 10;
-constexpr int kIntervalItems = 255;
-
 // The conversions of single controls, shared with the window.
 int ShownListIndex(std::int32_t value, int itemCount);  // -1: no item to select
 int ShownSetpointTypeIndex(std::int32_t value);
 std::int32_t CollectedSetpointType(int index);
 // A number field's text taken back: the number it starts with, 0 when there is none.
 float FieldNumber(std::string_view text);
-float NumberFieldValue(float value);  // shown with four decimals, read back
-// The serial number as the pages show it.
+// The serial number as the pages show it, and as their field's text gives it back: 0 for an empty
+// text or one that holds no number; nullopt for a number outside 0..65535.
 std::int32_t ShownSerialNumber(std::int32_t serialNumber);
+std::optional<std::int32_t> SerialNumberFromField(std::string_view text);
 // "7 Марта 2024": day, month name, year; a month outside 1..12 adds no name.
 std::string ManufactureDateText(const GeneralSettings& general);
 

@@ -12,6 +12,7 @@ namespace {
 constexpr int kInstrumentSetsPwm = 0;
 constexpr int kManualOnRelay1 = 1;
 constexpr int kManualOnRelay2 = 2;
+constexpr int kLargestDuty = 100;
 
 void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
   for (QWidget* widget : widgets) widget->setEnabled(enabled);
@@ -19,13 +20,18 @@ void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 }  // namespace
 
-DirectControlPage::DirectControlPage(Ui::TForm1& ui, DeviceLink& link, SettingsPages& pages,
-                                     DirectControl& state, OperatorDialogs& dialogs,
+DirectControlPage::DirectControlPage(Ui::TForm1& ui, DeviceLink& link, OperatorDialogs& dialogs,
                                      CancelLatch& latch)
-    : ui_(ui), link_(link), pages_(pages), state_(state), dialogs_(dialogs), latch_(latch) {}
+    : ui_(ui), link_(link), dialogs_(dialogs), latch_(latch) {
+  ui_.ComboBox30->clear();
+  for (int duty = 0; duty <= kLargestDuty; ++duty) {
+    ui_.ComboBox30->addItem(QString::asprintf("%3d", duty));
+  }
+}
 
 void DirectControlPage::setInitialState() {
   state_ = DirectControl{};
+  showDuty();
   Enable({ui_.Button13, ui_.Button15}, false);
   Enable({ui_.Button14, ui_.ComboBox30}, true);
   Enable({ui_.RadioGroup1, ui_.RadioButton1, ui_.RadioButton2}, false);
@@ -67,17 +73,21 @@ void DirectControlPage::Button14Click() {
   const LinkError result = ReadParameter(link_, PwmDutyParam(), duty);
   if (result == kOk) state_.duty = duty;
   report(result);
-  pages_.ShowSettings();
+  showDuty();
+}
+
+// A duty the list does not hold leaves it without a selection.
+void DirectControlPage::showDuty() {
+  ui_.ComboBox30->setCurrentIndex(state_.duty <= kLargestDuty ? state_.duty : -1);
 }
 
 // The word goes first and the duty after it, also when the word was refused: the operator asked
 // for both.
 void DirectControlPage::Button15Click() {
   if (!pageShown()) return;
-  pages_.CollectSettings();
+  state_.duty = ui_.ComboBox30->currentIndex();
   writeControlWord();
   report(WriteParameter(link_, PwmDutyParam(), state_.duty));
-  pages_.ShowSettings();
 }
 
 void DirectControlPage::RadioButton1Click() {

@@ -5,7 +5,6 @@
 
 #include "link/device_link.h"
 #include "link/progress.h"
-#include "ui/settings_pages.h"
 
 namespace Ui {
 class TForm1;
@@ -13,12 +12,18 @@ class TForm1;
 
 namespace zorkan {
 
+// The PWM state of the page; not part of the model nor of any profile.
+struct DirectControl {
+  int controlWord = 0;  // 0: the instrument sets the PWM; 1 or 2: manual duty on relay 1 or 2
+  int duty = 0;         // per cent
+};
+
 class DirectControlPage {
  public:
-  DirectControlPage(Ui::TForm1& ui, DeviceLink& link, SettingsPages& pages, DirectControl& state,
-                    OperatorDialogs& dialogs, CancelLatch& latch);
+  // Fills the duty list.
+  DirectControlPage(Ui::TForm1& ui, DeviceLink& link, OperatorDialogs& dialogs, CancelLatch& latch);
 
-  // PWM access off: only switching it on, reading the duty and the duty list are usable.
+  // PWM access off, duty 0: only switching it on, reading the duty and the duty list are usable.
   void setInitialState();
 
   void Button12Click();
@@ -31,12 +36,12 @@ class DirectControlPage {
  private:
   bool pageShown() const;
   void writeControlWord();
+  void showDuty();
   void report(LinkError result);
 
   Ui::TForm1& ui_;
   DeviceLink& link_;
-  SettingsPages& pages_;
-  DirectControl& state_;
+  DirectControl state_;
   OperatorDialogs& dialogs_;
   CancelLatch& latch_;
 };

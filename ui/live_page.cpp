@@ -55,6 +55,8 @@ LivePage::LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& se
       settings_(settings),
       chart_(ui.Image1->width(), ui.Image1->height()) {
   ui_.Image1->setPixmap(QPixmap::fromImage(chart_.image()));
+  // The chart page's value panel is white like the measured values.
+  Paint(ui_.Panel27, Qt::white);
 }
 
 bool LivePage::livePageShown() const {

@@ -13,6 +13,8 @@
 #include "ui/instrument_dialogs.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
+#include "workflows/instrument_adoption.h"
+#include "workflows/whole_instrument.h"
 
 namespace zorkan {
 
@@ -80,21 +82,24 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   // The boxes and dialogs of the window speak in its font too.
   setAttribute(Qt::WA_WindowPropagation);
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-  progressPanel_ = std::make_unique<PanelProgress>(
+  progressPanel_ = std::make_unique<QtProgressPanel>(
       *ui_->Panel76,
       std::array<QLabel*, 6>{ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111,
                              ui_->Label112, ui_->Label113},
       *this);
   progress_ = std::make_unique<Progress>(*progressPanel_, latch_);
-  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, directControl_, dialogs_,
-                                           latch_);
-  bench_ = std::make_unique<Workbench>(
-      Workbench{link_, *progress_, latch_, dialogs_, settings_, *pages_});
+  pages_ = std::make_unique<SettingsPages>(*ui_, settings_, linkSettings_, dialogs_, latch_);
+  // The two exchange buttons with the hidden group controls that go with them, and the controls
+  // that start an exchange of their own.
+  controls_ = std::make_unique<QtExchangeControls>(
+      QList<QWidget*>{ui_->Button1, ui_->Button3, ui_->Button2, ui_->Button4, ui_->CheckBox1,
+                      ui_->CheckBox2, ui_->CheckBox3, ui_->CheckBox10},
+      QList<QWidget*>{ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12, ui_->Button13,
+                      ui_->Button14, ui_->Button15, ui_->RadioGroup1});
+  exchange_ = std::make_unique<ExchangeContext>(
+      ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
-  directControlPage_ =
-      std::make_unique<DirectControlPage>(*ui_, link_, *pages_, directControl_, dialogs_, latch_);
-  pages_->guardDuringExchange({ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12,
-                               ui_->Button13, ui_->Button14, ui_->Button15, ui_->RadioGroup1});
+  directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");
   Timer3 = new QTimer(this);
@@ -173,7 +178,7 @@ void TForm1::FormCreate() {
 void TForm1::closeEvent(QCloseEvent* event) {
   // A sequence lets events through between its steps; closing then would save half a read and
   // pull the port from under the rest of it.
-  if (pages_->exchangeRunning()) {
+  if (controls_->exchangeRunning()) {
     latch_.press();
     event->ignore();
     return;
@@ -208,11 +213,11 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Button1Click() {
-  ReadWholeInstrument(*bench_);
+  ReadWholeInstrument(*exchange_, settings_, *pages_);
 }
 
 void TForm1::Button3Click() {
-  WriteWholeInstrument(*bench_);
+  WriteWholeInstrument(*exchange_, settings_, *pages_);
 }
 
 void TForm1::N2Click() {
@@ -237,25 +242,19 @@ void TForm1::N3Click() {
 void TForm1::N4Click() {
   // A live tick between two probes would wait out its whole reply time at a probed baud rate.
   Timer3->stop();
-  const InstrumentSearchResult search = FindInstruments(*bench_, InstrumentSearch{});
+  const InstrumentSearchResult search = FindInstruments(*exchange_, InstrumentSearch{});
   Timer3->start(kLiveTickMs);
   if (search.result != kOk) ReportResult(search.result, dialogs_, latch_);
   if (search.found.empty()) return;
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, search.found);
   if (!chosen) return;
-  linkSettings_.networkAddress = chosen->networkAddress;
-  linkSettings_.baudRate = chosen->baudRate;
-  linkSettings_.settingsText =
-      SettingsTextWithBaudRate(linkSettings_.settingsText, chosen->baudRate);
-  SaveInstrumentAddress(linkSettings_, workDir_, dialogs_);
-  link_.setParameters(TransactionParameters(linkSettings_, workDir_));
-  link_.ReopenPort(linkSettings_);
+  AdoptFoundInstrument(*chosen, linkSettings_, workDir_, link_, dialogs_);
 }
 
 void TForm1::N5Click() {
   // The pages as a write would take them.
   pages_->CollectSettings();
-  const InstrumentComparison comparison = CompareInstrumentWith(*bench_, settings_);
+  const InstrumentComparison comparison = CompareInstrumentWith(*exchange_, settings_);
   if (comparison.result == kOk) ShowDifferences(this, comparison.differences);
 }
 
@@ -269,7 +268,7 @@ void TForm1::TabbedNotebook1Change(int page) {
   const int left = std::exchange(shownPage_, page);
   // Taken back in the middle of a read, the pages would put their old values over what was just
   // read.
-  if (pages_->exchangeRunning()) return;
+  if (controls_->exchangeRunning()) return;
   if (left < kDirectControlPage) {
     pages_->CollectSettings();
     pages_->ShowSettings();
@@ -277,18 +276,18 @@ void TForm1::TabbedNotebook1Change(int page) {
 }
 
 void TForm1::ComboBox1Change() {
-  if (pages_->exchangeRunning()) return;
+  if (controls_->exchangeRunning()) return;
   pages_->CollectSettings();
   pages_->ShowSettings();
 }
 
 void TForm1::ComboBox18Change() {
-  if (pages_->exchangeRunning()) return;
+  if (controls_->exchangeRunning()) return;
   pages_->CollectSettings();
 }
 
 void TForm1::Button42Click() {
-  if (ReadForReport(*bench_) != kOk || reportPage_ == nullptr) return;
+  if (ReadForReport(*exchange_, settings_, *pages_) != kOk || reportPage_ == nullptr) return;
   reportPage_->BuildConfigurationReport(settings_, clock_.localTime());
 }
 

@@ -18,10 +18,11 @@
 #include "ui/escape_filter.h"
 #include "ui/live_page.h"
 #include "ui/message_boxes.h"
-#include "ui/progress_panel.h"
+#include "ui/qt_exchange_controls.h"
+#include "ui/qt_progress_panel.h"
 #include "ui/settings_pages.h"
+#include "workflows/exchange_context.h"
 #include "workflows/live_polling.h"
-#include "workflows/workbench.h"
 
 class QTimer;
 
@@ -82,15 +83,15 @@ class TForm1 final : public QMainWindow {
   LinkSettings linkSettings_;
   DeviceSettings settings_;
   LiveValues liveValues_;
-  DirectControl directControl_;
   CancelLatch latch_;
   MessageBoxes dialogs_{*this};
   const Clock& clock_;
   DeviceLink link_;
-  std::unique_ptr<PanelProgress> progressPanel_;
+  std::unique_ptr<QtProgressPanel> progressPanel_;
   std::unique_ptr<Progress> progress_;
   std::unique_ptr<SettingsPages> pages_;
-  std::unique_ptr<Workbench> bench_;
+  std::unique_ptr<QtExchangeControls> controls_;
+  std::unique_ptr<ExchangeContext> exchange_;
   std::unique_ptr<LivePage> livePage_;
   std::unique_ptr<DirectControlPage> directControlPage_;
   TForm6* reportPage_ = nullptr;

@@ -1,16 +1,17 @@
 #include "ui/settings_pages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPalette>
 #include <QTableWidget>
-#include <cmath>
+#include <cassert>
 
-#include "ini/number_text.h"
 #include "link/link_error.h"
 #include "settings/enumerations.h"
+#include "settings/page_bindings.h"
 #include "settings/page_rules.h"
 #include "ui_main_window.h"
 
@@ -22,66 +23,31 @@ constexpr int kRelayGridColumnWidth = 60;
 constexpr int kRelayGridRowHeight = 24;
 constexpr std::string_view kShownMark = " *";
 constexpr std::string_view kClickedMark = " +";
-constexpr std::int32_t kMaxSerialNumber = 65535;
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string TextOf(const QLineEdit* edit) {
-  return edit->text().toStdString();
+// A text binding's control: a line edit, or an editable list.
+std::string TextOf(const QWidget* control) {
+  if (const auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text().toStdString();
+  return static_cast<const QComboBox*>(control)->currentText().toStdString();
 }
 
-std::string TextOf(const QComboBox* combo) {
-  return combo->currentText().toStdString();
+void ShowText(QWidget* control, const QString& text) {
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    edit->setText(text);
+  } else {
+    static_cast<QComboBox*>(control)->setCurrentText(text);
+  }
 }
 
-void ShowNumber(QLineEdit* edit, float value) {
-  edit->setText(Text(FormatFixed(value)));
-}
-
-float CollectNumber(const QLineEdit* edit) {
-  return FieldNumber(TextOf(edit));
-}
-
-// The step lists are editable: whatever number their text holds, without its sign.
-void ShowStep(QComboBox* combo, float value) {
-  combo->setCurrentText(Text(FormatFixed(value)));
-}
-
-float CollectStep(const QComboBox* combo) {
-  return std::fabs(FieldNumber(TextOf(combo)));
-}
-
-void Select(QComboBox* combo, int index) {
-  combo->setCurrentIndex(index < combo->count() ? index : -1);
-}
-
-void SelectValue(QComboBox* combo, std::int32_t value) {
-  Select(combo, ShownListIndex(value, combo->count()));
-}
-
-// Lists whose position + 1 is the value (averaging "1".."10").
-void SelectCount(QComboBox* combo, std::int32_t value) {
-  Select(combo, ShownListIndex(value - 1, combo->count()));
-}
-
-std::int32_t CollectedCount(const QComboBox* combo) {
-  return combo->currentIndex() + 1;
-}
-
-void SelectSetpointType(QComboBox* combo, std::int32_t value) {
-  Select(combo, ShownSetpointTypeIndex(value));
-}
-
-void AddItems(QComboBox* combo, const auto& texts) {
+void AddItems(QComboBox* combo, const ListItems& items) {
   combo->clear();
-  for (const std::string_view text : texts) combo->addItem(Text(text));
-}
-
-void AddNumbers(QComboBox* combo, int first, int last, const char* format = "%d") {
-  combo->clear();
-  for (int value = first; value <= last; ++value) combo->addItem(QString::asprintf(format, value));
+  for (const std::string_view text : items.texts) combo->addItem(Text(text));
+  for (int value = items.first; value <= items.last; ++value) {
+    combo->addItem(QString::asprintf(items.format, value));
+  }
 }
 
 struct RelayCell {
@@ -111,90 +77,25 @@ QTableWidgetItem* CellAt(QTableWidget* grid, int row, int column) {
 }  // namespace
 
 SettingsPages::SettingsPages(Ui::TForm1& ui, DeviceSettings& settings,
-                             const LinkSettings& linkSettings, DirectControl& directControl,
-                             OperatorDialogs& dialogs, CancelLatch& latch)
-    : ui_(ui),
-      settings_(settings),
-      linkSettings_(linkSettings),
-      directControl_(directControl),
-      dialogs_(dialogs),
-      latch_(latch) {}
+                             const LinkSettings& linkSettings, OperatorDialogs& dialogs,
+                             CancelLatch& latch)
+    : ui_(ui), settings_(settings), linkSettings_(linkSettings), dialogs_(dialogs), latch_(latch) {
+  for (const PageBinding& binding : PageBindings()) {
+    QWidget* control = ui_.ClientArea->findChild<QWidget*>(Text(binding.control));
+    assert(control != nullptr && "a page binding names a control the form does not have");
+    controls_.push_back(control);
+  }
+}
 
 void SettingsPages::FillLists() {
-  AddItems(ui_.ComboBox17, std::initializer_list<std::string_view>{"1", "2", "3", "4"});
-  ui_.ComboBox17->setToolTip("Задаем номер порта компьютора");
-  for (QComboBox* sensor : {ui_.ComboBox1, ui_.ComboBox7}) {
-    AddItems(sensor, kSensorTypeTexts);
-    sensor->setToolTip("Задаем тип датчика в канале");
+  ui_.ComboBox17->clear();
+  ui_.ComboBox17->addItems({"1", "2", "3", "4"});
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    if (IsListKind(bindings[i].kind) || bindings[i].kind == BindingKind::Step) {
+      AddItems(static_cast<QComboBox*>(controls_[i]), bindings[i].items);
+    }
   }
-  for (QComboBox* setpointType : {ui_.ComboBox2, ui_.ComboBox3, ui_.ComboBox31, ui_.ComboBox9}) {
-    AddItems(setpointType, kSetpointTypeTexts);
-    setpointType->setToolTip("Задаем тип уставки");
-  }
-  constexpr std::string_view kSteps[] = {"0.001", "0.01", "0.1", "1.0", "10.0"};
-  const std::pair<QComboBox*, const char*> steps[] = {
-      {ui_.ComboBox21,
-       "Задаем шаг изменения величины регулирования и коэффициента пропорциональности"},
-      {ui_.ComboBox23,
-       "Задаем шаг изменения зоны нечувствительности и минимальной длительности импульса "
-       "управления"},
-      {ui_.ComboBox22, "Задаем шаг изменения зоны пропорционального управления"},
-      {ui_.ComboBox24, "Задаем шаг изменения гистерезиса"},
-  };
-  for (const auto& [combo, hint] : steps) {
-    AddItems(combo, kSteps);
-    combo->setToolTip(hint);
-  }
-  for (QComboBox* decimals : {ui_.ComboBox5, ui_.ComboBox11}) {
-    AddNumbers(decimals, 0, kDecimalsItems - 1);
-    decimals->setToolTip("Задаем число знаков после запятой");
-  }
-  for (QComboBox* observations : {ui_.ComboBox6, ui_.ComboBox32}) {
-    AddNumbers(observations, 1, kCountItems);
-    observations->setToolTip("Задаем число одинаковых наблюдений перед срабатыванием реле");
-  }
-  for (QComboBox* averaging : {ui_.ComboBox4, ui_.ComboBox10}) {
-    AddNumbers(averaging, 1, kCountItems);
-    averaging->setToolTip("Задаем число усреднений измеренного значения");
-  }
-  AddItems(ui_.ComboBox13, std::initializer_list<std::string_view>{"Упрощенная", "Расширенная",
-                                                                   "Управление задвижкой"});
-  AddItems(ui_.ComboBox14, std::initializer_list<std::string_view>{"Упрощенная", "Расширенная"});
-  AddNumbers(ui_.ComboBox18, 1, kIntervalItems);
-  AddNumbers(ui_.ComboBox28, 1, kIntervalItems);
-  AddItems(ui_.ComboBox19, kDeviceTypeTexts);
-  AddItems(ui_.ComboBox20, kErrorDisplayTexts);
-  AddNumbers(ui_.ComboBox27, 0, 255, "%03d");
-  AddNumbers(ui_.ComboBox30, 0, 100, "%3d");
-
-  const std::pair<QList<QLineEdit*>, const char*> hints[] = {
-      {{ui_.Edit1, ui_.Edit13},
-       "Максимум диапазона.Для унифицированных входов его можно изменить."},
-      {{ui_.Edit2, ui_.Edit14}, "Минимум диапазона.Для унифицированных входов его можно изменить."},
-      {{ui_.Edit3, ui_.Edit15}, "Смещение измеренного значения."},
-      {{ui_.Edit4, ui_.Edit16}, "Подстройка величины диапазона."},
-      {{ui_.Edit5}, "Величина регулируемого значения."},
-      {{ui_.Edit9}, "Величина коэффициента при рассогласовании."},
-      {{ui_.Edit10}, "Величина времени интегрирования."},
-      {{ui_.Edit11}, "Величина времени дифференцирования."},
-      {{ui_.Edit12}, "Величина коэффициента асимметрии."},
-      {{ui_.Edit25}, "Величина уставки."},
-      {{ui_.Edit7}, "Величина коэффициента пропорциональности."},
-      {{ui_.Edit19}, "Величина уставки 2."},
-      {{ui_.Edit6}, "Величина зоны пропрционального управления."},
-      {{ui_.Edit26}, "Величина гистерезиса уставки."},
-      {{ui_.Edit8}, "Величина минимального импульса управления."},
-      {{ui_.Edit20}, "Величина гистерезиса уставки 2."},
-  };
-  for (const auto& [edits, hint] : hints) {
-    for (QLineEdit* edit : edits) edit->setToolTip(hint);
-  }
-  for (QCheckBox* root : {ui_.CheckBox4, ui_.CheckBox6}) {
-    root->setToolTip("Включение извлечения корня при расчете значений унифицированных сигналов.");
-  }
-  ui_.StringGrid3->setToolTip("Стявя значек в ячейке включаем реле от данного события.");
-  ui_.Edit53->clear();
-  ui_.Panel39->clear();
 
   QTableWidget* grid = ui_.StringGrid3;
   grid->setRowCount(3);
@@ -216,76 +117,24 @@ void SettingsPages::FillLists() {
   CellAt(grid, 2, 0)->setText("Реле 2");
 }
 
-// List controls and check boxes first, then the edit fields, the step lists, the PID time fields,
-// the PWM lists and duty, the error display, the relay grid, the device type, the serial number and
-// the quality-control code; the forced values last.
+// A serial number the field cannot hold is reported, and taken back as 0; the forced values last.
 void SettingsPages::CollectSettings() {
-  collectLists();
-  collectNumbers();
-  collectRelayGrid();
-  settings_.general.deviceType = ui_.ComboBox19->currentIndex();
-  collectSerialNumber();
-  settings_.general.qcCode = ui_.ComboBox27->currentIndex();
-  ApplyCollectRules(settings_);
-}
-
-void SettingsPages::collectLists() {
-  ChannelSettings& first = settings_.channels[0];
-  ChannelSettings& second = settings_.channels[1];
-  first.sensorType = ui_.ComboBox1->currentIndex();
-  second.sensorType = ui_.ComboBox7->currentIndex();
-  first.setpointType1 = CollectedSetpointType(ui_.ComboBox2->currentIndex());
-  first.setpointType2 = CollectedSetpointType(ui_.ComboBox3->currentIndex());
-  second.setpointType1 = CollectedSetpointType(ui_.ComboBox31->currentIndex());
-  second.setpointType2 = CollectedSetpointType(ui_.ComboBox9->currentIndex());
-  first.decimals = ui_.ComboBox5->currentIndex();
-  second.decimals = ui_.ComboBox11->currentIndex();
-  first.averaging = CollectedCount(ui_.ComboBox4);
-  second.averaging = CollectedCount(ui_.ComboBox10);
-  first.observations = CollectedCount(ui_.ComboBox6);
-  second.observations = CollectedCount(ui_.ComboBox32);
-  first.relayProcessing = ui_.ComboBox13->currentIndex();
-  second.relayProcessing = ui_.ComboBox14->currentIndex();
-  first.rootExtraction = ui_.CheckBox4->isChecked() ? 1 : 0;
-  second.rootExtraction = ui_.CheckBox6->isChecked() ? 1 : 0;
-  first.channelEnable = ui_.CheckBox5->isChecked() ? 1 : 0;
-  second.channelEnable = ui_.CheckBox7->isChecked() ? 1 : 0;
-  settings_.general.generalSelected = ui_.CheckBox10->isChecked() ? 1 : 0;
-}
-
-void SettingsPages::collectNumbers() {
-  ChannelSettings& first = settings_.channels[0];
-  ChannelSettings& second = settings_.channels[1];
-  first.rangeMax = CollectNumber(ui_.Edit1);
-  first.rangeMin = CollectNumber(ui_.Edit2);
-  first.offset = CollectNumber(ui_.Edit3);
-  first.rangeAdjust = CollectNumber(ui_.Edit4);
-  first.setpoint1 = CollectNumber(ui_.Edit5);
-  first.setpoint2 = CollectNumber(ui_.Edit7);
-  first.hysteresis1 = CollectNumber(ui_.Edit6);
-  first.hysteresis2 = CollectNumber(ui_.Edit8);
-  second.rangeMax = CollectNumber(ui_.Edit13);
-  second.rangeMin = CollectNumber(ui_.Edit14);
-  second.offset = CollectNumber(ui_.Edit15);
-  second.rangeAdjust = CollectNumber(ui_.Edit16);
-  second.setpoint1 = CollectNumber(ui_.Edit25);
-  second.setpoint2 = CollectNumber(ui_.Edit19);
-  second.hysteresis1 = CollectNumber(ui_.Edit26);
-  second.hysteresis2 = CollectNumber(ui_.Edit20);
-  first.setpointStep = CollectStep(ui_.ComboBox21);
-  first.hysteresisStep = CollectStep(ui_.ComboBox22);
-  second.setpointStep = CollectStep(ui_.ComboBox23);
-  second.hysteresisStep = CollectStep(ui_.ComboBox24);
-  const QLineEdit* polynomial1[] = {ui_.Edit9, ui_.Edit10, ui_.Edit11, ui_.Edit12};
-  const QLineEdit* polynomial2[] = {ui_.Edit21, ui_.Edit22, ui_.Edit23, ui_.Edit24};
-  for (std::size_t k = 0; k < 4; ++k) {
-    first.polynomial[k] = CollectNumber(polynomial1[k]);
-    second.polynomial[k] = CollectNumber(polynomial2[k]);
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    const PageBinding& binding = bindings[i];
+    QWidget* control = controls_[i];
+    if (IsTextKind(binding.kind)) {
+      if (!TakeBackText(binding, settings_, TextOf(control))) {
+        ReportResult(kBadNumber, dialogs_, latch_);
+      }
+    } else if (IsListKind(binding.kind)) {
+      TakeBackIndex(binding, settings_, static_cast<QComboBox*>(control)->currentIndex());
+    } else if (binding.kind != BindingKind::ShownSwitch) {
+      TakeBackCheck(binding, settings_, static_cast<QCheckBox*>(control)->isChecked());
+    }
   }
-  first.regulationInterval = CollectedCount(ui_.ComboBox18);
-  first.pulseInterval = CollectedCount(ui_.ComboBox28);
-  directControl_.duty = ui_.ComboBox30->currentIndex();
-  settings_.general.errorDisplay = ui_.ComboBox20->currentIndex();
+  collectRelayGrid();
+  ApplyCollectRules(settings_);
 }
 
 void SettingsPages::collectRelayGrid() {
@@ -300,24 +149,21 @@ void SettingsPages::collectRelayGrid() {
   }
 }
 
-void SettingsPages::collectSerialNumber() {
-  const std::string text = TextOf(ui_.Edit53);
-  std::int64_t number = 0;
-  if (!text.empty()) {
-    const double scanned = ScanDecimal(text).value_or(0.0);
-    number = scanned < 0 || scanned > kMaxSerialNumber ? kMaxSerialNumber + 1
-                                                       : static_cast<std::int64_t>(scanned);
-  }
-  if (number > kMaxSerialNumber) ReportResult(kBadNumber, dialogs_, latch_);
-  settings_.general.serialNumber =
-      static_cast<std::int32_t>(((number >> 8) & 0xFF) << 8 | (number & 0xFF));
-}
-
 void SettingsPages::ShowSettings() {
   showDisplays();
   ApplyRangeRules(settings_);
-  showLists();
-  showNumbers();
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    const PageBinding& binding = bindings[i];
+    QWidget* control = controls_[i];
+    if (IsTextKind(binding.kind)) {
+      ShowText(control, Text(BoundText(binding, settings_)));
+    } else if (IsListKind(binding.kind)) {
+      static_cast<QComboBox*>(control)->setCurrentIndex(BoundIndex(binding, settings_));
+    } else {
+      static_cast<QCheckBox*>(control)->setChecked(BoundCheck(binding, settings_));
+    }
+  }
   showRelayGrid();
 }
 
@@ -325,73 +171,12 @@ void SettingsPages::showDisplays() {
   const GeneralSettings& general = settings_.general;
   ui_.Panel79->setText(Text(ManufactureDateText(general)));
   ui_.Panel78->setText(Text(FirmwareVersionText(general.firmwareVersion)));
-  ui_.Edit53->setText(QString::number(ShownSerialNumber(general.serialNumber)));
-  ui_.Panel39->setText(ui_.Edit53->text());
+  ui_.Panel39->setText(QString::number(ShownSerialNumber(general.serialNumber)));
   ui_.Panel38->setText(QString::number(general.qcCode & 0xFF));
-  Select(ui_.ComboBox17, linkSettings_.portNumber - 1);
+  ui_.ComboBox17->setCurrentIndex(
+      ShownListIndex(linkSettings_.portNumber - 1, ui_.ComboBox17->count()));
   ui_.Label2->setText(QString::number(linkSettings_.portNumber));
-  showGroupBoxes();
   MarkSelectedGroups();
-}
-
-void SettingsPages::showLists() {
-  const ChannelSettings& first = settings_.channels[0];
-  const ChannelSettings& second = settings_.channels[1];
-  SelectValue(ui_.ComboBox1, first.sensorType);
-  SelectValue(ui_.ComboBox7, second.sensorType);
-  SelectSetpointType(ui_.ComboBox2, first.setpointType1);
-  SelectSetpointType(ui_.ComboBox3, first.setpointType2);
-  SelectSetpointType(ui_.ComboBox31, second.setpointType1);
-  SelectSetpointType(ui_.ComboBox9, second.setpointType2);
-  SelectValue(ui_.ComboBox5, first.decimals);
-  SelectValue(ui_.ComboBox11, second.decimals);
-  SelectCount(ui_.ComboBox4, first.averaging);
-  SelectCount(ui_.ComboBox10, second.averaging);
-  SelectCount(ui_.ComboBox6, first.observations);
-  SelectCount(ui_.ComboBox32, second.observations);
-  SelectValue(ui_.ComboBox13, first.relayProcessing);
-  SelectValue(ui_.ComboBox14, second.relayProcessing);
-  ui_.CheckBox4->setChecked(first.rootExtraction != 0);
-  ui_.CheckBox6->setChecked(second.rootExtraction != 0);
-  ui_.CheckBox5->setChecked(first.channelEnable != 0);
-  ui_.CheckBox7->setChecked(second.channelEnable != 0);
-  SelectCount(ui_.ComboBox18, first.regulationInterval);
-  SelectCount(ui_.ComboBox28, first.pulseInterval);
-  Select(ui_.ComboBox30, directControl_.duty);
-  SelectValue(ui_.ComboBox20, settings_.general.errorDisplay);
-  SelectValue(ui_.ComboBox19, settings_.general.deviceType);
-  Select(ui_.ComboBox27, settings_.general.qcCode & 0xFF);
-}
-
-void SettingsPages::showNumbers() {
-  const ChannelSettings& first = settings_.channels[0];
-  const ChannelSettings& second = settings_.channels[1];
-  ShowNumber(ui_.Edit1, first.rangeMax);
-  ShowNumber(ui_.Edit2, first.rangeMin);
-  ShowNumber(ui_.Edit3, first.offset);
-  ShowNumber(ui_.Edit4, first.rangeAdjust);
-  ShowNumber(ui_.Edit5, first.setpoint1);
-  ShowNumber(ui_.Edit7, first.setpoint2);
-  ShowNumber(ui_.Edit6, first.hysteresis1);
-  ShowNumber(ui_.Edit8, first.hysteresis2);
-  ShowNumber(ui_.Edit13, second.rangeMax);
-  ShowNumber(ui_.Edit14, second.rangeMin);
-  ShowNumber(ui_.Edit15, second.offset);
-  ShowNumber(ui_.Edit16, second.rangeAdjust);
-  ShowNumber(ui_.Edit25, second.setpoint1);
-  ShowNumber(ui_.Edit19, second.setpoint2);
-  ShowNumber(ui_.Edit26, second.hysteresis1);
-  ShowNumber(ui_.Edit20, second.hysteresis2);
-  QLineEdit* polynomial1[] = {ui_.Edit9, ui_.Edit10, ui_.Edit11, ui_.Edit12};
-  QLineEdit* polynomial2[] = {ui_.Edit21, ui_.Edit22, ui_.Edit23, ui_.Edit24};
-  for (std::size_t k = 0; k < 4; ++k) {
-    ShowNumber(polynomial1[k], first.polynomial[k]);
-    ShowNumber(polynomial2[k], second.polynomial[k]);
-  }
-  ShowStep(ui_.ComboBox21, first.setpointStep);
-  ShowStep(ui_.ComboBox22, first.hysteresisStep);
-  ShowStep(ui_.ComboBox23, second.setpointStep);
-  ShowStep(ui_.ComboBox24, second.hysteresisStep);
 }
 
 void SettingsPages::showRelayGrid() {
@@ -411,44 +196,33 @@ void SettingsPages::StringGrid3Click(int row, int column) {
 }
 
 FieldTexts SettingsPages::shownFieldTexts() const {
-  return FieldTexts{
-      .rangeMin = TextOf(ui_.Edit2),
-      .serialNumber = TextOf(ui_.Edit53),
-      .rangeMax = TextOf(ui_.Edit1),
-      .offset = TextOf(ui_.Edit3),
-      .rangeAdjust = TextOf(ui_.Edit4),
-      .setpoint1 = TextOf(ui_.Edit5),
-      .setpoint2 = TextOf(ui_.Edit7),
-      .hysteresis1 = TextOf(ui_.Edit6),
-      .hysteresis2 = TextOf(ui_.Edit8),
-      .setpointStep = TextOf(ui_.ComboBox21),
-      .hysteresisStep = TextOf(ui_.ComboBox22),
-      .polynomial = {TextOf(ui_.Edit9), TextOf(ui_.Edit10), TextOf(ui_.Edit11), TextOf(ui_.Edit12)},
-  };
+  FieldTexts texts;
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    if (bindings[i].checkedText != nullptr) *bindings[i].checkedText(texts) = TextOf(controls_[i]);
+  }
+  return texts;
 }
 
 std::vector<ListField> SettingsPages::listsWithoutSelection() const {
-  const std::pair<ListField, const QComboBox*> lists[] = {
-      {ListField::SensorType1, ui_.ComboBox1},   {ListField::SensorType2, ui_.ComboBox7},
-      {ListField::Decimals1, ui_.ComboBox5},     {ListField::Decimals2, ui_.ComboBox11},
-      {ListField::Averaging1, ui_.ComboBox4},    {ListField::Averaging2, ui_.ComboBox10},
-      {ListField::Observations1, ui_.ComboBox6}, {ListField::Observations2, ui_.ComboBox32},
-      {ListField::PwmPeriod, ui_.ComboBox18},    {ListField::MaxPulse, ui_.ComboBox28},
-      {ListField::ErrorDisplay, ui_.ComboBox20}, {ListField::DeviceType, ui_.ComboBox19},
-  };
   std::vector<ListField> unselected;
-  for (const auto& [field, combo] : lists) {
-    if (combo->currentIndex() < 0) unselected.push_back(field);
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    if (bindings[i].checkedList && static_cast<QComboBox*>(controls_[i])->currentIndex() < 0) {
+      unselected.push_back(*bindings[i].checkedList);
+    }
   }
-  return unselected;
+  return InCheckOrder(std::move(unselected));
 }
 
 // The hidden group boxes checked as the group switches of the model are on.
 void SettingsPages::showGroupBoxes() {
-  ui_.CheckBox1->setChecked(settings_.channels[0].selected == 1);
-  ui_.CheckBox2->setChecked(settings_.channels[1].selected == 1);
-  ui_.CheckBox3->setChecked(settings_.relays.relaySelected == 1);
-  ui_.CheckBox10->setChecked(settings_.general.generalSelected == 1);
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    if (IsSwitchKind(bindings[i].kind)) {
+      static_cast<QCheckBox*>(controls_[i])->setChecked(BoundCheck(bindings[i], settings_));
+    }
+  }
 }
 
 void SettingsPages::showGroupSelection() {
@@ -470,37 +244,6 @@ void SettingsPages::setPanelColour(QWidget* panel, const QColor& colour) {
   QPalette palette = panel->palette();
   palette.setColor(QPalette::Window, colour);
   panel->setPalette(palette);
-}
-
-void SettingsPages::guardDuringExchange(QList<QWidget*> widgets) {
-  for (QWidget* widget : widgets) guarded_.append(widget);
-}
-
-// The two exchange buttons and the hidden group controls that go with them.
-QList<QWidget*> SettingsPages::exchangeControls() const {
-  return {ui_.Button1,   ui_.Button3,   ui_.Button2,   ui_.Button4,
-          ui_.CheckBox1, ui_.CheckBox2, ui_.CheckBox3, ui_.CheckBox10};
-}
-
-void SettingsPages::LockExchangeControls() {
-  exchangeRunning_ = true;
-  for (QWidget* control : exchangeControls()) control->setEnabled(false);
-  disabledByExchange_.clear();
-  for (const QPointer<QWidget>& widget : guarded_) {
-    if (widget && widget->isEnabled()) {
-      widget->setEnabled(false);
-      disabledByExchange_.append(widget);
-    }
-  }
-}
-
-void SettingsPages::UnlockExchangeControls() {
-  for (QWidget* control : exchangeControls()) control->setEnabled(true);
-  for (const QPointer<QWidget>& widget : disabledByExchange_) {
-    if (widget) widget->setEnabled(true);
-  }
-  disabledByExchange_.clear();
-  exchangeRunning_ = false;
 }
 
 }  // namespace zorkan

@@ -1,11 +1,9 @@
 #pragma once
-// The settings pages of the main window as a view of the model: which control carries which field,
-// the conversions both ways, the relay grid and the displays. The exchange workflows see it as
-// their SettingsView.
+// The settings pages of the main window as a view of the model: the bound controls walked by the
+// page bindings, the relay grid, the displays and the group panels. The exchange workflows see it
+// as their SettingsView.
 
 #include <QColor>
-#include <QList>
-#include <QPointer>
 #include <vector>
 
 #include "link/link_settings.h"
@@ -23,18 +21,12 @@ namespace zorkan {
 class OperatorDialogs;
 class CancelLatch;
 
-// The PWM state of the direct-control page; not part of the model nor of any profile.
-struct DirectControl {
-  int controlWord = 0;  // 0: the instrument sets the PWM; 1 or 2: manual duty on relay 1 or 2
-  int duty = 0;         // per cent
-};
-
 class SettingsPages final : public SettingsView {
  public:
   SettingsPages(Ui::TForm1& ui, DeviceSettings& settings, const LinkSettings& linkSettings,
-                DirectControl& directControl, OperatorDialogs& dialogs, CancelLatch& latch);
+                OperatorDialogs& dialogs, CancelLatch& latch);
 
-  // The list items and the hints that depend on no setting.
+  // The list items and the relay grid's frame.
   void FillLists();
 
   void CollectSettings() override;
@@ -42,42 +34,27 @@ class SettingsPages final : public SettingsView {
   FieldTexts shownFieldTexts() const override;
   std::vector<ListField> listsWithoutSelection() const override;
   void showGroupSelection() override;
-  void LockExchangeControls() override;
-  void UnlockExchangeControls() override;
 
   // The group panels: the regulator, general and relay groups in button face, channel 2's group
   // white while it is selected.
   void MarkSelectedGroups();
   // A click on a cell of the relay grid toggles its mark; the masks follow at the next collect.
   void StringGrid3Click(int row, int column);
-  // True from LockExchangeControls to UnlockExchangeControls.
-  bool exchangeRunning() const { return exchangeRunning_; }
-  // Controls that start an exchange of their own besides the two buttons: they are disabled
-  // while a sequence runs and get their own state back afterwards.
-  void guardDuringExchange(QList<QWidget*> widgets);
 
  private:
-  void collectNumbers();
-  void collectLists();
   void collectRelayGrid();
-  void collectSerialNumber();
   void showDisplays();
   void showGroupBoxes();
-  void showNumbers();
-  void showLists();
   void showRelayGrid();
   void setPanelColour(QWidget* panel, const QColor& colour);
-  QList<QWidget*> exchangeControls() const;
 
   Ui::TForm1& ui_;
   DeviceSettings& settings_;
   const LinkSettings& linkSettings_;
-  DirectControl& directControl_;
   OperatorDialogs& dialogs_;
   CancelLatch& latch_;
-  bool exchangeRunning_ = false;
-  QList<QPointer<QWidget>> guarded_;
-  QList<QPointer<QWidget>> disabledByExchange_;
+  // The control of each page binding, in the order of the bindings.
+  std::vector<QWidget*> controls_;
 };
 
 }  // namespace zorkan

@@ -2,7 +2,8 @@
 
 #include "ini/number_text.h"
 #include "profiles/instrument_keys.h"
-#include "workflows/model_view.h"
+#include "workflows/headless_pages.h"
+#include "workflows/whole_instrument.h"
 
 namespace zorkan {
 
@@ -20,35 +21,16 @@ std::string ValueText(const ProfileKey& key, int index, DeviceSettings& model) {
   return text;
 }
 
-// The pages of the instrument's own model: there are none, so nothing is collected or shown; the
-// caller's exchange controls are locked all the same.
-class ControlsOnlyView final : public SettingsView {
- public:
-  explicit ControlsOnlyView(SettingsView& pages) : pages_(pages) {}
-
-  void CollectSettings() override {}
-  void ShowSettings() override {}
-  FieldTexts shownFieldTexts() const override { return {}; }
-  std::vector<ListField> listsWithoutSelection() const override { return {}; }
-  void showGroupSelection() override {}
-  void LockExchangeControls() override { pages_.LockExchangeControls(); }
-  void UnlockExchangeControls() override { pages_.UnlockExchangeControls(); }
-
- private:
-  SettingsView& pages_;
-};
-
 }  // namespace
 
-InstrumentComparison CompareInstrumentWith(Workbench& bench, const DeviceSettings& profile) {
+InstrumentComparison CompareInstrumentWith(ExchangeContext& exchange,
+                                           const DeviceSettings& profile) {
   DeviceSettings instrument;
-  ControlsOnlyView view(bench.view);
-  Workbench reading{bench.link, bench.progress, bench.latch, bench.dialogs, instrument, view};
   InstrumentComparison comparison;
-  comparison.result = ReadWholeInstrument(reading);
+  comparison.result = ReadWholeInstrumentInto(exchange, instrument);
   if (comparison.result != kOk) return comparison;
   DeviceSettings written = profile;
-  ModelView pages(written);
+  HeadlessPages pages(written);
   pages.ShowSettings();
   pages.CollectSettings();
   comparison.differences = CompareHeldSettings(instrument, written);

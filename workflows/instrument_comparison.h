@@ -7,7 +7,7 @@
 
 #include "link/link_error.h"
 #include "settings/device_settings.h"
-#include "workflows/workbench.h"
+#include "workflows/exchange_context.h"
 
 namespace zorkan {
 
@@ -31,7 +31,8 @@ struct InstrumentComparison {
 // window's model and pages stay as they are; only the exchange controls are locked meanwhile),
 // compared with `profile` as a write of it would send it: through the pages' rules, though without
 // the checks' clamps, which ask first. A failed read is reported once through ReportResult.
-InstrumentComparison CompareInstrumentWith(Workbench& bench, const DeviceSettings& profile);
+InstrumentComparison CompareInstrumentWith(ExchangeContext& exchange,
+                                           const DeviceSettings& profile);
 
 // The settings a read takes from an instrument that the two models give differently, in the
 // order a profile keeps its keys. Values only profiles keep (calibration, descriptions, units,

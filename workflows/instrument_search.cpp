@@ -58,10 +58,10 @@ std::optional<std::int32_t> ConfirmAfterAll(DeviceLink& link, std::uint32_t addr
 }
 
 // Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
-LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
+LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& search,
                           std::vector<FoundInstrument>& found) {
-  Progress& progress = bench.progress;
-  const std::uint32_t baudRate = bench.link.baudRate();
+  Progress& progress = exchange.progress;
+  const std::uint32_t baudRate = exchange.link.baudRate();
   std::string heading = "Скорость обмена ";
   heading += std::to_string(baudRate);
   heading += " бод";
@@ -79,16 +79,16 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
     step += std::to_string(address);
     progress.SetProgressStep(std::move(step));
     if (progress.CancelRequested()) return kCancelledByOperator;
-    const AddressProbes probes = ProbeAddress(bench.link, address);
+    const AddressProbes probes = ProbeAddress(exchange.link, address);
     if (probes.version) {
       add(address, *probes.version);
     } else if (probes.heardAnything) {
       if (silentBefore) {
-        if (const auto version = ConfirmAfterAll(bench.link, *silentBefore)) {
+        if (const auto version = ConfirmAfterAll(exchange.link, *silentBefore)) {
           add(*silentBefore, *version);
         }
       }
-      if (const auto version = ConfirmAfterAll(bench.link, address)) add(address, *version);
+      if (const auto version = ConfirmAfterAll(exchange.link, address)) add(address, *version);
     }
     silentBefore = probes.heardAnything ? std::nullopt : std::optional(address);
   }
@@ -97,13 +97,13 @@ LinkError SearchAtOneRate(Workbench& bench, const InstrumentSearch& search,
 
 }  // namespace
 
-InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch& search) {
+InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search) {
   InstrumentSearchResult outcome;
-  DeviceLink& link = bench.link;
+  DeviceLink& link = exchange.link;
   if (!link.isOpen()) return outcome;
-  bench.latch.ResetCancel();
-  bench.view.LockExchangeControls();
-  Progress& progress = bench.progress;
+  exchange.latch.ResetCancel();
+  exchange.controls.LockExchangeControls();
+  Progress& progress = exchange.progress;
   progress.SetProgressLines(kSearchLines);
   progress.ShowProgress();
   const std::uint32_t ownBaudRate = link.baudRate();
@@ -111,12 +111,12 @@ InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch&
   for (const std::uint32_t baudRate : RatesOf(search)) {
     // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
     if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
-    cancelled = SearchAtOneRate(bench, search, outcome.found) == kCancelledByOperator;
+    cancelled = SearchAtOneRate(exchange, search, outcome.found) == kCancelledByOperator;
     if (cancelled) break;
   }
   if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);
   progress.HideProgress();
-  bench.view.UnlockExchangeControls();
+  exchange.controls.UnlockExchangeControls();
   if (cancelled) {
     outcome.result = kCancelledByOperator;
   } else if (!outcome.found.empty()) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/link_error.h"
-#include "workflows/workbench.h"
+#include "workflows/exchange_context.h"
 
 namespace zorkan {
 
@@ -40,6 +40,6 @@ struct InstrumentSearchResult {
 // between two probes (an Escape pressed before the start does not). At the end the port is open
 // at its own baud rate again, and the link parameters are as they were. Nothing is shown: the
 // caller lists what was found, or reports the code.
-InstrumentSearchResult FindInstruments(Workbench& bench, const InstrumentSearch& search);
+InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search);
 
 }  // namespace zorkan

@@ -41,11 +41,12 @@ std::optional<LinkError> LivePolling::PollLiveValues() {
 }
 
 // Two ticks a second: one line every `logInterval` seconds of polling, a failed poll counted and
-// logged like a good one (with the last values and the time of the failed request).
+// logged like a good one (with the last values and the time of the failed request). Only 0 means
+// no log: a negative interval is reached at every tick.
 void LivePolling::countTick() {
   ++ticks_;
   const int interval = settings_.logInterval;
-  if (interval <= 0 || ticks_ < 2 * interval) return;
+  if (interval == 0 || ticks_ < 2 * interval) return;
   ticks_ = 0;
   AppendMeasurementLog(measurementLog_, MeasurementLogLine(values_, link_.lastWait().start));
 }

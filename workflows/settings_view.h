@@ -1,6 +1,6 @@
 #pragma once
 // What an exchange started by the operator needs of the settings pages. The window implements it
-// with its controls; the command line with the model alone (ModelView).
+// with its controls; the command line with the model alone (HeadlessPages).
 
 #include <vector>
 
@@ -23,9 +23,6 @@ class SettingsView {
   // The group switches of the model are shown (the window checks its group boxes and recolours
   // the group panels).
   virtual void showGroupSelection() = 0;
-  // While a sequence runs, nothing else may start an exchange.
-  virtual void LockExchangeControls() = 0;
-  virtual void UnlockExchangeControls() = 0;
 };
 
 }  // namespace zorkan

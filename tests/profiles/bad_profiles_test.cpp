@@ -10,7 +10,6 @@
 namespace zorkan {
 namespace {
 
-using testing::ExpectSameSettings;
 using testing::Scrambled;
 using testing::ScratchFolder;
 using testing::WriteBytes;
@@ -35,7 +34,7 @@ TEST(BadProfiles, BinaryNoise) {
   std::mt19937 random(5);
   for (int round = 0; round < 10; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
-    ExpectSameSettings(Loaded(Noise(random, 20'000)), DeviceSettings{});
+    EXPECT_EQ(Loaded(Noise(random, 20'000)), DeviceSettings{});
     const DeviceSettings settings =
         Loaded(Noise(random, 5'000) + "\r\n[CH2]\r\nth1=33\r\n" + Noise(random, 5'000));
     EXPECT_EQ(settings.channels[1].setpoint1, 33.0f);
@@ -54,7 +53,7 @@ TEST(BadProfiles, MegabyteLine) {
 }
 
 TEST(BadProfiles, KeysWithoutSections) {
-  ExpectSameSettings(Loaded("dat=5\r\ndiap_max=250\r\notk_type=3\r\n"), DeviceSettings{});
+  EXPECT_EQ(Loaded("dat=5\r\ndiap_max=250\r\notk_type=3\r\n"), DeviceSettings{});
 }
 
 TEST(BadProfiles, RepeatedSectionsAndKeysFirstCounts) {

@@ -1,6 +1,6 @@
 #pragma once
-// Whole models compared field by field, a model whose every profile setting differs from its
-// default, and profile files taken apart into their lines or built from lists.
+// A model whose every profile setting differs from its default, and profile files taken apart into
+// their lines or built from lists.
 
 #include <gtest/gtest.h>
 
@@ -10,111 +10,9 @@
 
 #include "ini/cp1251.h"
 #include "settings/device_settings.h"
+#include "tests/support/settings_printer.h"
 
 namespace zorkan::testing {
-
-#define EXPECT_SAME_FIELD(field) EXPECT_EQ(actual.field, expected.field) << #field
-
-inline void ExpectSameChannel(const ChannelSettings& actual, const ChannelSettings& expected) {
-  EXPECT_SAME_FIELD(sensorType);
-  EXPECT_SAME_FIELD(rangeMax);
-  EXPECT_SAME_FIELD(rangeMin);
-  EXPECT_SAME_FIELD(lineResistance);
-  EXPECT_SAME_FIELD(wireCount);
-  EXPECT_SAME_FIELD(rootExtraction);
-  EXPECT_SAME_FIELD(averaging);
-  EXPECT_SAME_FIELD(offset);
-  EXPECT_SAME_FIELD(rangeAdjust);
-  EXPECT_SAME_FIELD(polynomial[0]);
-  EXPECT_SAME_FIELD(polynomial[1]);
-  EXPECT_SAME_FIELD(polynomial[2]);
-  EXPECT_SAME_FIELD(polynomial[3]);
-  EXPECT_SAME_FIELD(setpointType1);
-  EXPECT_SAME_FIELD(setpointType2);
-  EXPECT_SAME_FIELD(setpoint1);
-  EXPECT_SAME_FIELD(setpoint2);
-  EXPECT_SAME_FIELD(hysteresis1);
-  EXPECT_SAME_FIELD(hysteresis2);
-  EXPECT_SAME_FIELD(observations);
-  EXPECT_SAME_FIELD(channelEnable);
-  EXPECT_SAME_FIELD(decimals);
-  EXPECT_SAME_FIELD(relayProcessing);
-  EXPECT_SAME_FIELD(regulationInterval);
-  EXPECT_SAME_FIELD(pulseInterval);
-  EXPECT_SAME_FIELD(channelText);
-  EXPECT_SAME_FIELD(unitText);
-  EXPECT_SAME_FIELD(selected);
-  EXPECT_SAME_FIELD(calibration.uref);
-  EXPECT_SAME_FIELD(calibration.rref);
-  EXPECT_SAME_FIELD(calibration.ku);
-  EXPECT_SAME_FIELD(calibration.ku10);
-  EXPECT_SAME_FIELD(calibration.ki05);
-  EXPECT_SAME_FIELD(calibration.ki020);
-  EXPECT_SAME_FIELD(calibrationReferences.setRa);
-  EXPECT_SAME_FIELD(calibrationReferences.setRb);
-  EXPECT_SAME_FIELD(calibrationReferences.setKu);
-  EXPECT_SAME_FIELD(calibrationReferences.setKu10);
-  EXPECT_SAME_FIELD(calibrationReferences.setKi05);
-  EXPECT_SAME_FIELD(calibrationReferences.setKi020);
-  EXPECT_SAME_FIELD(setpointStep);
-  EXPECT_SAME_FIELD(hysteresisStep);
-}
-
-inline void ExpectSameGrad(const GradSettings& actual, const GradSettings& expected) {
-  EXPECT_SAME_FIELD(kalibUsr);
-  EXPECT_SAME_FIELD(kalibDel);
-  EXPECT_SAME_FIELD(usrRef);
-  EXPECT_SAME_FIELD(delRef);
-  EXPECT_SAME_FIELD(usrKu);
-  EXPECT_SAME_FIELD(delKu);
-  EXPECT_SAME_FIELD(usrKi);
-  EXPECT_SAME_FIELD(delKi);
-  EXPECT_SAME_FIELD(rrefMin);
-  EXPECT_SAME_FIELD(rrefMax);
-  EXPECT_SAME_FIELD(urefMin);
-  EXPECT_SAME_FIELD(urefMax);
-  EXPECT_SAME_FIELD(kuMin);
-  EXPECT_SAME_FIELD(kuMax);
-  EXPECT_SAME_FIELD(ku10Min);
-  EXPECT_SAME_FIELD(ku10Max);
-  EXPECT_SAME_FIELD(ki05Min);
-  EXPECT_SAME_FIELD(ki05Max);
-  EXPECT_SAME_FIELD(ki020Min);
-  EXPECT_SAME_FIELD(ki020Max);
-  EXPECT_SAME_FIELD(writeImmediately);
-}
-
-inline void ExpectSameSettings(const DeviceSettings& actual, const DeviceSettings& expected) {
-  for (int channel = 0; channel < kChannelCount; ++channel) {
-    SCOPED_TRACE("channel index " + std::to_string(channel));
-    ExpectSameChannel(actual.channels[channel], expected.channels[channel]);
-  }
-  EXPECT_SAME_FIELD(general.deviceType);
-  EXPECT_SAME_FIELD(general.errorDisplay);
-  EXPECT_SAME_FIELD(general.firmwareVersion);
-  EXPECT_SAME_FIELD(general.serialNumber);
-  EXPECT_SAME_FIELD(general.qcCode);
-  EXPECT_SAME_FIELD(general.manufactureDay);
-  EXPECT_SAME_FIELD(general.manufactureMonth);
-  EXPECT_SAME_FIELD(general.manufactureYear);
-  EXPECT_SAME_FIELD(general.generalSelected);
-  EXPECT_SAME_FIELD(relays.relaySelected);
-  EXPECT_SAME_FIELD(relays.relayMask);
-  EXPECT_SAME_FIELD(relays.use);
-  EXPECT_SAME_FIELD(relays.test);
-  EXPECT_SAME_FIELD(description);
-  ExpectSameGrad(actual.grad, expected.grad);
-  EXPECT_SAME_FIELD(logInterval);
-  EXPECT_SAME_FIELD(useMax);
-  for (int code = 0; code < kSensorTypeCount; ++code) {
-    SCOPED_TRACE("sensor type " + std::to_string(code));
-    EXPECT_SAME_FIELD(sensorBounds[code].max);
-    EXPECT_SAME_FIELD(sensorBounds[code].min);
-    EXPECT_SAME_FIELD(sensorBounds[code].pogr);
-  }
-}
-
-#undef EXPECT_SAME_FIELD
 
 // Every setting a profile carries differs from its default, with values that four decimals hold
 // exactly; the settings no profile carries keep their defaults.

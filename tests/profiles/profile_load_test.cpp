@@ -10,7 +10,6 @@
 namespace zorkan {
 namespace {
 
-using testing::ExpectSameSettings;
 using testing::ReadBytes;
 using testing::Scrambled;
 using testing::ScratchFolder;
@@ -28,7 +27,7 @@ void Load(std::string_view bytes, DeviceSettings& settings) {
 TEST(ProfileLoad, EmptyFileGivesModelDefaults) {
   DeviceSettings settings = Scrambled();
   Load("", settings);
-  ExpectSameSettings(settings, DeviceSettings{});
+  EXPECT_EQ(settings, DeviceSettings{});
 }
 
 // Neither the serial number nor the manufacturing date nor the firmware version is in a profile:
@@ -55,7 +54,7 @@ TEST(ProfileLoad, OnlyRangeMaxInFile) {
   ASSERT_TRUE(LoadProfile(folder / "p.prf", settings));
   DeviceSettings expected;
   expected.channels[0].rangeMax = 250.0f;
-  ExpectSameSettings(settings, expected);
+  EXPECT_EQ(settings, expected);
   EXPECT_EQ(ReadBytes(folder / "p.prf"),
             "[CH1]\r\ndiap_max=250\r\n[Grad]\r\nwr_grad_immid=1\r\n[GEN]\r\notk_type=47\r\n");
 }
@@ -193,7 +192,7 @@ TEST(ProfileLoad, UnwritablePlaceChangesNoSetting) {
     SCOPED_TRACE(path.string());
     DeviceSettings settings = Scrambled();
     EXPECT_FALSE(LoadProfile(path, settings));
-    ExpectSameSettings(settings, Scrambled());
+    EXPECT_EQ(settings, Scrambled());
   }
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"dir.prf"});
   EXPECT_TRUE(std::filesystem::is_empty(folder / "dir.prf"));

@@ -11,7 +11,6 @@
 namespace zorkan {
 namespace {
 
-using testing::ExpectSameSettings;
 using testing::KeyLine;
 using testing::KeyLines;
 using testing::ReadBytes;
@@ -64,7 +63,7 @@ TEST(ProfileSave, SaveThenLoadKeepsEverySavedSetting) {
   ASSERT_TRUE(SaveProfile(folder / "p.prf", saved));
   DeviceSettings loaded;
   ASSERT_TRUE(LoadProfile(folder / "p.prf", loaded));
-  ExpectSameSettings(loaded, LoadedFromNewFile(saved));
+  EXPECT_EQ(loaded, LoadedFromNewFile(saved));
 }
 
 TEST(ProfileSave, RealsKeepFourDecimals) {
@@ -178,7 +177,7 @@ TEST(ProfileSave, ReadOnlyProfileOverwritten) {
   ASSERT_TRUE(SaveProfile(path, Scrambled()));
   DeviceSettings loaded;
   ASSERT_TRUE(LoadProfile(path, loaded));
-  ExpectSameSettings(loaded, LoadedFromNewFile(Scrambled()));
+  EXPECT_EQ(loaded, LoadedFromNewFile(Scrambled()));
 }
 
 TEST(ProfileSave, RefusedSaveReported) {

@@ -2,6 +2,7 @@
 // panels show for each byte of the block, and what a silent instrument leaves on screen.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <cmath>
 #include <limits>
@@ -93,6 +94,38 @@ TEST(LiveValues, ValuesAndStatusesShowWithTheirColours) {
   rig.window->PollLiveValues();
   EXPECT_EQ(Text(rig, "Panel4"), "Неизвестный статус 23");
   EXPECT_TRUE(Yellow(rig, "Panel4"));
+}
+
+// A screen reader reads a display panel's value as its name, and its caption from the label that
+// names it or from its description.
+void ExpectReadable(const WindowRig& rig, const char* panel, const QString& caption) {
+  SCOPED_TRACE(panel);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(rig.find<QLabel>(panel));
+  EXPECT_FALSE(Text(rig, panel).isEmpty());
+  EXPECT_EQ(accessible->text(QAccessible::Name), Text(rig, panel));
+  QString announced = accessible->text(QAccessible::Description);
+  for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+    if (qobject_cast<QLabel*>(label->object()) != nullptr)
+      announced = label->text(QAccessible::Name);
+  }
+  EXPECT_EQ(announced, caption);
+}
+
+TEST(LiveValues, ValuesAndStatusesReachAScreenReaderWithTheirCaptions) {
+  WindowRig rig;
+  rig.simulator.overrideLiveBlock(Block(25.5f, 0, 1.0f, 12));
+  rig.showPage(kCurrentValuesPage);
+  rig.window->PollLiveValues();
+  ExpectReadable(rig, "Panel3", "Измеренное значение канала 1");
+  ExpectReadable(rig, "Panel4", "Состояние измерения канала 1");
+  ExpectReadable(rig, "Panel8", "Измеренное значение канала 2");
+  ExpectReadable(rig, "Panel9", "Состояние измерения канала 2");
+  ExpectReadable(rig, "Panel22", "Ответ прибора");
+  rig.showPage(kChartPage);
+  rig.window->PollLiveValues();
+  ExpectReadable(rig, "Panel27", "Текущее значение");
+  ExpectReadable(rig, "Panel28", "Ответ прибора");
+  EXPECT_EQ(Colour(rig, "Panel27"), QColor(Qt::white)) << "the chart's value panel is white";
 }
 
 TEST(LiveValues, EveryBitLightsItsOwnIndicator) {

@@ -1,11 +1,14 @@
 // The main window driven as an operator drives it, against the simulated instrument.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTextEdit>
 #include <functional>
 
 #include "link/port_path.h"
@@ -51,21 +54,72 @@ TEST(StartUp, FirstStartInAnEmptyFolderWritesItsFilesAndShowsTheDefaultProfile) 
   EXPECT_TRUE(rig.answerer.boxes.empty());
 }
 
-// Screen readers and UI automation find each input by the caption the operator reads.
-TEST(StartUp, EveryVisibleInputIsNamedByItsCaption) {
+// What a screen reader on Linux announces as an input's caption: the label it is labelled by (Qt
+// names a combo box there by its current item, so only the label gives its caption), else its
+// accessible name.
+QString AnnouncedCaption(QWidget* input) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(input);
+  for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+    if (qobject_cast<QLabel*>(label->object()) != nullptr) return label->text(QAccessible::Name);
+  }
+  return accessible->text(QAccessible::Name);
+}
+
+QString ValueOf(QWidget* input) {
+  if (const auto* combo = qobject_cast<QComboBox*>(input)) return combo->currentText();
+  if (const auto* edit = qobject_cast<QLineEdit*>(input)) return edit->text();
+  return {};
+}
+
+// Screen readers announce each input by the caption the operator reads beside it.
+TEST(StartUp, EveryVisibleInputAnnouncesTheCaptionShownBesideIt) {
   WindowRig rig;
   auto* tabs = rig.find<QTabWidget>("TabbedNotebook1");
   for (int page = 0; page < tabs->count(); ++page) {
     tabs->setCurrentIndex(page);
     for (QWidget* input : rig.window->findChildren<QWidget*>()) {
+      const bool check = qobject_cast<QCheckBox*>(input) != nullptr;
       const bool field = qobject_cast<QLineEdit*>(input) != nullptr ||
                          qobject_cast<QComboBox*>(input) != nullptr ||
-                         qobject_cast<QCheckBox*>(input) != nullptr;
+                         qobject_cast<QTextEdit*>(input) != nullptr;
       // An editable list's own line edit speaks for the list.
       const bool partOfList = qobject_cast<QComboBox*>(input->parentWidget()) != nullptr;
-      if (!field || partOfList || !input->isVisible()) continue;
-      EXPECT_FALSE(input->accessibleName().isEmpty()) << input->objectName().toStdString();
+      if (!(field || check) || partOfList || !input->isVisible()) continue;
+      SCOPED_TRACE(input->objectName().toStdString());
+      const QString caption = AnnouncedCaption(input);
+      EXPECT_FALSE(caption.trimmed().isEmpty());
+      EXPECT_NE(caption, ValueOf(input));
+      if (check) continue;  // a check box's own text is its caption
+      // The caption is a label the operator sees, and it names the input itself as well.
+      const QLabel* shown = nullptr;
+      for (const QLabel* label : input->parentWidget()->findChildren<QLabel*>()) {
+        if (label->buddy() == input && label->isVisible()) shown = label;
+      }
+      ASSERT_NE(shown, nullptr);
+      EXPECT_EQ(caption, shown->text());
+      if (qobject_cast<QComboBox*>(input) == nullptr) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name), caption);
+      }
     }
+  }
+}
+
+// A tab typed into the description would go into the profile's description lines.
+TEST(Keyboard, TabAndShiftTabLeaveTheDescriptionUnchanged) {
+  WindowRig rig;
+  QApplication::setActiveWindow(rig.window.get());
+  auto* description = rig.find<QTextEdit>("RichEdit1");
+  const QString text = description->toPlainText();
+  for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    description->setFocus(Qt::OtherFocusReason);
+    ASSERT_EQ(rig.window->focusWidget(), description);
+    // As the keyboard sends them: Tab carries its character.
+    QKeyEvent press(QEvent::KeyPress, key,
+                    key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier,
+                    key == Qt::Key_Tab ? QString("\t") : QString());
+    QApplication::sendEvent(description, &press);
+    EXPECT_NE(rig.window->focusWidget(), description) << key;
+    EXPECT_EQ(description->toPlainText(), text);
   }
 }
 

@@ -8,30 +8,31 @@
 #include "profiles/profile_document.h"
 #include "profiles/profile_keys.h"
 #include "settings/settings_transfer.h"
-#include "tests/workflows/workbench_rig.h"
+#include "tests/workflows/exchange_rig.h"
 #include "workflows/instrument_comparison.h"
+#include "workflows/whole_instrument.h"
 
 namespace zorkan {
 namespace {
 
 using Calls = std::vector<std::string>;
 using Differences = std::vector<SettingDifference>;
-using testing::WorkbenchRig;
+using testing::ExchangeRig;
 
 // The instrument read into the window's model and taken back from its pages, as a save takes it.
-DeviceSettings ReadAsSaved(WorkbenchRig& rig) {
-  EXPECT_EQ(ReadWholeInstrument(rig.bench), kOk);
+DeviceSettings ReadAsSaved(ExchangeRig& rig) {
+  EXPECT_EQ(ReadWholeInstrument(rig.exchange, rig.settings, rig.view), kOk);
   rig.view.CollectSettings();
   rig.view.calls.clear();
   return rig.settings;
 }
 
 TEST(CompareInstrumentWith, ProfileReadFromTheInstrumentShowsNoDifference) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   const DeviceSettings profile = ReadAsSaved(rig);
   rig.settings.channels[0].setpoint1 = 77.0f;  // the window's, not to be read into
 
-  const InstrumentComparison comparison = CompareInstrumentWith(rig.bench, profile);
+  const InstrumentComparison comparison = CompareInstrumentWith(rig.exchange, profile);
   EXPECT_EQ(comparison.result, kOk);
   EXPECT_EQ(comparison.differences, Differences{});
   EXPECT_EQ(rig.settings.channels[0].setpoint1, 77.0f);
@@ -39,22 +40,22 @@ TEST(CompareInstrumentWith, ProfileReadFromTheInstrumentShowsNoDifference) {
 }
 
 TEST(CompareInstrumentWith, OneChangedSetpointIsOneRow) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   DeviceSettings profile = ReadAsSaved(rig);
   profile.channels[0].setpoint1 = 160.0f;
 
-  const InstrumentComparison comparison = CompareInstrumentWith(rig.bench, profile);
+  const InstrumentComparison comparison = CompareInstrumentWith(rig.exchange, profile);
   EXPECT_EQ(comparison.result, kOk);
   EXPECT_EQ(comparison.differences, (Differences{{"CH1", "th1", "150.0000", "160.0000"}}));
 }
 
 TEST(CompareInstrumentWith, FailedReadReportsItsCodeAndNoRows) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   DeviceSettings profile = ReadAsSaved(rig);
   profile.channels[0].setpoint1 = 160.0f;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence, .space = 2, .number = 37});
 
-  const InstrumentComparison comparison = CompareInstrumentWith(rig.bench, profile);
+  const InstrumentComparison comparison = CompareInstrumentWith(rig.exchange, profile);
   EXPECT_EQ(comparison.result, kNoAnswer);
   EXPECT_EQ(comparison.differences, Differences{});
   ASSERT_EQ(rig.dialogs.shown.size(), 1u);
@@ -105,7 +106,7 @@ std::vector<std::string> DifferingSavedKeys(const DeviceSettings& before,
 // The rows are exactly the settings a read takes from the instrument, in profile order: a setting
 // the read changes but the comparison leaves out, or a profile-only value it compares, shows here.
 TEST(CompareHeldSettings, ComparesExactlyWhatAReadChangesInProfileOrder) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   const DeviceSettings unread = Unread();
   DeviceSettings read = unread;
   SettingsTransfer transfer{rig.link, rig.progress, read};

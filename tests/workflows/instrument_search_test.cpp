@@ -7,7 +7,7 @@
 #include "sim/virtual_clock.h"
 #include "tests/support/answers.h"
 #include "tests/support/scripted_port.h"
-#include "tests/workflows/workbench_rig.h"
+#include "tests/workflows/exchange_rig.h"
 #include "workflows/instrument_search.h"
 
 namespace zorkan {
@@ -16,11 +16,11 @@ namespace {
 using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 using Found = std::vector<FoundInstrument>;
-using testing::WorkbenchRig;
+using testing::ExchangeRig;
 
 // dev.dat names address 1 at 9600 baud; the instrument is at address 7 and 19200 baud.
-struct MisconfiguredRig : WorkbenchRig {
-  explicit MisconfiguredRig(sim::SimulatorOptions options = kInstrument) : WorkbenchRig(options) {
+struct MisconfiguredRig : ExchangeRig {
+  explicit MisconfiguredRig(sim::SimulatorOptions options = kInstrument) : ExchangeRig(options) {
     link.openPortAt("COM1", 9600);
   }
   static constexpr sim::SimulatorOptions kInstrument{
@@ -31,7 +31,7 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
   MisconfiguredRig rig;
   const LinkParameters parameters = rig.link.parameters();
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kOk);
   EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
   EXPECT_EQ(rig.panel.steps.size(), 5u * 32);
@@ -50,11 +50,11 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
 // A silent address costs one short probe: neither the reply time-out nor a wait for its answer
 // before the next address. 32 addresses at 9600 baud stay under 4 s.
 TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence});
   const auto start = rig.simulator.clock().elapsed();
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {.baudRates = {9600}});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {.baudRates = {9600}});
   EXPECT_EQ(search.result, kNoAnswer);
   EXPECT_TRUE(search.found.empty());
   EXPECT_EQ(rig.simulator.receivedFrames().size(), 32u);
@@ -68,10 +68,10 @@ TEST(FindInstruments, NoisyOrSlowInstrumentIsFoundAtItsOwnAddressOnly) {
   for (const sim::Fault& fault : {sim::Fault{.kind = sim::FaultKind::NoiseBefore, .amount = 63},
                                   sim::Fault{.kind = sim::FaultKind::Late, .amount = 90},
                                   sim::Fault{.kind = sim::FaultKind::Late, .amount = 120}}) {
-    WorkbenchRig rig({.networkAddress = 7});
+    ExchangeRig rig({.networkAddress = 7});
     rig.simulator.addFault(fault);
     const InstrumentSearchResult search =
-        FindInstruments(rig.bench, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
+        FindInstruments(rig.exchange, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
     EXPECT_EQ(search.result, kOk) << fault.amount;
     EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}})) << fault.amount;
   }
@@ -96,10 +96,10 @@ TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
   Progress progress{panel, latch};
   DeviceSettings settings;
   testing::RecordingView view{settings};
-  Workbench bench{link, progress, latch, dialogs, settings, view};
+  ExchangeContext exchange{link, progress, latch, dialogs, view};
 
   const InstrumentSearchResult search =
-      FindInstruments(bench, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
+      FindInstruments(exchange, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
   EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}}));
   EXPECT_EQ(firmwareReads, 3);
 }
@@ -109,7 +109,7 @@ TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBa
   rig.latch.press();                    // before the start: must not stop the search
   rig.panel.escapeAtStep = 2 * 32 + 8;  // address 8 at 19200 baud, the third rate
 
-  const InstrumentSearchResult search = FindInstruments(rig.bench, {});
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kCancelledByOperator);
   EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
   // Addresses 1 to 7 at the instrument's rate, and 7 once more; none after the Escape.

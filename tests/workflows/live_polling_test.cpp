@@ -91,6 +91,15 @@ TEST(LivePolling, LogIntervalThreeWritesEverySixthPollAndZeroNone) {
   EXPECT_EQ(LineCount(ReadBytes(folder / "IZM.txt")), 2u);
 }
 
+// Only 0 switches the log off: an interval below it never holds a line back.
+TEST(LivePolling, NegativeLogIntervalLogsEveryPoll) {
+  testing::ScratchFolder folder;
+  LiveRig rig(folder / "IZM.txt");
+  rig.settings.logInterval = -2;
+  for (int tick = 0; tick < 3; ++tick) rig.polling.PollLiveValues();
+  EXPECT_EQ(LineCount(ReadBytes(folder / "IZM.txt")), 3u);
+}
+
 TEST(LivePolling, MeasurementLogSwitchedOffInDevDatWritesNoFile) {
   testing::ScratchFolder folder;
   LinkSettings linkSettings;

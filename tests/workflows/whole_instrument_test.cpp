@@ -4,17 +4,18 @@
 
 #include "profiles/profile.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/workflows/workbench_rig.h"
+#include "tests/workflows/exchange_rig.h"
+#include "workflows/whole_instrument.h"
 
 namespace zorkan {
 namespace {
 
 using Calls = std::vector<std::string>;
-using testing::WorkbenchRig;
+using testing::ExchangeRig;
 
 TEST(ReadWholeInstrument, UnifiedSignalRangeOfTheInstrumentSurvivesAProfileWithNominalRanges) {
   testing::ScratchFolder folder;
-  WorkbenchRig rig;
+  ExchangeRig rig;
   // The default profile switches nominal ranges on; the pages take that switch off again.
   ASSERT_TRUE(LoadProfile(folder / "new.prf", rig.settings));
   ASSERT_EQ(rig.settings.useMax, 1);
@@ -23,20 +24,20 @@ TEST(ReadWholeInstrument, UnifiedSignalRangeOfTheInstrumentSurvivesAProfileWithN
   rig.simulator.setFloatParameter(2, 13, -10.0f);
   rig.simulator.setFloatParameter(2, 15, 250.0f);
 
-  ASSERT_EQ(ReadWholeInstrument(rig.bench), kOk);
+  ASSERT_EQ(ReadWholeInstrument(rig.exchange, rig.settings, rig.view), kOk);
   rig.view.CollectSettings();
   EXPECT_EQ(rig.settings.channels[0].rangeMin, -10.0f);
   EXPECT_EQ(rig.settings.channels[0].rangeMax, 250.0f);
 }
 
 TEST(ReadWholeInstrument, FailedReadIsReportedOnceAndStillShown) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.settings.relays.relaySelected = 0;
   rig.settings.channels[1].selected = 0;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence, .space = 2, .number = 13});
   rig.latch.press();  // before the click: must not cancel the read
 
-  EXPECT_EQ(ReadWholeInstrument(rig.bench), kNoAnswer);
+  EXPECT_EQ(ReadWholeInstrument(rig.exchange, rig.settings, rig.view), kNoAnswer);
   EXPECT_EQ(rig.view.calls, (Calls{"groups", "collect", "lock", "unlock", "show"}));
   ASSERT_EQ(rig.dialogs.shown.size(), 1u);
   EXPECT_EQ(rig.dialogs.shown[0].text, "Прибор не ответил (ERR 2)");
@@ -46,12 +47,12 @@ TEST(ReadWholeInstrument, FailedReadIsReportedOnceAndStillShown) {
 }
 
 TEST(WriteWholeInstrument, UnparsableFieldStopsBeforeAnythingIsSent) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   FieldTexts typed = rig.view.shownFieldTexts();
   typed.rangeMax = "12,5";
   rig.view.typedTexts = typed;
 
-  EXPECT_EQ(WriteWholeInstrument(rig.bench), kStoppedToCorrect);
+  EXPECT_EQ(WriteWholeInstrument(rig.exchange, rig.settings, rig.view), kStoppedToCorrect);
   EXPECT_TRUE(rig.simulator.receivedFrames().empty());
   EXPECT_EQ(rig.view.calls, (Calls{"groups", "unlock"}));
   ASSERT_EQ(rig.dialogs.shown.size(), 2u);
@@ -61,11 +62,11 @@ TEST(WriteWholeInstrument, UnparsableFieldStopsBeforeAnythingIsSent) {
 
 // Collected, these would go out as sensor type 255 and averaging 0 without a word.
 TEST(WriteWholeInstrument, ListWithoutSelectionStopsBeforeAnythingIsSent) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.settings.channels[0].sensorType = 30;
   rig.settings.channels[1].averaging = 20;
 
-  EXPECT_EQ(WriteWholeInstrument(rig.bench), kStoppedToCorrect);
+  EXPECT_EQ(WriteWholeInstrument(rig.exchange, rig.settings, rig.view), kStoppedToCorrect);
   EXPECT_TRUE(rig.simulator.receivedFrames().empty());
   ASSERT_EQ(rig.dialogs.shown.size(), 2u);
   EXPECT_EQ(rig.dialogs.shown[0].caption, "Ошибка задания параметров канала 1.");
@@ -74,26 +75,26 @@ TEST(WriteWholeInstrument, ListWithoutSelectionStopsBeforeAnythingIsSent) {
 }
 
 TEST(WriteWholeInstrument, ClampAcceptedIsWrittenAndRefusedSendsNothing) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.settings.channels[0].setpoint1 = 12000.0f;
   rig.dialogs.answers = {DialogAnswer::No};
-  EXPECT_EQ(WriteWholeInstrument(rig.bench), kStoppedToCorrect);
+  EXPECT_EQ(WriteWholeInstrument(rig.exchange, rig.settings, rig.view), kStoppedToCorrect);
   EXPECT_TRUE(rig.simulator.receivedFrames().empty());
 
   rig.dialogs.answers = {DialogAnswer::Yes};
-  EXPECT_EQ(WriteWholeInstrument(rig.bench), kOk);
+  EXPECT_EQ(WriteWholeInstrument(rig.exchange, rig.settings, rig.view), kOk);
   EXPECT_EQ(rig.simulator.floatParameter(2, 29), 9999.0f);
   EXPECT_EQ(rig.view.calls.back(), "unlock");
   EXPECT_EQ(std::count(rig.view.calls.begin(), rig.view.calls.end(), "show"), 0);
 }
 
 TEST(ReadForReport, GroupSwitchesComeBackAndTheDateIsRead) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.settings.channels[1].selected = 0;
   rig.settings.general.generalSelected = 0;
   rig.simulator.setByteParameter(2, 17, 9);
 
-  ASSERT_EQ(ReadForReport(rig.bench), kOk);
+  ASSERT_EQ(ReadForReport(rig.exchange, rig.settings, rig.view), kOk);
   EXPECT_EQ(rig.settings.channels[1].selected, 0);
   EXPECT_EQ(rig.settings.general.generalSelected, 0);
   EXPECT_EQ(rig.settings.general.manufactureDay, 9);
@@ -102,10 +103,10 @@ TEST(ReadForReport, GroupSwitchesComeBackAndTheDateIsRead) {
 }
 
 TEST(ReadForReport, FailedReadIsReportedNothingShownAndSwitchesRestored) {
-  WorkbenchRig rig;
+  ExchangeRig rig;
   rig.settings.relays.relaySelected = 0;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence, .space = 2, .number = 17});
-  EXPECT_EQ(ReadForReport(rig.bench), kNoAnswer);
+  EXPECT_EQ(ReadForReport(rig.exchange, rig.settings, rig.view), kNoAnswer);
   EXPECT_EQ(rig.view.calls, (Calls{"lock", "unlock"}));
   EXPECT_EQ(rig.settings.relays.relaySelected, 0);
   ASSERT_EQ(rig.dialogs.shown.size(), 1u);

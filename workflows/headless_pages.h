@@ -8,17 +8,15 @@
 
 namespace zorkan {
 
-class ModelView final : public SettingsView {
+class HeadlessPages final : public SettingsView {
  public:
-  explicit ModelView(DeviceSettings& settings) : settings_(settings) {}
+  explicit HeadlessPages(DeviceSettings& settings) : settings_(settings) {}
 
   void CollectSettings() override;
   void ShowSettings() override;
   FieldTexts shownFieldTexts() const override;
   std::vector<ListField> listsWithoutSelection() const override;
   void showGroupSelection() override {}
-  void LockExchangeControls() override {}
-  void UnlockExchangeControls() override {}
 
  private:
   DeviceSettings& settings_;

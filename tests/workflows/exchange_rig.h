@@ -1,19 +1,19 @@
 #pragma once
-// The shared workflows wired to the in-process simulator, with pages that record what was done to
-// them.
+// The shared workflows wired to the in-process simulator, with pages and exchange controls that
+// record what was done to them.
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/settings_rig.h"
-#include "workflows/model_view.h"
-#include "workflows/workbench.h"
+#include "workflows/exchange_context.h"
+#include "workflows/headless_pages.h"
 
 namespace zorkan::testing {
 
-// The pages of ModelView, noting every call in order.
-class RecordingView final : public SettingsView {
+// The pages of HeadlessPages and the exchange controls, noting every call in order.
+class RecordingView final : public SettingsView, public ExchangeControls {
  public:
   explicit RecordingView(DeviceSettings& settings) : pages_(settings) {}
 
@@ -39,17 +39,17 @@ class RecordingView final : public SettingsView {
   std::optional<FieldTexts> typedTexts;  // what an operator typed, instead of the shown model
 
  private:
-  ModelView pages_;
+  HeadlessPages pages_;
 };
 
-struct WorkbenchRig : SettingsRig {
-  explicit WorkbenchRig(sim::SimulatorOptions options = {}) : SettingsRig(options) {
+struct ExchangeRig : SettingsRig {
+  explicit ExchangeRig(sim::SimulatorOptions options = {}) : SettingsRig(options) {
     // As a profile gives it, every list value with its item: a missing key leaves averaging at 0.
     for (ChannelSettings& channel : settings.channels) channel.averaging = 1;
   }
 
   RecordingView view{settings};
-  Workbench bench{link, progress, latch, dialogs, settings, view};
+  ExchangeContext exchange{link, progress, latch, dialogs, view};
 };
 
 }  // namespace zorkan::testing

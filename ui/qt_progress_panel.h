@@ -11,9 +11,9 @@ class QWidget;
 
 namespace zorkan {
 
-class PanelProgress final : public ProgressPanel {
+class QtProgressPanel final : public ProgressPanel {
  public:
-  PanelProgress(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow);
+  QtProgressPanel(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow);
 
   void setLines(const ProgressLines& lines) override;
   void setVisible(bool visible) override;

@@ -1,4 +1,4 @@
-#include "ui/progress_panel.h"
+#include "ui/qt_progress_panel.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,7 +12,7 @@ constexpr int kLinePixels = 16;
 
 }  // namespace
 
-PanelProgress::PanelProgress(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow)
+QtProgressPanel::QtProgressPanel(QWidget& panel, std::array<QLabel*, 6> lines, QWidget& mainWindow)
     : panel_(panel), lines_(lines), mainWindow_(mainWindow) {
   for (QLabel* line : lines_) {
     QFont font = line->font();
@@ -22,20 +22,20 @@ PanelProgress::PanelProgress(QWidget& panel, std::array<QLabel*, 6> lines, QWidg
   }
 }
 
-void PanelProgress::setLines(const ProgressLines& lines) {
+void QtProgressPanel::setLines(const ProgressLines& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     lines_[i]->setText(QString::fromStdString(lines[i]));
   }
   mainWindow_.repaint();
 }
 
-void PanelProgress::setVisible(bool visible) {
+void QtProgressPanel::setVisible(bool visible) {
   panel_.setVisible(visible);
   if (visible) panel_.raise();
   mainWindow_.repaint();
 }
 
-void PanelProgress::processPendingEvents() {
+void QtProgressPanel::processPendingEvents() {
   QCoreApplication::processEvents();
 }
 
