@@ -1,6 +1,5 @@
 #include "workflows/instrument_comparison.h"
 
-#include "ini/number_text.h"
 #include "profiles/profile_keys.h"
 #include "workflows/model_view.h"
 
@@ -26,14 +25,18 @@ constexpr const ProfileKey* kHeldGeneralKeys[] = {
     FindProfileKey(Err, "err_ver"),
 };
 
-// The key table hands out writable fields: `model` is a copy. Every held setting is a number.
-std::string ValueText(const ProfileKey& key, int index, DeviceSettings& model) {
-  if (const auto* integer = std::get_if<IntegerField>(&key.field)) {
-    return std::to_string(*(*integer)(model, index));
-  }
-  std::string text = FormatFixed(*std::get<RealField>(key.field)(model, index));
-  text.erase(0, text.find_first_not_of(' '));
-  return text;
+// The held keys in every section they stand in.
+const std::vector<KeyPlace>& HeldKeyPlaces() {
+  static const std::vector<KeyPlace> places = [] {
+    std::vector<KeyPlace> list;
+    for (int channel = 0; channel < kChannelCount; ++channel) {
+      for (const ProfileKey* key : kHeldChannelKeys) list.push_back({key, channel});
+    }
+    for (const ProfileKey* key : kHeldRelayKeys) list.push_back({key, 0});
+    for (const ProfileKey* key : kHeldGeneralKeys) list.push_back({key, 0});
+    return list;
+  }();
+  return places;
 }
 
 // The pages of the instrument's own model: there are none, so nothing is collected or shown; the
@@ -71,24 +74,9 @@ InstrumentComparison CompareInstrumentWith(Workbench& bench, const DeviceSetting
   return comparison;
 }
 
-std::vector<SettingDifference> CompareHeldSettings(const DeviceSettings& instrument,
-                                                   const DeviceSettings& profile) {
-  DeviceSettings held = instrument;
-  DeviceSettings wanted = profile;
-  std::vector<SettingDifference> differences;
-  const auto compare = [&](const auto& keys, int index) {
-    for (const ProfileKey* key : keys) {
-      std::string instrumentValue = ValueText(*key, index, held);
-      std::string profileValue = ValueText(*key, index, wanted);
-      if (instrumentValue == profileValue) continue;
-      differences.push_back({SectionName(key->section, index), std::string(key->name),
-                             std::move(instrumentValue), std::move(profileValue)});
-    }
-  };
-  for (int channel = 0; channel < kChannelCount; ++channel) compare(kHeldChannelKeys, channel);
-  compare(kHeldRelayKeys, 0);
-  compare(kHeldGeneralKeys, 0);
-  return differences;
+std::vector<ProfileKeyDifference> CompareHeldSettings(const DeviceSettings& instrument,
+                                                      const DeviceSettings& profile) {
+  return DifferingKeys(instrument, profile, HeldKeyPlaces());
 }
 
 }  // namespace zorkan
