@@ -24,9 +24,6 @@ enum FieldIndex : std::size_t {
   kValue,
 };
 
-constexpr std::string_view kByteName = "byte";
-constexpr std::string_view kFloatName = "float";
-
 std::string TimeText(const LocalTime& time) {
   char text[80];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day,
@@ -69,7 +66,7 @@ bool ParseName(std::string_view text, std::initializer_list<Value> values,
 }
 
 std::string_view KindName(ValueKind kind) {
-  return kind == ValueKind::Float ? kFloatName : kByteName;
+  return kind == ValueKind::Float ? "float" : "byte";
 }
 
 // A float's value as the shortest text that reads back as that float.
@@ -79,21 +76,14 @@ std::string ValueText(const SetParameter& parameter) {
 }
 
 bool ParseParameter(const EntryFieldTexts& texts, SetParameter& parameter) {
-  if (texts[kKind] == kByteName) {
-    parameter.kind = ValueKind::Byte;
-  } else if (texts[kKind] == kFloatName) {
-    parameter.kind = ValueKind::Float;
-  } else {
-    return false;
-  }
-  if (!ParseNumber(texts[kSpace], parameter.space) ||
+  if (!ParseName(texts[kKind], {ValueKind::Byte, ValueKind::Float}, KindName, parameter.kind) ||
+      !ParseNumber(texts[kSpace], parameter.space) ||
       !ParseNumber(texts[kNumber], parameter.number) ||
       !ParseNumber(texts[kValue], parameter.value)) {
     return false;
   }
-  if (parameter.kind == ValueKind::Float) {
-    parameter.value = static_cast<float>(parameter.value);
-  }
+  // The shortest text of a float, read as a double, is a neighbour of the float sent.
+  if (parameter.kind == ValueKind::Float) parameter.value = static_cast<float>(parameter.value);
   return true;
 }
 
