@@ -19,9 +19,9 @@ int RunDiff(const DiffCommand& command, Session& session) {
   ExchangeContext exchange = session.exchange();
   const InstrumentComparison comparison = CompareInstrumentWith(exchange, wanted);
   if (comparison.result != kOk) return comparison.result;
-  for (const SettingDifference& row : comparison.differences) {
-    std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(),
-                row.instrumentValue.c_str(), row.profileValue.c_str());
+  for (const ProfileKeyDifference& row : comparison.differences) {
+    std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(), row.firstValue.c_str(),
+                row.secondValue.c_str());
   }
   return comparison.differences.empty() ? kOk : kExitDiffers;
 }

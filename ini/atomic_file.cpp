@@ -95,4 +95,21 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view c
   return false;
 }
 
+std::error_code CreateFileAtomically(const std::filesystem::path& path, std::string_view content,
+                                     std::filesystem::perms permissions) {
+  const auto failure = [] { return std::error_code(errno, std::generic_category()); };
+  TemporaryFile temporary = CreateTemporary(path);
+  if (temporary.fd < 0) return failure();
+  std::error_code error;
+  if (!WriteAll(temporary.fd, content) ||
+      ::fchmod(temporary.fd, static_cast<mode_t>(permissions)) != 0) {
+    error = failure();
+  }
+  if (::close(temporary.fd) != 0 && !error) error = failure();
+  // A link, unlike a rename, refuses a name that is taken.
+  if (!error && ::link(temporary.path.c_str(), path.c_str()) != 0) error = failure();
+  ::unlink(temporary.path.c_str());
+  return error;
+}
+
 }  // namespace zorkan

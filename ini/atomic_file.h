@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace zorkan {
 
@@ -13,5 +14,13 @@ namespace zorkan {
 // system refused, when `path` carries a read-only mark (no write permission bit), which a write
 // must not override even for root, or when the file's permissions deny this process writing it.
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// Writes `content` to a temporary file in the same folder and links it in as `path` with the
+// permissions `permissions`: whatever happens midway, nothing is at `path` or the whole file is.
+// Never replaces anything: std::errc::file_exists when `path` is taken, so that two writers
+// choosing the same new name cannot lose one file. Otherwise the file system's reason for a
+// refusal, or no error. A process killed midway may leave its temporary behind, as above.
+std::error_code CreateFileAtomically(const std::filesystem::path& path, std::string_view content,
+                                     std::filesystem::perms permissions);
 
 }  // namespace zorkan

@@ -26,6 +26,11 @@ void LoadExistingProfile(const IniFile& file, IniDocument profile, DeviceSetting
 // The saved keys of the model into `profile`.
 void SaveProfileInto(IniDocument& profile, const DeviceSettings& settings);
 
+// Every key of the model into `profile`, those a save leaves to the file too (the calibration
+// procedure and limits, the sensor limits): a profile that loads back as this very model, as far
+// as profiles carry it.
+void SaveCompleteProfileInto(IniDocument& profile, const DeviceSettings& settings);
+
 // The file replaced by `profile` in one step; a read-only profile is overwritten. false when the
 // file system refused.
 [[nodiscard]] bool ReplaceProfile(const IniFile& file, const IniDocument& profile);

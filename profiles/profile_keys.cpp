@@ -1,5 +1,7 @@
 #include "profiles/profile_keys.h"
 
+#include <algorithm>
+
 #include "profiles/profile_document.h"
 
 namespace zorkan {
@@ -39,23 +41,48 @@ std::string DefaultTextOf(const ProfileKey& key, int index) {
   return text;
 }
 
+int SectionCount(ProfileSection section) {
+  switch (section) {
+    case ProfileSection::Channel:
+      return kChannelCount;
+    case ProfileSection::DatBound:
+      return kSensorTypeCount;
+    default:
+      return 1;
+  }
+}
+
+// EveryKeyPlace walks each section once: a section's keys stand together in the table.
+static_assert([] {
+  for (std::size_t i = 1; i < kProfileKeys.size(); ++i) {
+    if (kProfileKeys[i].section == kProfileKeys[i - 1].section) continue;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (kProfileKeys[j].section == kProfileKeys[i].section) return false;
+    }
+  }
+  return true;
+}());
+
+std::vector<KeyPlace> EveryKeyPlace() {
+  std::vector<KeyPlace> places;
+  for (auto first = kProfileKeys.begin(); first != kProfileKeys.end();) {
+    const auto end = std::find_if(first, kProfileKeys.end(), [&](const ProfileKey& key) {
+      return key.section != first->section;
+    });
+    for (int index = 0; index < SectionCount(first->section); ++index) {
+      for (auto key = first; key != end; ++key) places.push_back({&*key, index});
+    }
+    first = end;
+  }
+  return places;
+}
+
 }  // namespace profile
 
 bool HoldsProfileSection(const IniDocument& document) {
   using enum profile::ProfileSection;
-  const struct {
-    profile::ProfileSection section;
-    int count;
-  } kSections[] = {{Channel, kChannelCount},
-                   {Rele, 1},
-                   {Grad, 1},
-                   {Definition, 1},
-                   {Gen, 1},
-                   {Err, 1},
-                   {Graf, 1},
-                   {DatBound, kSensorTypeCount}};
-  for (const auto& [section, count] : kSections) {
-    for (int index = 0; index < count; ++index) {
+  for (const auto section : {Channel, Rele, Grad, Definition, Gen, Err, Graf, DatBound}) {
+    for (int index = 0; index < profile::SectionCount(section); ++index) {
       if (document.hasSection(profile::SectionName(section, index))) return true;
     }
   }

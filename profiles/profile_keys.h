@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "settings/device_settings.h"
 
@@ -192,11 +193,18 @@ inline constexpr auto kProfileKeys = [] {
 // The default of `key` in the channel or sensor type `index`.
 std::string DefaultTextOf(const ProfileKey& key, int index);
 
+// How many sections of this kind a profile has: one per channel, one per sensor type, else one.
+int SectionCount(ProfileSection section);
+
 // A key and the channel or sensor type whose section it is read from or written to.
 struct KeyPlace {
   const ProfileKey* key;
   int index;
 };
+
+// Every key of the table in every section it stands in, section by section as a profile lays
+// them out: channel 1's keys, channel 2's, "RELE", ..., "Dat_bound0" to "Dat_bound24".
+std::vector<KeyPlace> EveryKeyPlace();
 
 // Throwing makes a lookup that finds nothing no constant expression: a misspelt name in an order
 // list stops the build.

@@ -59,6 +59,11 @@ void SaveProfileInto(IniDocument& profile, const DeviceSettings& settings) {
   WriteKeys(profile, kGeneralKeys, 0, model);
 }
 
+void SaveCompleteProfileInto(IniDocument& profile, const DeviceSettings& settings) {
+  DeviceSettings model = settings;
+  for (const KeyPlace& place : EveryKeyPlace()) WriteKey(profile, *place.key, place.index, model);
+}
+
 bool ReplaceProfile(const IniFile& file, const IniDocument& profile) {
   return file.clearReadOnly() && file.replaceWith(profile);
 }

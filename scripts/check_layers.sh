@@ -12,12 +12,13 @@ declare -A allowed=(
   [settings]="link ini"
   [live]="settings link ini"
   [profiles]="settings link ini"
-  [workflows]="live profiles settings link ini"
+  [journal]="profiles settings link ini"
+  [workflows]="journal live profiles settings link ini"
   [report]="settings link ini"
-  [ui]="report workflows live profiles settings link ini"
-  [app]="ui report workflows live profiles settings link ini"
+  [ui]="report workflows journal live profiles settings link ini"
+  [app]="ui report workflows journal live profiles settings link ini"
   [sim]="link"
-  [cli]="workflows live profiles settings link ini"
+  [cli]="workflows journal live profiles settings link ini"
 )
 
 status=0

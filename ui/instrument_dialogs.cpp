@@ -64,7 +64,7 @@ std::optional<FoundInstrument> ChooseInstrument(QWidget* parent,
   return found[static_cast<std::size_t>(table->currentRow())];
 }
 
-void ShowDifferences(QWidget* parent, const std::vector<SettingDifference>& differences) {
+void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences) {
   QDialog dialog(parent);
   dialog.setObjectName("DifferencesDialog");
   dialog.setWindowTitle("Сравнение с прибором");
@@ -77,10 +77,10 @@ void ShowDifferences(QWidget* parent, const std::vector<SettingDifference>& diff
                               static_cast<int>(differences.size()));
   table->setObjectName("Differences");
   for (std::size_t row = 0; row < differences.size(); ++row) {
-    const SettingDifference& difference = differences[row];
+    const ProfileKeyDifference& difference = differences[row];
     SetRow(table, static_cast<int>(row),
-           {SettingCaption(difference.section, difference.key), Text(difference.instrumentValue),
-            Text(difference.profileValue)});
+           {SettingCaption(difference.section, difference.key), Text(difference.firstValue),
+            Text(difference.secondValue)});
   }
   table->resizeColumnsToContents();
   layout->addWidget(table);

@@ -17,6 +17,6 @@ std::optional<FoundInstrument> ChooseInstrument(QWidget* parent,
                                                 const std::vector<FoundInstrument>& found);
 
 // A table of the differences, each setting under the caption the pages give it.
-void ShowDifferences(QWidget* parent, const std::vector<SettingDifference>& differences);
+void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences);
 
 }  // namespace zorkan

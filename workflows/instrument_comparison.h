@@ -2,29 +2,19 @@
 // Comparing the instrument with a profile before writing it: which settings a write would change.
 // The window and zorkan-cli both run it.
 
-#include <string>
 #include <vector>
 
 #include "link/link_error.h"
+#include "profiles/profile_difference.h"
 #include "settings/device_settings.h"
 #include "workflows/exchange_context.h"
 
 namespace zorkan {
 
-// One setting the instrument holds otherwise than the profile would write it, named by its profile
-// key, the values in the profile's number forms without the blanks that align reals ("150.0000",
-// "3").
-struct SettingDifference {
-  std::string section;  // "CH1", "CH2", "RELE", "GEN" or "ERR"
-  std::string key;      // "th1"
-  std::string instrumentValue;
-  std::string profileValue;
-  bool operator==(const SettingDifference&) const = default;
-};
-
 struct InstrumentComparison {
   LinkError result = kOk;  // the read's code; a failed read has no differences
-  std::vector<SettingDifference> differences;
+  // The instrument's value first, the profile's second.
+  std::vector<ProfileKeyDifference> differences;
 };
 
 // The whole instrument, read as "Прочитать из прибора" reads it but into a model of its own (the
@@ -37,7 +27,7 @@ InstrumentComparison CompareInstrumentWith(ExchangeContext& exchange,
 // The settings a read takes from an instrument that the two models give differently, in the
 // order a profile keeps its keys. Values only profiles keep (calibration, descriptions, units,
 // sensor bounds, transfer switches) are not compared.
-std::vector<SettingDifference> CompareHeldSettings(const DeviceSettings& instrument,
-                                                   const DeviceSettings& profile);
+std::vector<ProfileKeyDifference> CompareHeldSettings(const DeviceSettings& instrument,
+                                                      const DeviceSettings& profile);
 
 }  // namespace zorkan

@@ -167,6 +167,22 @@ TEST(AtomicReplace, SymbolicLinkStaysLink) {
             (std::vector<std::string>{"dangling.prf", "link.prf", "loop.prf", "real"}));
 }
 
+// Two writers choosing one new name must not lose a file: a name that is taken stays as it was.
+TEST(AtomicCreate, TakenNameRefusedNewFileWholeWithItsPermissions) {
+  ScratchFolder folder;
+  const auto taken = folder / "taken.prf";
+  WriteBytes(taken, "first");
+  EXPECT_EQ(CreateFileAtomically(taken, "second", std::filesystem::perms::owner_all),
+            std::errc::file_exists);
+  EXPECT_EQ(ReadBytes(taken), "first");
+
+  const auto created = folder / "created.prf";
+  EXPECT_FALSE(CreateFileAtomically(created, "new", std::filesystem::perms::owner_read));
+  EXPECT_EQ(ReadBytes(created), "new");
+  EXPECT_EQ(ModeOf(created), 0400u);
+  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"created.prf", "taken.prf"}));
+}
+
 TEST(AtomicReplace, MessageNamesFullPath) {
   EXPECT_EQ(UnableToWriteText("sub/a.prf"),
             "Unable to write to " + (std::filesystem::current_path() / "sub/a.prf").string());

@@ -16,7 +16,7 @@ namespace zorkan {
 namespace {
 
 using Calls = std::vector<std::string>;
-using Differences = std::vector<SettingDifference>;
+using Differences = std::vector<ProfileKeyDifference>;
 using testing::ExchangeRig;
 
 // The instrument read into the window's model and taken back from its pages, as a save takes it.
@@ -113,7 +113,7 @@ TEST(CompareHeldSettings, ComparesExactlyWhatAReadChangesInProfileOrder) {
   ASSERT_EQ(readAllSettings(transfer), kOk);
 
   std::vector<std::string> rows;
-  for (const SettingDifference& row : CompareHeldSettings(read, unread)) {
+  for (const ProfileKeyDifference& row : CompareHeldSettings(read, unread)) {
     rows.push_back(row.section + " " + row.key);
   }
   EXPECT_EQ(rows, DifferingSavedKeys(unread, read));

@@ -1,0 +1,250 @@
+#include "journal/journal_folder.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+#include "ini/atomic_file.h"
+#include "ini/cp1251.h"
+#include "ini/ini_file.h"
+#include "journal/entry_fields.h"
+#include "journal/entry_file.h"
+
+namespace zorkan {
+
+namespace {
+
+// A temporary this old belongs to no writer that is still running.
+constexpr auto kLeftoverAge = std::chrono::minutes(10);
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// The columns: the file name, the metadata fields, the first description line.
+std::string IndexHeader() {
+  std::string header = "# file";
+  for (const std::string_view name : kEntryFieldNames) (header += '\t') += name;
+  return header + "\tdescription";
+}
+
+// CP1251, without its line end.
+std::string IndexLine(const JournalEntry& entry) {
+  std::string line = entry.fileName;
+  for (const std::string& text : FieldTextsOf(entry)) (line += '\t') += text;
+  return Utf8ToCp1251((line += '\t') += OneLine(entry.description));
+}
+
+std::optional<JournalEntry> ParseIndexLine(std::string_view bytes) {
+  const std::string line = Cp1251ToUtf8(bytes);
+  std::vector<std::string> columns;
+  for (std::size_t begin = 0;;) {
+    const std::size_t tab = line.find('\t', begin);
+    columns.push_back(line.substr(begin, tab - begin));
+    if (tab == std::string::npos) break;
+    begin = tab + 1;
+  }
+  EntryFieldTexts texts;
+  if (columns.size() != texts.size() + 2) return std::nullopt;
+  std::move(columns.begin() + 1, columns.end() - 1, texts.begin());
+  const std::optional<EntryName> name = ParseEntryFileName(columns.front());
+  std::optional<JournalEntry> entry = EntryOfFieldTexts(texts);
+  if (!name || !entry || entry->action != name->action) return std::nullopt;
+  entry->fileName = std::move(columns.front());
+  entry->sequence = name->sequence;
+  entry->description = std::move(columns.back());
+  return entry;
+}
+
+std::string ReadIndexBytes(const std::filesystem::path& folder) {
+  std::ifstream file(folder / kJournalIndexName, std::ios::binary | std::ios::ate);
+  if (!file) return {};
+  std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
+  file.seekg(0);
+  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return bytes;
+}
+
+// The lines that end with a line end, but the header: what follows the last line end is a line a
+// kill cut short.
+template <typename OnLine>
+void ForEachIndexLine(std::string_view bytes, OnLine&& onLine) {
+  for (std::size_t begin = 0, end = 0; (end = bytes.find(kLineEnd, begin)) != std::string::npos;
+       begin = end + kLineEnd.size()) {
+    const std::string_view line = bytes.substr(begin, end - begin);
+    if (!line.starts_with('#')) onLine(line);
+  }
+}
+
+// The index is a cache that the files rebuild: the old one is removed before the new one is
+// renamed in, because a rename over a file makes ext4 write the new file out at once, which costs
+// milliseconds. A kill in between, or a write refused, leaves no index, which the next reader
+// rebuilds. false when the old index could not be removed.
+bool ReplaceIndex(const std::filesystem::path& folder, const std::string& lines) {
+  const std::filesystem::path path = folder / kJournalIndexName;
+  std::error_code error;
+  if (!std::filesystem::remove(path, error) && error) return false;
+  (void)ReplaceFileAtomically(path, Utf8ToCp1251(IndexHeader()) + std::string(kLineEnd) + lines);
+  return true;
+}
+
+bool IsLeftover(int folder, const char* name) {
+  const std::string_view text(name);
+  if (!text.starts_with('.') || text.find(".tmp-") == std::string_view::npos) return false;
+  struct stat status {};
+  return ::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+         std::chrono::system_clock::now() -
+                 std::chrono::system_clock::from_time_t(status.st_mtim.tv_sec) >
+             kLeftoverAge;
+}
+
+// The listing, and `onEntryFile(name, sequence)` for each file named as an entry. Plain readdir:
+// a recording lists the whole folder, and a path built for each name would cost more than the
+// rest of the recording.
+template <typename OnEntryFile>
+JournalListing Scan(const std::filesystem::path& folder, OnEntryFile&& onEntryFile) {
+  JournalListing listing;
+  DIR* directory = ::opendir(folder.c_str());
+  if (directory == nullptr) return listing;
+  while (const dirent* item = ::readdir(directory)) {
+    if (const std::optional<EntryName> entryName = ParseEntryFileName(item->d_name)) {
+      ++listing.entryFiles;
+      listing.lastSequence = std::max(listing.lastSequence, entryName->sequence);
+      onEntryFile(item->d_name, entryName->sequence);
+    } else if (IsLeftover(::dirfd(directory), item->d_name)) {
+      listing.leftovers.push_back(folder / item->d_name);
+    }
+  }
+  ::closedir(directory);
+  return listing;
+}
+
+// A file named as an entry: its number, and whether an index line has named it yet.
+struct EntryFile {
+  std::uint64_t sequence = 0;
+  bool listed = false;
+};
+
+std::unordered_map<std::string, EntryFile> EntryFiles(const std::filesystem::path& folder) {
+  std::unordered_map<std::string, EntryFile> files;
+  Scan(folder,
+       [&](const char* name, std::uint64_t sequence) { files.emplace(name, EntryFile{sequence}); });
+  return files;
+}
+
+// The entry a file holds; nullopt for a file named as an entry that holds none.
+std::optional<JournalEntry> ReadEntryFile(const std::filesystem::path& folder,
+                                          const std::string& name) {
+  const std::optional<IniDocument> document = IniFile(folder / name).readDocument();
+  if (!document) return std::nullopt;
+  return EntryOfDocument(name, *document);
+}
+
+// Two writers at one moment may take one number under two names.
+bool Older(const JournalEntry& a, const JournalEntry& b) {
+  return std::tie(a.sequence, a.fileName) < std::tie(b.sequence, b.fileName);
+}
+
+}  // namespace
+
+JournalListing ListJournalFolder(const std::filesystem::path& folder) {
+  return Scan(folder, [](const char*, std::uint64_t) {});
+}
+
+JournalFolderState ReadJournalFolder(const std::filesystem::path& folder) {
+  JournalFolderState state;
+  std::unordered_map<std::string, EntryFile> files = EntryFiles(folder);
+  const std::string index = ReadIndexBytes(folder);
+  ForEachIndexLine(index, [&](std::string_view line) {
+    std::optional<JournalEntry> entry = ParseIndexLine(line);
+    const auto file = entry ? files.find(entry->fileName) : files.end();
+    // A line for a file that is gone, a second line for one file, or a damaged line.
+    if (file == files.end() || file->second.listed) {
+      state.indexStale = true;
+      return;
+    }
+    file->second.listed = true;
+    state.entries.push_back(std::move(*entry));
+  });
+  for (const auto& [name, file] : files) {
+    if (file.listed) continue;
+    if (std::optional<JournalEntry> entry = ReadEntryFile(folder, name)) {
+      state.entries.push_back(std::move(*entry));
+      state.indexStale = true;
+    }
+  }
+  std::sort(state.entries.begin(), state.entries.end(), Older);
+  return state;
+}
+
+void WriteJournalIndex(const std::filesystem::path& folder,
+                       const std::vector<JournalEntry>& entries) {
+  std::string lines;
+  for (const JournalEntry& entry : entries) (lines += IndexLine(entry)) += kLineEnd;
+  (void)ReplaceIndex(folder, lines);
+}
+
+bool AppendToJournalIndex(const std::filesystem::path& folder, const JournalEntry& entry) {
+  const int fd = ::open((folder / kJournalIndexName).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return false;
+  // One write, so that two writers' lines do not interleave.
+  const std::string line = IndexLine(entry) + std::string(kLineEnd);
+  const bool appended = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+  return ::close(fd) == 0 && appended;
+}
+
+void RewriteJournalIndex(const std::filesystem::path& folder, std::size_t mostEntries,
+                         std::size_t kept) {
+  std::unordered_map<std::string, EntryFile> files = EntryFiles(folder);
+  // The index's own lines are taken as they are, unparsed: a reader that finds one damaged reads
+  // its file instead. Lines of files that are gone, and second lines, are dropped.
+  struct Line {
+    std::uint64_t sequence;
+    std::string name;
+    std::string text;
+  };
+  std::vector<Line> lines;
+  const std::string index = ReadIndexBytes(folder);
+  ForEachIndexLine(index, [&](std::string_view line) {
+    const std::string name(line.substr(0, line.find('\t')));
+    const auto file = files.find(name);
+    if (file == files.end() || file->second.listed) return;
+    file->second.listed = true;
+    lines.push_back({file->second.sequence, name, std::string(line)});
+  });
+  for (const auto& [name, file] : files) {
+    if (file.listed) continue;
+    if (const std::optional<JournalEntry> entry = ReadEntryFile(folder, name)) {
+      lines.push_back({file.sequence, name, IndexLine(*entry)});
+    }
+  }
+  std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
+    return std::tie(a.sequence, a.name) < std::tie(b.sequence, b.name);
+  });
+
+  const std::size_t pruned = lines.size() > mostEntries ? lines.size() - kept : 0;
+  std::string text;
+  for (auto line = lines.begin() + static_cast<std::ptrdiff_t>(pruned); line != lines.end();
+       ++line) {
+    (text += line->text) += kLineEnd;
+  }
+  // A pruned file may go only once no line names it.
+  if (!ReplaceIndex(folder, text)) return;
+  for (auto line = lines.begin(); line != lines.begin() + static_cast<std::ptrdiff_t>(pruned);
+       ++line) {
+    std::error_code error;
+    std::filesystem::remove(folder / line->name, error);
+  }
+}
+
+}  // namespace zorkan

@@ -1,0 +1,52 @@
+#pragma once
+// The journal folder as its files are: the entries, and the index that lists them so that a
+// listing need not open every entry. The entries are the truth; the index is rebuilt from them
+// wherever it is missing or lists otherwise than the folder holds. Whatever stops a change midway,
+// every line of the index names an entry that is there.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "journal/journal_entry.h"
+
+namespace zorkan {
+
+inline constexpr const char* kJournalIndexName = "index.txt";
+
+// The folder's names, no file opened.
+struct JournalListing {
+  std::size_t entryFiles = 0;      // files named as entries
+  std::uint64_t lastSequence = 0;  // the largest number they carry
+  // Temporaries that writers killed long ago left behind.
+  std::vector<std::filesystem::path> leftovers;
+};
+
+// A folder that is missing or cannot be read holds nothing.
+JournalListing ListJournalFolder(const std::filesystem::path& folder);
+
+struct JournalFolderState {
+  std::vector<JournalEntry> entries;  // every whole entry, oldest first
+  bool indexStale = false;            // the index is missing or lists otherwise
+};
+
+// The entries from the index where its lines name files that are there, from the files themselves
+// where not.
+JournalFolderState ReadJournalFolder(const std::filesystem::path& folder);
+
+// The index listing `entries`, where the folder allows.
+void WriteJournalIndex(const std::filesystem::path& folder,
+                       const std::vector<JournalEntry>& entries);
+
+// The line of `entry` added to the end of an index that is there; false when there is none or the
+// file system refused. A line cut short by a kill ends without a line end and counts as none.
+bool AppendToJournalIndex(const std::filesystem::path& folder, const JournalEntry& entry);
+
+// The index written anew from its own lines, and from the files for the entries it lacks. With
+// more than `mostEntries` entries there, the oldest go until `kept` are left: out of the index
+// first, then out of the folder.
+void RewriteJournalIndex(const std::filesystem::path& folder, std::size_t mostEntries,
+                         std::size_t kept);
+
+}  // namespace zorkan
