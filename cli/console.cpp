@@ -41,6 +41,7 @@ void CatchInterrupts() {
   action.sa_handler = NoteInterrupt;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 bool InterruptRequested() {

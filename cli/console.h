@@ -31,7 +31,7 @@ class ConsoleProgressPanel final : public ProgressPanel {
   bool toTerminal_;
 };
 
-// From now on Ctrl+C only raises a flag that InterruptRequested() tests and clears.
+// From now on Ctrl+C and SIGTERM only raise a flag that InterruptRequested() tests and clears.
 void CatchInterrupts();
 bool InterruptRequested();
 

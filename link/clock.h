@@ -3,6 +3,7 @@
 // that a wait across an hour or a day boundary is still measured right).
 
 #include <cstdint>
+#include <string>
 
 namespace zorkan {
 
@@ -14,6 +15,9 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
 };
+
+// ISO 8601 without a zone: "2026-12-08T15:52:03".
+std::string IsoTimeText(const LocalTime& time);
 
 class Clock {
  public:

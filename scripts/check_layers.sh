@@ -13,11 +13,12 @@ declare -A allowed=(
   [live]="settings link ini"
   [profiles]="settings link ini"
   [workflows]="live profiles settings link ini"
+  [publish]="workflows live profiles settings link ini"
   [report]="settings link ini"
   [ui]="report workflows live profiles settings link ini"
   [app]="ui report workflows live profiles settings link ini"
   [sim]="link"
-  [cli]="workflows live profiles settings link ini"
+  [cli]="publish workflows live profiles settings link ini"
 )
 
 status=0
