@@ -53,11 +53,11 @@ constexpr const char* kProgramHelp =
     "                                    publish the live values to an MQTT broker\n"
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
-    "(its text goes to standard error); 1 when diff finds a difference; 14 when a profile\n"
-    "cannot be used; 64 for a wrong command line. Ctrl+C stops a read or write between two\n"
-    "steps of a channel (code 20); once both channels are done, the rest of the read or write\n"
-    "runs to its end. Ctrl+C stops scan between two addresses (code 20) and ends live;\n"
-    "Ctrl+C or SIGTERM ends publish.\n";
+    "(its text goes to standard error); 1 when diff finds a difference; 14 when a profile (or\n"
+    "publish's login or CA file) cannot be used; 64 for a wrong command line. Ctrl+C stops a\n"
+    "read or write between two steps of a channel (code 20); once both channels are done, the\n"
+    "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
+    "20) and ends live; Ctrl+C or SIGTERM ends publish.\n";
 
 const std::map<std::string, std::string> kCommandHelp{
     {"read",

@@ -178,6 +178,10 @@ TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
                                                             (folder / "passwords").string() + "\n");
   std::ofstream(folder / "login") << "plant\n" << password << "\n";
 
+  auto missing = Run("publish", {"--password-file", (folder / "none").string()});
+  EXPECT_EQ(missing->waitForExit(kEventWait), 14);
+  EXPECT_NE(missing->errorOutput().find((folder / "none").string() + ": "), std::string::npos);
+
   auto publisher = Run("publish", {"--password-file", (folder / "login").string()});
   auto subscriber = Subscribe(kOnline, {"-u", "plant", "-P", password});
   ASSERT_TRUE(Sees(*subscriber, kOnline + " online")) << publisher->errorOutput();
@@ -185,6 +189,42 @@ TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
   const std::string arguments(std::istreambuf_iterator<char>(cmdline), {});
   EXPECT_NE(arguments.find("login"), std::string::npos);
   EXPECT_EQ(arguments.find(password), std::string::npos);
+}
+
+// The broker's certificate is checked against the CA file given: the right one gets the values
+// through, any other gets nothing through.
+TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
+  const auto openssl = [&](std::vector<std::string> arguments) {
+    ChildProcess child("/usr/bin/openssl", arguments, folder.path().string());
+    return child.waitForExit(kEventWait) == 0;
+  };
+  for (const char* ca : {"ca", "other-ca"}) {
+    ASSERT_TRUE(openssl({"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                         std::string("/CN=") + ca, "-keyout", std::string(ca) + ".key", "-out",
+                         std::string(ca) + ".pem"}));
+  }
+  ASSERT_TRUE(openssl({"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout",
+                       "server.key", "-out", "server.csr"}));
+  std::ofstream(folder / "names") << "subjectAltName=IP:127.0.0.1\n";
+  ASSERT_TRUE(openssl({"x509", "-req", "-days", "1", "-in", "server.csr", "-CA", "ca.pem", "-CAkey",
+                       "ca.key", "-CAcreateserial", "-extfile", "names", "-out", "server.pem"}));
+  for (const char* file : {"ca.pem", "server.pem", "server.key"}) {
+    std::filesystem::permissions(folder / file, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+  }
+  broker = nullptr;
+  broker = std::make_unique<LocalBroker>(
+      folder.path(), "allow_anonymous true\ncafile " + (folder / "ca.pem").string() +
+                         "\ncertfile " + (folder / "server.pem").string() + "\nkeyfile " +
+                         (folder / "server.key").string() + "\n");
+
+  auto stranger = Run("publish", {"--count", "5", "--cafile", (folder / "other-ca.pem").string()});
+  EXPECT_EQ(stranger->waitForExit(kEventWait), 0);
+  EXPECT_NE(stranger->errorOutput().find("TLS"), std::string::npos);
+  auto publisher = Run("publish", {"--count", "5", "--cafile", (folder / "ca.pem").string()});
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
+  auto subscriber = Subscribe(kOnline, {"--cafile", (folder / "ca.pem").string()});
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " offline")) << publisher->errorOutput();
 }
 
 }  // namespace
