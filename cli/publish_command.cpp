@@ -1,7 +1,11 @@
 // publish: the live values of a line of instruments to an MQTT broker, until Ctrl+C or SIGTERM.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <thread>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/profile_files.h"
@@ -46,14 +50,13 @@ std::optional<BrokerSettings> SettingsOf(const PublishCommand& command) {
   return settings;
 }
 
-// false when a stop came first.
-bool WaitUntil(std::chrono::steady_clock::time_point when, const std::function<bool()>& stop) {
-  while (std::chrono::steady_clock::now() < when) {
-    if (stop()) return false;
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-        kStopCheck, when - std::chrono::steady_clock::now()));
+// Sleeps until `when`, or until a stop comes.
+void WaitUntil(std::chrono::steady_clock::time_point when, const std::function<bool()>& stop) {
+  for (auto now = std::chrono::steady_clock::now(); now < when && !stop();
+       now = std::chrono::steady_clock::now()) {
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(kStopCheck, when - now));
   }
-  return !stop();
 }
 
 }  // namespace
@@ -79,7 +82,7 @@ int RunPublish(const PublishCommand& command, Session& session) {
     if (command.count && round >= *command.count) break;
     // A line slower than the interval polls round after round, without catching up in a burst.
     next = std::max(next + interval, std::chrono::steady_clock::now());
-    if (!WaitUntil(next, stop)) break;
+    WaitUntil(next, stop);
   }
   publisher.close(kCloseWait);
   const PublishCounts counts = publisher.counts();

@@ -3,6 +3,7 @@
 #include <mosquitto.h>
 
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <csignal>
 #include <mutex>

@@ -11,6 +11,7 @@
 
 namespace zorkan {
 
+// Holds the library from construction to destruction: it outlives its connections.
 class MosquittoBroker final : public Broker {
  public:
   // `note` hears of connections made and lost, from the network threads.

@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "publish/reconnect_backoff.h"
 #include "tests/support/live_block.h"
 #include "tests/support/settings_rig.h"
 
 namespace zorkan {
 namespace {
-
-using namespace std::chrono_literals;
 
 // A broker that is there or away at the test's word; every message it took, in order.
 class FakeBroker final : public Broker {
@@ -24,13 +21,12 @@ class FakeBroker final : public Broker {
    public:
     explicit Connection(FakeBroker& broker) : broker_(broker) {}
     bool publish(const BrokerMessage& message) override {
-      if (!broker_.up || closed) return false;
+      if (!broker_.up) return false;
       broker_.messages.push_back(message);
       return true;
     }
     std::uint64_t connectionCount() const override { return broker_.connections; }
-    void close(std::chrono::milliseconds) override { closed = true; }
-    bool closed = false;
+    void close(std::chrono::milliseconds) override {}
 
    private:
     FakeBroker& broker_;
@@ -40,9 +36,7 @@ class FakeBroker final : public Broker {
                                             const BrokerMessage& will) override {
     clientIds.push_back(clientId);
     wills.push_back(will);
-    auto connection = std::make_unique<Connection>(*this);
-    opened.push_back(connection.get());
-    return connection;
+    return std::make_unique<Connection>(*this);
   }
 
   // What a subscriber arriving now would be sent: the last retained message of each topic.
@@ -66,12 +60,11 @@ class FakeBroker final : public Broker {
   std::vector<BrokerMessage> messages;
   std::vector<std::string> clientIds;
   std::vector<BrokerMessage> wills;
-  std::vector<Connection*> opened;
 };
 
 struct PublisherRig : testing::SettingsRig {
-  explicit PublisherRig(std::vector<std::uint32_t> addresses = {1})
-      : publisher(link, broker, "plant/line1", addresses,
+  PublisherRig()
+      : publisher(link, broker, "plant/line1", {1},
                   [this](const std::string& text) { notes.push_back(text); }) {}
 
   void pollRound() {
@@ -195,25 +188,6 @@ TEST(LinePublisher, BrokerAwayCountsWhatWasDroppedAndANewConnectionHearsTheState
   EXPECT_EQ(rig.broker.payloadsOf(kRoot + "/firmware").size(), 2u);
   const std::vector<std::string> json = rig.broker.payloadsOf(kRoot + "/json");
   EXPECT_NE(json.back().find("\"dropped\":32}"), std::string::npos) << json.back();
-}
-
-TEST(LinePublisher, CloseLeavesEveryKnownInstrumentOfflineThenDisconnects) {
-  PublisherRig rig({1, 2});  // nobody answers at address 2
-  rig.pollRound();
-  rig.publisher.close(1s);
-  ASSERT_EQ(rig.broker.opened.size(), 1u);
-  EXPECT_TRUE(rig.broker.opened[0]->closed);
-  EXPECT_EQ(rig.broker.messages.back(), (BrokerMessage{kRoot + "/online", "offline", true}));
-  EXPECT_EQ(rig.link.parameters().networkAddress, 1u);
-}
-
-TEST(ReconnectBackoff, PausesDoubleUpToTheLongestAndStartAgainAfterAConnection) {
-  ReconnectBackoff backoff;
-  std::vector<std::chrono::milliseconds> pauses;
-  for (int attempt = 0; attempt < 7; ++attempt) pauses.push_back(backoff.nextPause());
-  EXPECT_EQ(pauses, (std::vector<std::chrono::milliseconds>{1s, 2s, 4s, 8s, 16s, 30s, 30s}));
-  backoff.reset();
-  EXPECT_EQ(backoff.nextPause(), 1s);
 }
 
 }  // namespace
