@@ -100,7 +100,8 @@ TEST_F(PublishCliTest, PublishedValuesAreThoseLivePrints) {
   const auto trimmed = [](std::string text) { return text.erase(0, text.find_first_not_of(' ')); };
   const auto hex = [](const std::string& text) { return std::to_string(std::stoi(text, 0, 16)); };
 
-  auto publisher = Run("publish", {"--count", "3"});
+  // Rounds long enough for the connection to be up before the last of them.
+  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400"});
   ASSERT_EQ(publisher->waitForExit(kEventWait), 0) << publisher->errorOutput();
   std::map<std::string, std::string> retained = Retained();
   EXPECT_EQ(retained["zorkan/12345/channel1/value"], trimmed(printed[2]));
@@ -217,10 +218,13 @@ TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
                          "\ncertfile " + (folder / "server.pem").string() + "\nkeyfile " +
                          (folder / "server.key").string() + "\n");
 
-  auto stranger = Run("publish", {"--count", "5", "--cafile", (folder / "other-ca.pem").string()});
+  // Rounds long enough for the handshake to end before the last of them.
+  auto stranger = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
+                                  (folder / "other-ca.pem").string()});
   EXPECT_EQ(stranger->waitForExit(kEventWait), 0);
   EXPECT_NE(stranger->errorOutput().find("TLS"), std::string::npos);
-  auto publisher = Run("publish", {"--count", "5", "--cafile", (folder / "ca.pem").string()});
+  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
+                                   (folder / "ca.pem").string()});
   EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
   auto subscriber = Subscribe(kOnline, {"--cafile", (folder / "ca.pem").string()});
   EXPECT_TRUE(Sees(*subscriber, kOnline + " offline")) << publisher->errorOutput();
