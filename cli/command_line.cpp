@@ -11,6 +11,7 @@
 #include "link/link_settings.h"
 #include "link/port_path.h"
 #include "link/port_timing.h"
+#include "publish/broker_settings.h"
 #include "workflows/instrument_search.h"
 
 namespace zorkan::cli {
@@ -18,6 +19,8 @@ namespace zorkan::cli {
 namespace {
 
 const InstrumentSearch kDefaultSearch;
+// More addresses than a line holds is a typo such as "1-1000000", not a line.
+constexpr std::size_t kMostLineAddresses = 256;
 
 constexpr const char* kLinkOptionsHelp =
     "Link options (defaults from dev.dat in the working folder, which is read, never written,\n"
@@ -48,12 +51,17 @@ constexpr const char* kProgramHelp =
     "  scan [--addresses A-B] [--baud N|all]\n"
     "                                    find the instrument: its address and baud rate\n"
     "  diff PROFILE                      compare the instrument with PROFILE\n"
+    "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
+    "          [--count N] [--password-file FILE] [--cafile FILE]\n"
+    "                                    publish the live values to an MQTT broker\n"
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
     "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
-    "cannot be used; 64 for a wrong command line. Ctrl+C stops a read or write between two\n"
-    "steps of a channel (code 20); once both channels are done, the rest of the read or write\n"
-    "runs to its end. Ctrl+C stops scan between two addresses (code 20) and ends live.\n";
+    "(or publish's login or CA file) cannot be used; 64 for a wrong command line. Ctrl+C stops a\n"
+    "read or write between two steps of a channel (code 20); once both channels are done, the\n"
+    "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
+    "20) and ends live; Ctrl+C or SIGTERM ends publish. Every run closes the port only once the\n"
+    "answers the instrument still owes have come.\n";
 
 const std::map<std::string, std::string> kCommandHelp{
     {"read",
@@ -98,6 +106,21 @@ const std::map<std::string, std::string> kCommandHelp{
      "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
      "not compared. Exit status 0 when they are equal, {differ} when they differ, else as for\n"
      "read.\n"},
+    {"publish",
+     "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
+     "       [--interval-ms N] [--count N] [--password-file FILE] [--cafile FILE]\n"
+     "       [link options]\n"
+     "Polls the live values of the instrument at each address of LIST in turn (\"1,2,7\",\n"
+     "\"1-3\", \"1-3,7\"; default the link's own address) and publishes them to the MQTT broker\n"
+     "at HOST (port {mqtt}, or {mqtts} with --cafile) under PREFIX/SERIAL/ (default prefix\n"
+     "zorkan), SERIAL being the instrument's serial number, read when it first answers:\n"
+     "a retained topic per value, one JSON message per answered poll, and an online topic\n"
+     "that the broker turns offline should the publisher die. A round of polls starts every\n"
+     "N ms (default 500). Runs until N rounds are done (--count), or until Ctrl+C or SIGTERM;\n"
+     "then every instrument is published offline, and the exit status is 0.\n"
+     "  --password-file FILE  the user name on its first line, the password on its second\n"
+     "  --cafile FILE         TLS, the broker's certificate checked against the CA in FILE\n"
+     "Nothing the broker sends ever reaches an instrument.\n"},
 };
 
 // The ranges the help names, from the tables that define them.
@@ -116,6 +139,8 @@ std::string Expand(std::string text) {
       {"{addresses}", std::to_string(kDefaultSearch.firstAddress) + "-" +
                           std::to_string(kDefaultSearch.lastAddress)},
       {"{differ}", std::to_string(kExitDiffers)},
+      {"{mqtt}", std::to_string(kMqttPort)},
+      {"{mqtts}", std::to_string(kMqttTlsPort)},
   };
   for (const auto& [name, value] : values) {
     for (std::size_t at = text.find(name); at != std::string::npos;
@@ -171,12 +196,16 @@ struct Parser {
   std::optional<UsageError> error;
 };
 
-const std::set<std::string> kValueOptions{"--port",    "--device",   "--baud",
-                                          "--address", "--attempts", "--timeout-s",
-                                          "--log",     "--count",    "--addresses"};
+const std::set<std::string> kValueOptions{
+    "--port",      "--device",      "--baud",          "--address",   "--attempts",
+    "--timeout-s", "--log",         "--count",         "--addresses", "--broker",
+    "--topic",     "--interval-ms", "--password-file", "--cafile"};
 // The value options of single commands; the others are link options, which every command takes.
-const std::set<std::string> kCommandValueOptions{"--count", "--addresses"};
-const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help", "--take-defaults"};
+const std::set<std::string> kCommandValueOptions{"--count",        "--addresses",   "--broker",
+                                                 "--topic",        "--interval-ms", "--cafile",
+                                                 "--password-file"};
+const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help",
+                                         "--take-defaults"};
 
 Parser Split(const std::vector<std::string>& arguments) {
   Parser parser;
@@ -229,16 +258,109 @@ std::optional<UsageError> ParseLinkOptions(const Parser& parser, LinkOptions& li
   return std::nullopt;
 }
 
-// "A-B" or a single address "A".
-bool ParseAddressRange(std::string_view text, std::uint32_t& first, std::uint32_t& last) {
-  const std::size_t dash = text.find('-');
-  const auto from = ParseNumber<std::uint32_t>(text.substr(0, dash));
-  const auto to =
-      dash == std::string_view::npos ? from : ParseNumber<std::uint32_t>(text.substr(dash + 1));
-  if (!from || !to || *from > *to) return false;
-  first = *from;
-  last = *to;
-  return true;
+struct AddressRange {
+  std::uint32_t first;
+  std::uint32_t last;
+};
+
+// Network addresses as a list of single addresses and ranges: "1,2,7", "1-3", "1-3,7". The
+// ranges in the order written; nullopt for an empty item or a range that runs backwards.
+std::optional<std::vector<AddressRange>> ParseAddressRanges(std::string_view text) {
+  std::vector<AddressRange> ranges;
+  for (;;) {
+    const std::size_t comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    const std::size_t dash = item.find('-');
+    const auto first = ParseNumber<std::uint32_t>(item.substr(0, dash));
+    const auto last =
+        dash == std::string_view::npos ? first : ParseNumber<std::uint32_t>(item.substr(dash + 1));
+    if (!first || !last || *first > *last) return std::nullopt;
+    ranges.push_back({*first, *last});
+    if (comma == std::string_view::npos) return ranges;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+// Every address of the ranges once, in the order written; nullopt beyond what a line holds.
+std::optional<std::vector<std::uint32_t>> LineAddresses(const std::vector<AddressRange>& ranges) {
+  std::vector<std::uint32_t> addresses;
+  std::set<std::uint32_t> seen;
+  for (const AddressRange& range : ranges) {
+    if (range.last - range.first >= kMostLineAddresses) return std::nullopt;
+    for (std::uint64_t address = range.first; address <= range.last; ++address) {
+      if (!seen.insert(static_cast<std::uint32_t>(address)).second) continue;
+      if (addresses.size() == kMostLineAddresses) return std::nullopt;
+      addresses.push_back(static_cast<std::uint32_t>(address));
+    }
+  }
+  return addresses;
+}
+
+// "HOST", "HOST:PORT", or "[IPv6]" and "[IPv6]:PORT".
+std::optional<UsageError> ParseBroker(std::string_view text, PublishCommand& command) {
+  const UsageError bad{"--broker needs HOST or HOST:PORT: " + std::string(text)};
+  std::string_view host = text;
+  std::string_view port;
+  if (text.starts_with('[')) {
+    const std::size_t close = text.find(']');
+    if (close == std::string_view::npos) return bad;
+    host = text.substr(1, close - 1);
+    const std::string_view rest = text.substr(close + 1);
+    if (!rest.empty() && !rest.starts_with(':')) return bad;
+    if (!rest.empty()) port = rest.substr(1);
+  } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
+    host = text.substr(0, colon);
+    port = text.substr(colon + 1);
+    if (host.find(':') != std::string_view::npos) return bad;  // an IPv6 address needs brackets
+  }
+  if (host.empty()) return bad;
+  command.brokerHost = host;
+  if (port.data() == nullptr) return std::nullopt;
+  const auto number = ParseNumber<std::uint16_t>(port);
+  if (!number || *number == 0) return bad;
+  command.brokerPort = *number;
+  return std::nullopt;
+}
+
+std::variant<PublishCommand, UsageError> ParsePublish(
+    const std::map<std::string, std::string>& values) {
+  PublishCommand command;
+  const auto broker = values.find("--broker");
+  if (broker == values.end()) return UsageError{"publish needs --broker HOST[:PORT]"};
+  if (auto error = ParseBroker(broker->second, command)) return *error;
+  if (const auto topic = values.find("--topic"); topic != values.end()) {
+    // Wildcards name many topics; a message goes to one.
+    if (topic->second.empty() || topic->second.find_first_of("+#") != std::string::npos) {
+      return UsageError{"--topic needs a prefix without + or #: " + topic->second};
+    }
+    command.topicPrefix = topic->second;
+  }
+  if (const auto list = values.find("--addresses"); list != values.end()) {
+    const auto ranges = ParseAddressRanges(list->second);
+    const auto addresses = ranges ? LineAddresses(*ranges) : std::nullopt;
+    if (!addresses) {
+      return UsageError{"--addresses needs a list such as 1,2,7 or 1-3,7 of at most " +
+                        std::to_string(kMostLineAddresses) + " addresses: " + list->second};
+    }
+    command.addresses = *addresses;
+  }
+  if (const auto interval = values.find("--interval-ms"); interval != values.end()) {
+    const auto value = ParseNumber<int>(interval->second);
+    if (!value || *value < 0) return UsageError{"--interval-ms needs a number of milliseconds"};
+    command.intervalMs = *value;
+  }
+  if (const auto count = values.find("--count"); count != values.end()) {
+    const auto value = ParseNumber<int>(count->second);
+    if (!value || *value < 1) return UsageError{"--count needs a positive number"};
+    command.count = *value;
+  }
+  if (const auto file = values.find("--password-file"); file != values.end()) {
+    command.loginFile = file->second;
+  }
+  if (const auto file = values.find("--cafile"); file != values.end()) {
+    command.caFile = file->second;
+  }
+  return command;
 }
 
 std::optional<ValueType> ParseValueType(std::string_view text) {
@@ -334,16 +456,29 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     if (auto error = expect(0, {}, {"--addresses"})) return *error;
     ScanCommand command{kDefaultSearch.firstAddress, kDefaultSearch.lastAddress,
                         parser.everyBaudRate};
-    if (const auto range = parser.values.find("--addresses"); range != parser.values.end()) {
-      if (!ParseAddressRange(range->second, command.firstAddress, command.lastAddress)) {
-        return UsageError{"--addresses needs A-B with A <= B, or A: " + range->second};
+    if (const auto list = parser.values.find("--addresses"); list != parser.values.end()) {
+      const auto ranges = ParseAddressRanges(list->second);
+      if (!ranges || ranges->size() != 1) {
+        return UsageError{"--addresses needs A-B with A <= B, or A: " + list->second};
       }
+      command.firstAddress = ranges->front().first;
+      command.lastAddress = ranges->front().last;
     }
     return command;
   }
   if (name == "diff") {
     if (auto error = expect(1, {}, {})) return *error;
     return DiffCommand{positional[1]};
+  }
+  if (name == "publish") {
+    if (auto error = expect(0, {},
+                            {"--broker", "--topic", "--addresses", "--interval-ms", "--count",
+                             "--password-file", "--cafile"})) {
+      return *error;
+    }
+    auto command = ParsePublish(parser.values);
+    if (auto* error = std::get_if<UsageError>(&command)) return *error;
+    return std::get<PublishCommand>(command);
   }
   return UsageError{"unknown command " + name};
 }

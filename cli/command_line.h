@@ -55,13 +55,23 @@ struct ScanCommand {
 struct DiffCommand {
   std::string profile;
 };
+struct PublishCommand {
+  std::string brokerHost;
+  std::optional<std::uint16_t> brokerPort;  // else the MQTT port, or with a CA file the TLS one
+  std::string topicPrefix = "zorkan";
+  std::vector<std::uint32_t> addresses;  // in the order polled; empty: the link's own
+  int intervalMs = 500;                  // from the start of one round to the next
+  std::optional<int> count;              // rounds
+  std::optional<std::string> loginFile;
+  std::optional<std::string> caFile;
+};
 // --help, for the program or one command.
 struct HelpCommand {
   std::string text;
 };
 
 using Command = std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand,
-                             ScanCommand, DiffCommand, HelpCommand>;
+                             ScanCommand, DiffCommand, PublishCommand, HelpCommand>;
 
 struct CommandLine {
   Command command;

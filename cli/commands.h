@@ -13,5 +13,6 @@ int RunSet(const SetCommand& command, Session& session);
 int RunLive(const LiveCommand& command, Session& session);
 int RunScan(const ScanCommand& command, Session& session);
 int RunDiff(const DiffCommand& command, Session& session);
+int RunPublish(const PublishCommand& command, Session& session);
 
 }  // namespace zorkan::cli

@@ -15,10 +15,7 @@ namespace {
 constexpr std::chrono::milliseconds kPollPeriod{500};
 
 std::string CsvLine(const LiveValues& values, const LocalTime& time) {
-  char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month,
-                time.day, time.hour, time.minute, time.second);
-  std::string line = stamp;
+  std::string line = IsoTimeText(time);
   const auto field = [&line](const std::string& text) {
     line += ',';
     line += text;

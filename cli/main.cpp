@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
                  [&](const LiveCommand& command) { return RunLive(command, session); },
                  [&](const ScanCommand& command) { return RunScan(command, session); },
                  [&](const DiffCommand& command) { return RunDiff(command, session); },
+                 [&](const PublishCommand& command) { return RunPublish(command, session); },
                  [](const HelpCommand&) { return 0; }},
       commandLine.command);
 }

@@ -1,9 +1,17 @@
 #include "link/clock.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 
 namespace zorkan {
+
+std::string IsoTimeText(const LocalTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", time.year, time.month, time.day,
+                time.hour, time.minute, time.second);
+  return text;
+}
 
 LocalTime SystemClock::localTime() const {
   const std::time_t now = std::time(nullptr);

@@ -3,6 +3,7 @@
 // that a wait across an hour or a day boundary is still measured right).
 
 #include <cstdint>
+#include <string>
 
 namespace zorkan {
 
@@ -15,6 +16,9 @@ struct LocalTime {
   int second = 0;
   bool operator==(const LocalTime&) const = default;
 };
+
+// ISO 8601 without a zone: "2026-12-08T15:52:03".
+std::string IsoTimeText(const LocalTime& time);
 
 class Clock {
  public:

@@ -16,11 +16,13 @@ struct ChannelLiveValues {
 };
 
 struct LiveValues {
-  std::uint8_t relays = 0;  // bit 0 relay 1, bit 1 relay 2
+  std::uint8_t relays = 0;  // kRelay1On, kRelay2On
   std::uint8_t keys = 0;  // keys "У", "П", "Ш", "0", "Диапазон", then the two encoder bits
   std::array<ChannelLiveValues, 2> channels;
 };
 
+constexpr std::uint8_t kRelay1On = 0x01;
+constexpr std::uint8_t kRelay2On = 0x02;
 constexpr std::uint8_t kSetpoint1Reached = 0x01;
 constexpr std::uint8_t kSetpoint2Reached = 0x02;
 constexpr std::uint8_t kSensorBreak = 0x04;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree given into a temporary folder, installing nothing
 # on this machine, and checks what a user would get: the programs and the launcher in /usr/bin and
-# nothing astray, the desktop entry with its icon, the dependencies, and a launcher that starts the
-# window in a folder of the user's own.
+# nothing astray, the desktop entry with its icon, the dependencies, a launcher that starts the
+# window in a folder of the user's own, and the publisher's service template.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -24,6 +24,7 @@ expected="./usr/bin/zorkan-cli
 ./usr/bin/zorkan-config
 ./usr/bin/zorkan-config-start
 ./usr/bin/zorkan-sim
+./usr/lib/systemd/system/zorkan-publish@.service
 ./usr/share/applications/zorkan-config.desktop
 ./usr/share/icons/hicolor/scalable/apps/zorkan-config.svg"
 contents=$(dpkg-deb --contents "$deb")
@@ -36,7 +37,7 @@ done
 
 depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 fonts-liberation \
-  qt6-translations-l10n; do
+  qt6-translations-l10n libmosquitto1; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 
@@ -60,3 +61,20 @@ mkdir "$work/home"
 (cd / && HOME="$work/home" XDG_DATA_HOME="$work/data" "$bin/zorkan-config-start")
 [ "$(cat "$work/home/started-in")" = "$work/data/zorkan-config" ] ||
   fail "the window started in $(cat "$work/home/started-in"), not under XDG_DATA_HOME"
+
+# The service template: each instance takes its options and its broker login from /etc/zorkan/,
+# runs the publisher, and is restarted only after a failure (SIGTERM ends it cleanly).
+unit="$work/root/usr/lib/systemd/system/zorkan-publish@.service"
+for line in "EnvironmentFile=/etc/zorkan/publish-%i.conf" \
+  "LoadCredential=broker-login:/etc/zorkan/publish-%i.login" \
+  'ExecStart=/usr/bin/zorkan-cli publish --password-file ${CREDENTIALS_DIRECTORY}/broker-login $OPTIONS' \
+  "Restart=on-failure" "SupplementaryGroups=dialout"; do
+  grep -qxF "$line" "$unit" || fail "the publisher's unit lacks $line"
+done
+if command -v systemd-analyze >/dev/null; then
+  # Checked as an instance, with the programs where the package puts them.
+  cp "$unit" "$work/zorkan-publish@line1.service"
+  problems=$(systemd-analyze verify --man=no "$work/zorkan-publish@line1.service" 2>&1 |
+    grep -v "/usr/bin/zorkan-cli is not executable" || true)
+  [ -z "$problems" ] || fail "the publisher's unit does not verify: $problems"
+fi

@@ -14,11 +14,12 @@ declare -A allowed=(
   [profiles]="settings link ini"
   [journal]="profiles settings link ini"
   [workflows]="journal live profiles settings link ini"
+  [publish]="workflows journal live profiles settings link ini"
   [report]="settings link ini"
   [ui]="report workflows journal live profiles settings link ini"
   [app]="ui report workflows journal live profiles settings link ini"
   [sim]="link"
-  [cli]="workflows journal live profiles settings link ini"
+  [cli]="publish workflows journal live profiles settings link ini"
 )
 
 status=0

@@ -33,11 +33,13 @@ ensure_locale() {
   "${run_as_root[@]}" localedef -i "$language" -f UTF-8 "$name"
 }
 
-# What building the tool needs.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev)
+# What building the tool needs (the publisher's MQTT client library among it).
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libmosquitto-dev)
 # What the window needs to look and read right: Liberation fonts for Arial and Times New Roman, and
 # Qt's own Russian translations for the standard buttons and dialogs.
 RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)
 # What the tests need besides: the fonts the window and the report are drawn with, pdftotext
-# to read the printed page back, and desktop-file-validate for the package's desktop entry.
-TEST_PACKAGES=(libgtest-dev fonts-liberation qt6-translations-l10n poppler-utils desktop-file-utils)
+# to read the printed page back, desktop-file-validate for the package's desktop entry, and for the
+# publisher a broker of their own with its command-line clients, and openssl for its certificates.
+TEST_PACKAGES=(libgtest-dev fonts-liberation qt6-translations-l10n poppler-utils desktop-file-utils
+  mosquitto mosquitto-clients openssl)

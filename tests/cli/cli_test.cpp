@@ -10,6 +10,7 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "ini/ini_file.h"
 #include "profiles/profile.h"
 #include "sim/simulator.h"
@@ -427,6 +428,35 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
     EXPECT_NE(frame.find(";37;"), std::string::npos) << "not a read: " << frame;
   }
   EXPECT_EQ(RunCli(WithDevice({"diff", Profile("none.prf").string()})).status, 14);
+}
+
+// One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.
+TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
+  const auto publish = [](const std::string& list) {
+    return cli::ParseCommandLine({"publish", "--broker", "[::1]:1884", "--addresses", list});
+  };
+  const auto parsed = publish("1-3,7,2");
+  ASSERT_TRUE(std::holds_alternative<cli::CommandLine>(parsed));
+  const auto& command = std::get<cli::PublishCommand>(std::get<cli::CommandLine>(parsed).command);
+  EXPECT_EQ(command.addresses, (std::vector<std::uint32_t>{1, 2, 3, 7}));
+  EXPECT_EQ(command.brokerHost, "::1");
+  EXPECT_EQ(command.brokerPort, 1884);
+  for (const char* wrong : {"3-1", "1,,2", "1,", "a", "0-4294967295", "1-2-3"}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(publish(wrong))) << wrong;
+  }
+  for (const std::vector<std::string>& wrong :
+       std::vector<std::vector<std::string>>{{"publish"},
+                                             {"publish", "--broker", "host:0"},
+                                             {"publish", "--broker", "::1"},
+                                             {"publish", "--broker", "host", "--topic", "plant/#"},
+                                             {"scan", "--addresses", "1,2"}}) {
+    EXPECT_TRUE(std::holds_alternative<cli::UsageError>(cli::ParseCommandLine(wrong)))
+        << ::testing::PrintToString(wrong);
+  }
+  const auto scan = cli::ParseCommandLine({"scan", "--addresses", "4-9"});
+  const auto& range = std::get<cli::ScanCommand>(std::get<cli::CommandLine>(scan).command);
+  EXPECT_EQ(range.firstAddress, 4u);
+  EXPECT_EQ(range.lastAddress, 9u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "link/frame.h"
 #include "live/live_values.h"
 #include "live/measurement_log.h"
+#include "tests/support/live_block.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/settings_rig.h"
 
@@ -17,18 +18,7 @@ using testing::ScratchFolder;
 
 DataBlock BlockWith(float channel1, std::uint8_t status1, std::uint8_t flags1, float channel2,
                     std::uint8_t status2, std::uint8_t flags2) {
-  DataBlock block{0xAA, 0xBB, 0x01, 0x25};
-  const auto put = [&](std::size_t at, float value) {
-    const std::uint32_t bits = FloatToBits(value);
-    for (int k = 0; k < 4; ++k) block[at + k] = static_cast<std::uint8_t>(bits >> (24 - 8 * k));
-  };
-  put(4, channel1);
-  block[8] = status1;
-  block[9] = flags1;
-  put(10, channel2);
-  block[14] = status2;
-  block[15] = flags2;
-  return block;
+  return testing::LiveBlockWith(0x01, channel1, status1, flags1, channel2, status2, flags2);
 }
 
 TEST(LiveBlock, BytesLandInTheirFields) {

@@ -21,6 +21,7 @@ class ChildProcess {
   // The first line the child printed, or nullopt if none came in time.
   std::optional<std::string> readLine(std::chrono::milliseconds timeout);
   void signal(int number);
+  int pid() const { return pid_; }
   // The exit status once the child has exited normally, nullopt on a time-out or a crash.
   std::optional<int> waitForExit(std::chrono::milliseconds timeout);
   // What the child wrote to stdout since the last readLine, or to stderr; read after it exited.

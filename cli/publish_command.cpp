@@ -1,0 +1,94 @@
+// publish: the live values of a line of instruments to an MQTT broker, until Ctrl+C or SIGTERM.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/profile_files.h"
+#include "publish/broker_settings.h"
+#include "publish/line_publisher.h"
+#include "publish/mosquitto_broker.h"
+
+namespace zorkan::cli {
+
+namespace {
+
+// How long the last "offline" messages may take to reach the broker at the end.
+constexpr std::chrono::milliseconds kCloseWait{3000};
+// A stop is noticed within this while waiting for the next round.
+constexpr std::chrono::milliseconds kStopCheck{100};
+
+void Note(const std::string& text) {
+  std::fprintf(stderr, "zorkan-cli publish: %s\n", text.c_str());
+}
+
+// nullopt once the reason a file given cannot be used is printed.
+std::optional<BrokerSettings> SettingsOf(const PublishCommand& command) {
+  BrokerSettings settings;
+  settings.host = command.brokerHost;
+  if (command.loginFile) {
+    std::string error;
+    const std::optional<BrokerLogin> login = ReadBrokerLogin(*command.loginFile, error);
+    if (!login) {
+      Refused(*command.loginFile, error);
+      return std::nullopt;
+    }
+    settings.login = *login;
+  }
+  if (command.caFile) {
+    if (const std::string reason = UnreadableReason(*command.caFile); !reason.empty()) {
+      Refused(*command.caFile, reason);
+      return std::nullopt;
+    }
+    settings.caFile = *command.caFile;
+  }
+  settings.port = command.brokerPort.value_or(command.caFile ? kMqttTlsPort : kMqttPort);
+  return settings;
+}
+
+// Sleeps until `when`, or until a stop comes.
+void WaitUntil(std::chrono::steady_clock::time_point when, const std::function<bool()>& stop) {
+  for (auto now = std::chrono::steady_clock::now(); now < when && !stop();
+       now = std::chrono::steady_clock::now()) {
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(kStopCheck, when - now));
+  }
+}
+
+}  // namespace
+
+int RunPublish(const PublishCommand& command, Session& session) {
+  const std::optional<BrokerSettings> settings = SettingsOf(command);
+  if (!settings) return kExitProfileUnusable;
+  if (!session.openPort()) return session.finish(kNoAnswer);
+  const std::vector<std::uint32_t> addresses =
+      command.addresses.empty()
+          ? std::vector<std::uint32_t>{session.link().parameters().networkAddress}
+          : command.addresses;
+  MosquittoBroker broker(*settings, Note);
+  LinePublisher publisher(session.link(), broker, command.topicPrefix, addresses, Note);
+  bool stopping = false;
+  const std::function<bool()> stop = [&stopping] {
+    return stopping = stopping || InterruptRequested();
+  };
+  const std::chrono::milliseconds interval{command.intervalMs};
+  auto next = std::chrono::steady_clock::now();
+  for (int round = 1; !stop(); ++round) {
+    publisher.pollRound(stop);
+    if (command.count && round >= *command.count) break;
+    // A line slower than the interval polls round after round, without catching up in a burst.
+    next = std::max(next + interval, std::chrono::steady_clock::now());
+    WaitUntil(next, stop);
+  }
+  publisher.close(kCloseWait);
+  const PublishCounts counts = publisher.counts();
+  Note("published " + std::to_string(counts.published) + " messages, dropped " +
+       std::to_string(counts.dropped));
+  return 0;
+}
+
+}  // namespace zorkan::cli

@@ -1,0 +1,44 @@
+#pragma once
+// The broker seam: what the publisher needs of an MQTT broker. The program connects through
+// libmosquitto (MosquittoBroker); tests put a fake in its place.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace zorkan {
+
+struct BrokerMessage {
+  std::string topic;
+  std::string payload;
+  bool retain = false;
+  bool operator==(const BrokerMessage&) const = default;
+};
+
+// One connection to the broker, kept up by a network thread of its own: no call here waits for
+// the network.
+class BrokerConnection {
+ public:
+  virtual ~BrokerConnection() = default;
+  // false when the message is not taken: there is no connection, or too many messages are still on
+  // their way. Nothing is kept for later: the caller counts it as dropped.
+  virtual bool publish(const BrokerMessage& message) = 0;
+  // How many times the connection has been made so far. A new connection may be to a broker that
+  // has lost its retained messages, so what must always be there is published again.
+  virtual std::uint64_t connectionCount() const = 0;
+  // Waits up to `wait` for what was taken to reach the broker, then disconnects cleanly, so that
+  // the broker does not send the will.
+  virtual void close(std::chrono::milliseconds wait) = 0;
+};
+
+class Broker {
+ public:
+  virtual ~Broker() = default;
+  // Starts connecting as `clientId`; the broker sends `will` when the connection dies without a
+  // clean disconnect (the publisher was killed, or its machine or network went away).
+  virtual std::unique_ptr<BrokerConnection> connect(const std::string& clientId,
+                                                    const BrokerMessage& will) = 0;
+};
+
+}  // namespace zorkan

@@ -1,0 +1,241 @@
+// zorkan-cli publish as a plant runs it: the simulator on a pty, a broker of the test's own on a
+// loopback port, the publisher and mosquitto_sub as child processes, on real time.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "live/live_values.h"
+#include "sim/simulator.h"
+#include "tests/support/child_process.h"
+#include "tests/support/live_block.h"
+#include "tests/support/local_broker.h"
+#include "tests/support/scratch_folder.h"
+
+namespace zorkan {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::ChildProcess;
+using testing::LocalBroker;
+using testing::ScratchFolder;
+
+constexpr auto kEventWait = 30s;
+constexpr const char* kSubscriber = "/usr/bin/mosquitto_sub";
+const std::string kOnline = "zorkan/12345/online";
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+class PublishCliTest : public ::testing::Test {
+ protected:
+  PublishCliTest() {
+    simulator.overrideLiveBlock(
+        testing::LiveBlockWith(kRelay2On, 25.5f, 0, kSetpoint1Reached, -3.25f, 12, kSensorBreak));
+  }
+
+  std::unique_ptr<ChildProcess> Run(const std::string& command, std::vector<std::string> options) {
+    std::vector<std::string> arguments{command, "--device", simulator.devicePath(), "--timeout-s",
+                                       "1"};
+    if (command == "publish") {
+      arguments.insert(arguments.end(), {"--broker", broker->address(), "--interval-ms", "20"});
+    }
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return std::make_unique<ChildProcess>(ZORKAN_CLI_EXECUTABLE, arguments, folder.path().string());
+  }
+
+  std::unique_ptr<ChildProcess> Subscribe(const std::string& topic,
+                                          std::vector<std::string> options = {}) {
+    std::vector<std::string> arguments{"-h", "127.0.0.1", "-p", std::to_string(broker->port()),
+                                       "-v", "-t",        topic};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    return std::make_unique<ChildProcess>(kSubscriber, arguments);
+  }
+
+  // Reads the subscriber's lines until `line` comes.
+  static bool Sees(ChildProcess& subscriber, const std::string& line) {
+    const auto deadline = std::chrono::steady_clock::now() + kEventWait;
+    while (std::chrono::steady_clock::now() < deadline) {
+      const auto next = subscriber.readLine(1s);
+      if (next == line) return true;
+    }
+    return false;
+  }
+
+  // What a dashboard subscribing now is sent: the last retained message of every topic.
+  std::map<std::string, std::string> Retained() {
+    auto subscriber = Subscribe("zorkan/#", {"--retained-only", "-W", "2"});
+    subscriber->waitForExit(kEventWait);
+    std::map<std::string, std::string> retained;
+    for (const std::string& line : Split(subscriber->output(), '\n')) {
+      const std::size_t blank = line.find(' ');
+      retained[line.substr(0, blank)] = line.substr(blank + 1);
+    }
+    return retained;
+  }
+
+  ScratchFolder folder;
+  sim::Simulator simulator{{.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0}};
+  std::unique_ptr<LocalBroker> broker = std::make_unique<LocalBroker>(folder.path());
+};
+
+TEST_F(PublishCliTest, PublishedValuesAreThoseLivePrints) {
+  auto live = Run("live", {"--count", "1"});
+  ASSERT_EQ(live->waitForExit(kEventWait), 0);
+  // time, relays, channel 1 value and status, channel 2 value and status
+  const std::vector<std::string> printed = Split(Split(live->output(), '\n').at(0), '\t');
+  ASSERT_EQ(printed.size(), 6u);
+  const auto trimmed = [](std::string text) { return text.erase(0, text.find_first_not_of(' ')); };
+  const auto hex = [](const std::string& text) { return std::to_string(std::stoi(text, 0, 16)); };
+
+  // Rounds long enough for the connection to be up before the last of them.
+  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400"});
+  ASSERT_EQ(publisher->waitForExit(kEventWait), 0) << publisher->errorOutput();
+  std::map<std::string, std::string> retained = Retained();
+  EXPECT_EQ(retained["zorkan/12345/channel1/value"], trimmed(printed[2]));
+  EXPECT_EQ(retained["zorkan/12345/channel1/status"], hex(printed[3]));
+  EXPECT_EQ(retained["zorkan/12345/channel2/value"], trimmed(printed[4]));
+  EXPECT_EQ(retained["zorkan/12345/channel2/status"], hex(printed[5]));
+  EXPECT_EQ(retained["zorkan/12345/channel2/status_text"], "Канал выключен");
+  const int relays = std::stoi(printed[1], nullptr, 16);
+  EXPECT_EQ(retained["zorkan/12345/relay1"], std::to_string(relays & kRelay1On));
+  EXPECT_EQ(retained["zorkan/12345/relay2"], std::to_string((relays & kRelay2On) >> 1));
+  EXPECT_EQ(retained["zorkan/12345/channel1/setpoint1"], "1");
+  EXPECT_EQ(retained["zorkan/12345/channel2/break"], "1");
+  EXPECT_EQ(retained[kOnline], "offline") << "a publisher that ended says so";
+}
+
+TEST_F(PublishCliTest, SilentInstrumentGoesOfflineAndBackAndTermLeavesItOffline) {
+  auto subscriber = Subscribe(kOnline);
+  auto publisher = Run("publish", {});
+  ASSERT_TRUE(Sees(*subscriber, kOnline + " online"));
+  simulator.addFault({.kind = sim::FaultKind::Silence});
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " offline"));
+  simulator.clearFaults();
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " online"));
+
+  publisher->signal(SIGTERM);
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " offline"));
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
+}
+
+// Polling goes on while the broker is away, with what could not be sent dropped, not queued; the
+// broker that comes back, having lost every retained message, is told them again.
+TEST_F(PublishCliTest, BrokerRestartedMidRunGetsTheValuesAgainWithMemoryFlat) {
+  // A sanitizer build holds freed memory in quarantine, which would read as growth; what is
+  // measured is what the publisher keeps.
+  const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+  const std::string kept = sanitizerOptions != nullptr ? sanitizerOptions : "";
+  ::setenv("ASAN_OPTIONS", (kept + ":quarantine_size_mb=0").c_str(), 1);
+  auto publisher = Run("publish", {"--interval-ms", "0"});
+  ::setenv("ASAN_OPTIONS", kept.c_str(), 1);
+  ASSERT_TRUE(Sees(*Subscribe(kOnline), kOnline + " online"));
+  std::this_thread::sleep_for(2s);  // the allocator's pools filled
+  const std::string pid = std::to_string(publisher->pid());
+  const long before = testing::ResidentKiB(pid);
+
+  broker->stop();
+  simulator.clearReceivedFrames();
+  std::this_thread::sleep_for(4s);
+  EXPECT_GT(simulator.receivedFrames().size(), 20u) << "polling stopped with the broker";
+  const long away = testing::ResidentKiB(pid);
+
+  broker->start();
+  auto subscriber = Subscribe("zorkan/12345/#");
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " online"));
+  EXPECT_TRUE(Sees(*subscriber, "zorkan/12345/channel1/value 25.5000"));
+  EXPECT_LT(away - before, 1024) << "KiB more while the broker was away";
+
+  publisher->signal(SIGTERM);
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
+  EXPECT_EQ(publisher->errorOutput().find("dropped 0"), std::string::npos)
+      << publisher->errorOutput();
+}
+
+TEST_F(PublishCliTest, KilledPublisherLeavesItsInstrumentOfflineThroughTheWill) {
+  auto subscriber = Subscribe(kOnline);
+  auto publisher = Run("publish", {});
+  ASSERT_TRUE(Sees(*subscriber, kOnline + " online"));
+  publisher->signal(SIGKILL);
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " offline"));
+}
+
+TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
+  const std::string password = "pass-7b1c9e";
+  ChildProcess hashing("/usr/bin/mosquitto_passwd",
+                       {"-b", "-c", (folder / "passwords").string(), "plant", password});
+  ASSERT_EQ(hashing.waitForExit(kEventWait), 0);
+  std::filesystem::permissions(folder / "passwords", std::filesystem::perms::others_read,
+                               std::filesystem::perm_options::add);
+  broker = nullptr;  // one broker at a time on this folder
+  broker = std::make_unique<LocalBroker>(folder.path(), "allow_anonymous false\npassword_file " +
+                                                            (folder / "passwords").string() + "\n");
+  std::ofstream(folder / "login") << "plant\n" << password << "\n";
+
+  auto missing = Run("publish", {"--password-file", (folder / "none").string()});
+  EXPECT_EQ(missing->waitForExit(kEventWait), 14);
+  EXPECT_NE(missing->errorOutput().find((folder / "none").string() + ": "), std::string::npos);
+
+  auto publisher = Run("publish", {"--password-file", (folder / "login").string()});
+  auto subscriber = Subscribe(kOnline, {"-u", "plant", "-P", password});
+  ASSERT_TRUE(Sees(*subscriber, kOnline + " online")) << publisher->errorOutput();
+  std::ifstream cmdline("/proc/" + std::to_string(publisher->pid()) + "/cmdline");
+  const std::string arguments(std::istreambuf_iterator<char>(cmdline), {});
+  EXPECT_NE(arguments.find("login"), std::string::npos);
+  EXPECT_EQ(arguments.find(password), std::string::npos);
+}
+
+// The broker's certificate is checked against the CA file given: the right one gets the values
+// through, any other gets nothing through.
+TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
+  const auto openssl = [&](std::vector<std::string> arguments) {
+    ChildProcess child("/usr/bin/openssl", arguments, folder.path().string());
+    return child.waitForExit(kEventWait) == 0;
+  };
+  for (const char* ca : {"ca", "other-ca"}) {
+    ASSERT_TRUE(openssl({"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                         std::string("/CN=") + ca, "-keyout", std::string(ca) + ".key", "-out",
+                         std::string(ca) + ".pem"}));
+  }
+  ASSERT_TRUE(openssl({"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout",
+                       "server.key", "-out", "server.csr"}));
+  std::ofstream(folder / "names") << "subjectAltName=IP:127.0.0.1\n";
+  ASSERT_TRUE(openssl({"x509", "-req", "-days", "1", "-in", "server.csr", "-CA", "ca.pem", "-CAkey",
+                       "ca.key", "-CAcreateserial", "-extfile", "names", "-out", "server.pem"}));
+  for (const char* file : {"ca.pem", "server.pem", "server.key"}) {
+    std::filesystem::permissions(folder / file, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+  }
+  broker = nullptr;
+  broker = std::make_unique<LocalBroker>(
+      folder.path(), "allow_anonymous true\ncafile " + (folder / "ca.pem").string() +
+                         "\ncertfile " + (folder / "server.pem").string() + "\nkeyfile " +
+                         (folder / "server.key").string() + "\n");
+
+  // Rounds long enough for the handshake to end before the last of them.
+  auto stranger = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
+                                  (folder / "other-ca.pem").string()});
+  EXPECT_EQ(stranger->waitForExit(kEventWait), 0);
+  EXPECT_NE(stranger->errorOutput().find("TLS"), std::string::npos);
+  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
+                                   (folder / "ca.pem").string()});
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
+  auto subscriber = Subscribe(kOnline, {"--cafile", (folder / "ca.pem").string()});
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " offline")) << publisher->errorOutput();
+}
+
+}  // namespace
+}  // namespace zorkan
