@@ -11,7 +11,7 @@
 
 #include "bench/bench_rig.h"
 #include "bench/publish_rig.h"
-#include "bench/shared_line.h"
+#include "link/qt_serial_port.h"
 #include "live/live_values.h"
 #include "publish/line_publisher.h"
 
@@ -81,50 +81,46 @@ double PublishingOverhead(bench::BrokerRig& brokers) {
 }
 
 void ThreeOnOneLine(bench::BrokerRig& brokers) {
-  std::vector<std::unique_ptr<sim::Simulator>> instruments;
-  std::vector<std::string> paths;
-  for (std::uint32_t address = 1; address <= 3; ++address) {
-    instruments.push_back(std::make_unique<sim::Simulator>(
-        sim::SimulatorOptions{.networkAddress = address,
-                              .baudRate = bench::kBaudRate,
-                              .turnaroundMs = bench::kTurnaroundMs}));
-    // Serial numbers of their own: each instrument has topics and a connection of its own.
-    instruments.back()->setByteParameter(2, 11, static_cast<std::uint8_t>(address));
-    paths.push_back(instruments.back()->devicePath());
-  }
-  bench::SharedLine line(paths);
+  // One pty, three instruments on it, each with its own serial number and so its own topics and
+  // connection.
+  sim::Simulator line({.networkAddress = 1,
+                       .baudRate = bench::kBaudRate,
+                       .turnaroundMs = bench::kTurnaroundMs,
+                       .moreAddresses = {2, 3}});
+  QtSerialPort port;
   SystemClock clock;
   bench::SilentDialogs dialogs;
-  DeviceLink link(line, clock, dialogs, ".");
-  link.openPortAt(paths.front(), bench::kBaudRate);
+  DeviceLink link(port, clock, dialogs, ".");
+  link.openPortAt(line.devicePath(), bench::kBaudRate);
   link.setParameters(LinkParameters{});
   LinePublisher publisher(link, brokers.broker, "bench/line", {1, 2, 3}, bench::BrokerRig::Note);
   WarmUp(publisher);
-  for (auto& instrument : instruments) instrument->clearReceivedFrames();
+  line.clearReceivedFrames();
   const auto start = Steady::now();
   for (int round = 0; round < kLineRounds; ++round) publisher.pollRound(Never);
   const double seconds = std::chrono::duration<double>(Steady::now() - start).count();
 
-  // Every request reaches every pty; each instrument answers its own.
-  std::size_t lineBytes = instruments.front()->lineTraffic().requestBytes;
-  std::size_t answers = 0;
-  for (auto& instrument : instruments) {
-    lineBytes += instrument->lineTraffic().answerBytes;
-    answers += instrument->lineTraffic().answers;
-  }
+  const sim::LineTraffic traffic = line.lineTraffic();
   const double lineSeconds =
-      std::chrono::duration<double>(sim::LineTime(lineBytes, bench::kBaudRate)).count() +
-      static_cast<double>(answers) * bench::kTurnaroundMs / 1000.0;
+      std::chrono::duration<double>(
+          sim::LineTime(traffic.requestBytes + traffic.answerBytes, bench::kBaudRate))
+          .count() +
+      static_cast<double>(traffic.answers) * bench::kTurnaroundMs / 1000.0;
+  // The line time of all three bounds each one's rate: a poll of one waits for the others'.
   std::printf("three instruments on one line, %d rounds in %.2f s (line time %.2f s):\n",
               kLineRounds, seconds, lineSeconds);
-  for (std::size_t k = 0; k < instruments.size(); ++k) {
-    const auto polls = static_cast<double>(instruments[k]->lineTraffic().answers);
-    std::printf("  address %zu: %.2f polls/s, bound %.2f polls/s, ratio %.3f\n", k + 1,
+  const std::vector<std::string> frames = line.receivedFrames();
+  for (std::uint32_t address = 1; address <= 3; ++address) {
+    // Built by appending: GCC 12's Release build warns about the sum of these strings.
+    std::string liveRead = ":";
+    liveRead += std::to_string(address);
+    liveRead += ";37;00E002;";
+    const auto polls = static_cast<double>(std::count_if(
+        frames.begin(), frames.end(),
+        [&](const std::string& frame) { return frame.find(liveRead) != std::string::npos; }));
+    std::printf("  address %u: %.2f polls/s, bound %.2f polls/s, ratio %.3f\n", address,
                 polls / seconds, polls / lineSeconds, lineSeconds / seconds);
   }
-  std::printf(
-      "  (three simulators on three ptys that one link writes to and reads from in turn,\n"
-      "   a millisecond each: the stand-in for one line with three instruments on it)\n");
   publisher.close(std::chrono::seconds(2));
 }
 
