@@ -1,6 +1,5 @@
 #include "workflows/instrument_search.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -71,12 +70,12 @@ class RateSearch {
     if (probes.answered) {
       identify(address);
     } else if (probes.heardAnything) {
-      if (silentBefore_ && ProbeCarefully(link_, *silentBefore_) == CarefulAnswer::Answered) {
-        identify(*silentBefore_);
+      if (silentBefore_ && ProbeCarefully(link_, address - 1) == CarefulAnswer::Answered) {
+        identify(address - 1);
       }
       searchCarefully(address);
     }
-    silentBefore_ = probes.heardAnything ? std::nullopt : std::optional(address);
+    silentBefore_ = !probes.heardAnything;
   }
 
  private:
@@ -106,9 +105,9 @@ class RateSearch {
   DeviceLink& link_;
   InstrumentSearchResult& outcome_;
   const std::uint32_t baudRate_;
-  // The address before, when nothing at all was heard there: a slow instrument there answers
-  // during this address's probes.
-  std::optional<std::uint32_t> silentBefore_;
+  // Nothing at all was heard at the address before: a slow instrument there answers during this
+  // address's probes.
+  bool silentBefore_ = false;
 };
 
 // Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
