@@ -20,8 +20,7 @@ using namespace zorkan;
 
 constexpr double kLimitRatio = 1.05;
 constexpr int kRounds = 3;
-constexpr LinePlace kLine[] = {
-    {1, bench::kBaudRate}, {2, bench::kBaudRate}, {7, bench::kBaudRate}};
+constexpr LinePlace kLine[] = {{1, bench::kBaudRate}, {2, bench::kBaudRate}, {7, bench::kBaudRate}};
 
 template <typename Operation>
 double TimedMs(Operation&& operation) {

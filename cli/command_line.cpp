@@ -438,8 +438,10 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
   }
   if (name == "write") {
     if (auto error = expect(1, {"--yes", "--take-defaults"}, {"--addresses"})) return *error;
-    WriteCommand command{positional[1], parser.flags.contains("--yes"),
-                         parser.flags.contains("--take-defaults"), {}};
+    WriteCommand command;
+    command.profile = positional[1];
+    command.yes = parser.flags.contains("--yes");
+    command.takeDefaults = parser.flags.contains("--take-defaults");
     if (auto error = ParseAddressList(parser.values, command.addresses)) return *error;
     return command;
   }

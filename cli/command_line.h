@@ -23,7 +23,7 @@ struct LinkOptions {
 enum class ValueType { Byte, Float };
 
 struct ReadCommand {
-  std::string profile;  // with addresses: the folder of the instruments' profiles
+  std::string profile;                   // with addresses: the folder of the instruments' profiles
   std::vector<std::uint32_t> addresses;  // in the order read; empty: the link's own instrument
 };
 struct WriteCommand {

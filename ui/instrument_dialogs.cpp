@@ -46,8 +46,8 @@ void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& d
   for (std::size_t row = 0; row < differences.size(); ++row) {
     const ProfileKeyDifference& difference = differences[row];
     SetTableRow(*table, static_cast<int>(row),
-           {SettingCaption(difference.section, difference.key), Text(difference.firstValue),
-            Text(difference.secondValue)});
+                {SettingCaption(difference.section, difference.key), Text(difference.firstValue),
+                 Text(difference.secondValue)});
   }
   table->resizeColumnsToContents();
   layout->addWidget(table);

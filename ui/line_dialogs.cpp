@@ -25,11 +25,12 @@ class FoundInstrumentsForm {
     table.setRowCount(static_cast<int>(search.found.size()));
     for (std::size_t row = 0; row < search.found.size(); ++row) {
       const FoundInstrument& found = search.found[row];
-      SetTableRow(table, static_cast<int>(row),
-             {QString::number(found.place.networkAddress), QString::number(found.place.baudRate),
-              QString::number(found.identity.serialNumber),
-              Text(DeviceTypeText(found.identity.deviceType)),
-              Text(FirmwareVersionText(found.identity.firmwareVersion))});
+      SetTableRow(
+          table, static_cast<int>(row),
+          {QString::number(found.place.networkAddress), QString::number(found.place.baudRate),
+           QString::number(found.identity.serialNumber),
+           Text(DeviceTypeText(found.identity.deviceType)),
+           Text(FirmwareVersionText(found.identity.firmwareVersion))});
     }
     table.resizeColumnsToContents();
     table.selectRow(0);
@@ -95,10 +96,10 @@ void ShowLineResults(QWidget* parent, const LineTransfer& line) {
   for (std::size_t row = 0; row < line.instruments.size(); ++row) {
     const InstrumentTransfer& instrument = line.instruments[row];
     SetTableRow(table, static_cast<int>(row),
-           {QString::number(instrument.place.networkAddress),
-            QString::number(instrument.place.baudRate),
-            instrument.serialNumber ? QString::number(*instrument.serialNumber) : QString("—"),
-            Text(WriteOutcomeText(instrument))});
+                {QString::number(instrument.place.networkAddress),
+                 QString::number(instrument.place.baudRate),
+                 instrument.serialNumber ? QString::number(*instrument.serialNumber) : QString("—"),
+                 Text(WriteOutcomeText(instrument))});
   }
   table.resizeColumnsToContents();
   table.selectRow(0);

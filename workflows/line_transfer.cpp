@@ -102,8 +102,8 @@ LineTransfer ForEachInstrument(ExchangeContext& exchange, std::span<const LinePl
       InstrumentPanel panel(progress.panel(), instrument);
       Progress named(panel, exchange.latch);
       ExchangeContext one{exchange.link, named, exchange.latch, dialogs, heldLocked};
-      const LinkError result = link.moveTo(instrument.place) ? transfer(one, instrument, i)
-                                                              : LinkError{kNoAnswer};
+      const LinkError result =
+          link.moveTo(instrument.place) ? transfer(one, instrument, i) : LinkError{kNoAnswer};
       instrument.result = result;
       fail(result);
       if (StopsTheLine(result)) break;

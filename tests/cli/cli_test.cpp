@@ -436,8 +436,8 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
 // A line of three instruments, as commissioning meets it: the scan tells them apart, a read gives
 // each its own profile, and a write with one of them silent writes the other two.
 TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) {
-  sim::Simulator line{{.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0,
-                       .moreAddresses = {2, 3, 3, 7}}};
+  sim::Simulator line{
+      {.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0, .moreAddresses = {2, 3, 3, 7}}};
   const auto onLine = [&](std::vector<std::string> arguments) {
     arguments.insert(arguments.end(), {"--device", line.devicePath()});
     return RunCli(arguments);
@@ -456,7 +456,7 @@ TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) 
   const CliRun read = onLine({"read", "--addresses", "1,2,7", (folder / "line").string()});
   ASSERT_EQ(read.status, 0) << read.errors;
   const std::string profiles = (folder / "line").string();
-  EXPECT_EQ(read.output, "1\t12345\t" + profiles + "/12345.prf\n" +  //
+  EXPECT_EQ(read.output, "1\t12345\t" + profiles + "/12345.prf\n" +      //
                              "2\t12346\t" + profiles + "/12346.prf\n" +  //
                              "7\t12351\t" + profiles + "/12351.prf\n");
   DeviceSettings first;
@@ -470,8 +470,8 @@ TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) 
             (std::vector<ProfileKeyDifference>{{"CH1", "th1", "150.0000", "321.5000"}}));
 
   line.addFault(*sim::ParseFault("2/silence"));
-  const CliRun write = onLine(
-      {"write", (folder / "line" / "12351.prf").string(), "--addresses", "1,2,7", "--yes"});
+  const CliRun write =
+      onLine({"write", (folder / "line" / "12351.prf").string(), "--addresses", "1,2,7", "--yes"});
   EXPECT_EQ(write.status, 2) << write.errors;
   EXPECT_EQ(write.output,
             "1\t12345\tЗаписан\n2\t-\tПрибор не ответил (ERR 2)\n7\t12351\tЗаписан\n");
