@@ -32,7 +32,7 @@ class FoundInstrumentsForm {
            Text(DeviceTypeText(found.identity.deviceType)),
            Text(FirmwareVersionText(found.identity.firmwareVersion))});
     }
-    table.resizeColumnsToContents();
+    FitColumns(table);
     table.selectRow(0);
     QStringList duplicates;
     for (const LinePlace& place : search.probableDuplicates) {
@@ -101,8 +101,7 @@ void ShowLineResults(QWidget* parent, const LineTransfer& line) {
                  instrument.serialNumber ? QString::number(*instrument.serialNumber) : QString("—"),
                  Text(WriteOutcomeText(instrument))});
   }
-  table.resizeColumnsToContents();
-  table.selectRow(0);
+  FitColumns(table);
   dialog.exec();
 }
 
