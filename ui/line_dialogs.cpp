@@ -1,6 +1,5 @@
 #include "ui/line_dialogs.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 
 #include "settings/enumerations.h"

@@ -38,18 +38,18 @@ struct LineRead {
 
 // Each instrument read as "Прочитать из прибора" reads it, into a model that starts as `start`
 // and goes through the pages' rules as a read into the window would (HeadlessPages). A failed
-// instrument does not stop the others; Escape stops the read between two steps (the instrument
-// being read fails with kCancelledByOperator) and between two instruments. The progress panel
-// names the instrument in its step line throughout; nothing is shown besides.
+// instrument does not stop the others. Escape stops the line where it stops the button's read
+// (the instrument being read then fails with kCancelledByOperator) and between two instruments.
+// The progress panel names the instrument in its step line throughout; nothing is shown besides.
 LineRead ReadLineOfInstruments(ExchangeContext& exchange, std::span<const LinePlace> places,
                                const DeviceSettings& start);
 
 // Each instrument written as "Записать в прибор" writes it, with the settings `pages` show: the
 // checks run for every instrument, but each question is asked at the first one only. An
 // instrument whose identity (InstrumentIdentity) cannot be read first is not written: its result
-// is that read's code. A refused check stops the write before anything is written; so does
-// Escape, between two steps and between two instruments. A failed instrument does not stop the
-// others. No result is shown: the caller shows the instruments' results.
+// is that read's code. A refused check stops the line before anything is written; Escape stops
+// it where it stops the button's write, and between two instruments. A failed instrument does not
+// stop the others. No result is shown: the caller shows the instruments' results.
 LineTransfer WriteLineOfInstruments(ExchangeContext& exchange, std::span<const LinePlace> places,
                                     DeviceSettings& settings, SettingsView& pages);
 
