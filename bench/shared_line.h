@@ -48,6 +48,13 @@ class SharedLine final : public SerialPort {
     }
     return got;
   }
+  // One pty gone is a line cut.
+  bool lost() const override {
+    for (const auto& port : ports_) {
+      if (port->lost()) return true;
+    }
+    return false;
+  }
   void discardPending() override {
     for (auto& port : ports_) port->discardPending();
   }
