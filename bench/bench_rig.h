@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "link/device_link.h"
+#include "link/progress.h"
 #include "link/qt_serial_port.h"
 #include "sim/line_timing.h"
 #include "sim/simulator.h"
@@ -25,6 +26,14 @@ class SilentDialogs final : public OperatorDialogs {
     return DialogAnswer::No;
   }
   void bringMainWindowForward() override {}
+};
+
+// Nobody watches the progress of a benchmark either.
+class QuietPanel final : public ProgressPanel {
+ public:
+  void setLines(const ProgressLines&) override {}
+  void setVisible(bool) override {}
+  void processPendingEvents() override {}
 };
 
 struct BenchRig {

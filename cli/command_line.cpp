@@ -42,14 +42,15 @@ constexpr const char* kProgramHelp =
     "\n"
     "Commands:\n"
     "  read PROFILE                      read the whole instrument into PROFILE\n"
-    "  write PROFILE [--yes] [--take-defaults]\n"
-    "                                    check PROFILE and write it to the instrument\n"
+    "  read --addresses LIST FOLDER      read each instrument into FOLDER/SERIAL.prf\n"
+    "  write PROFILE [--addresses LIST] [--yes] [--take-defaults]\n"
+    "                                    check PROFILE and write it to the instrument(s)\n"
     "  get SPACE NUMBER byte|float       read one parameter\n"
     "  set SPACE NUMBER byte|float VALUE [--verify]\n"
     "                                    write one parameter\n"
     "  live [--count N] [--csv]          print the live values every 500 ms\n"
     "  scan [--addresses A-B] [--baud N|all]\n"
-    "                                    find the instrument: its address and baud rate\n"
+    "                                    find the instruments on the line\n"
     "  diff PROFILE                      compare the instrument with PROFILE\n"
     "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
     "          [--count N] [--password-file FILE] [--cafile FILE]\n"
@@ -66,18 +67,33 @@ constexpr const char* kProgramHelp =
 const std::map<std::string, std::string> kCommandHelp{
     {"read",
      "Usage: zorkan-cli read PROFILE [link options]\n"
+     "       zorkan-cli read --addresses LIST FOLDER [link options]\n"
      "Reads the whole instrument (both channels, relay logic, regulator bytes, general\n"
      "parameters) and saves what was read into PROFILE. An existing PROFILE is loaded first,\n"
      "so that the values only profiles keep (description, calibration, sensor bounds) stay;\n"
-     "a new one starts from the default profile. Nothing is saved when the read fails.\n"},
+     "a new one starts from the default profile. Nothing is saved when the read fails.\n"
+     "With --addresses, reads the instrument at each address of LIST (\"1,2,7\", \"1-3,7\") in\n"
+     "turn into a profile of its own in FOLDER, SERIAL.prf after its serial number\n"
+     "(SERIAL-ADDRESS.prf for a serial number met before), kept as above when it exists.\n"
+     "A failed instrument does not stop the others; a line per instrument tells its address,\n"
+     "serial number and profile, or why it failed, tab-separated. Exit status 0 when every\n"
+     "instrument was read and saved, else the first failure's code. Ctrl+C stops between two\n"
+     "instruments too.\n"},
     {"write",
-     "Usage: zorkan-cli write PROFILE [--yes] [--take-defaults] [link options]\n"
+     "Usage: zorkan-cli write PROFILE [--addresses LIST] [--yes] [--take-defaults]\n"
+     "       [link options]\n"
      "Loads PROFILE (which must exist), runs the field, relay and channel checks and writes the\n"
      "whole configuration to the instrument, every channel value read back and compared; the\n"
      "instrument then restarts. Each question of the checks is printed and answered No, which\n"
      "stops the write (code 16 or 17), unless --yes answers them all Yes. A profile that lacks\n"
      "any setting the write sends (a file cut short, say) is refused with status 14, naming the\n"
-     "first one missing; --take-defaults writes the defaults in their place.\n"},
+     "first one missing; --take-defaults writes the defaults in their place.\n"
+     "With --addresses, writes the instrument at each address of LIST (\"1,2,7\", \"1-3,7\") in\n"
+     "turn, the checks' questions asked once. Each instrument's serial number is read first;\n"
+     "one that does not tell it is not written. A failed instrument does not stop the others;\n"
+     "a line per instrument tells its address, serial number and result, tab-separated. Exit\n"
+     "status 0 when every instrument was written, else the first failure's code. Ctrl+C stops\n"
+     "between two instruments too.\n"},
     {"get",
      "Usage: zorkan-cli get SPACE NUMBER byte|float [link options]\n"
      "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value.\n"},
@@ -95,9 +111,11 @@ const std::map<std::string, std::string> kCommandHelp{
      "Asks every network address from A to B (default {addresses}; one address: A) for its\n"
      "firmware version, at the baud rate of dev.dat or --baud, or with --baud all at each of\n"
      "{bauds}. A line is printed for every instrument that answers: its address, baud\n"
-     "rate and firmware version, tab-separated. Each address waits a few character times, not\n"
-     "the reply time-out. Exit status 0 when an instrument answered, 2 when none did; Ctrl+C\n"
-     "stops the search (code 20) after printing what it found so far.\n"},
+     "rate, serial number, device type and firmware version, tab-separated. An address whose\n"
+     "answers keep arriving garbled probably holds more than one instrument: it is named on\n"
+     "standard error, never printed as an instrument. Each silent address waits a few\n"
+     "character times, not the reply time-out. Exit status 0 when an instrument answered, 2\n"
+     "when none did; Ctrl+C stops the search (code 20) after printing what it found so far.\n"},
     {"diff",
      "Usage: zorkan-cli diff PROFILE [link options]\n"
      "Reads the whole instrument as read does, writing nothing, and compares it with PROFILE\n"
@@ -296,6 +314,22 @@ std::optional<std::vector<std::uint32_t>> LineAddresses(const std::vector<Addres
   return addresses;
 }
 
+// --addresses LIST of the commands that work through a line of instruments; `addresses` stays
+// empty when it is not given.
+std::optional<UsageError> ParseAddressList(const std::map<std::string, std::string>& values,
+                                           std::vector<std::uint32_t>& addresses) {
+  const auto list = values.find("--addresses");
+  if (list == values.end()) return std::nullopt;
+  const auto ranges = ParseAddressRanges(list->second);
+  const auto parsed = ranges ? LineAddresses(*ranges) : std::nullopt;
+  if (!parsed) {
+    return UsageError{"--addresses needs a list such as 1,2,7 or 1-3,7 of at most " +
+                      std::to_string(kMostLineAddresses) + " addresses: " + list->second};
+  }
+  addresses = *parsed;
+  return std::nullopt;
+}
+
 // "HOST", "HOST:PORT", or "[IPv6]" and "[IPv6]:PORT".
 std::optional<UsageError> ParseBroker(std::string_view text, PublishCommand& command) {
   const UsageError bad{"--broker needs HOST or HOST:PORT: " + std::string(text)};
@@ -335,15 +369,7 @@ std::variant<PublishCommand, UsageError> ParsePublish(
     }
     command.topicPrefix = topic->second;
   }
-  if (const auto list = values.find("--addresses"); list != values.end()) {
-    const auto ranges = ParseAddressRanges(list->second);
-    const auto addresses = ranges ? LineAddresses(*ranges) : std::nullopt;
-    if (!addresses) {
-      return UsageError{"--addresses needs a list such as 1,2,7 or 1-3,7 of at most " +
-                        std::to_string(kMostLineAddresses) + " addresses: " + list->second};
-    }
-    command.addresses = *addresses;
-  }
+  if (auto error = ParseAddressList(values, command.addresses)) return *error;
   if (const auto interval = values.find("--interval-ms"); interval != values.end()) {
     const auto value = ParseNumber<int>(interval->second);
     if (!value || *value < 0) return UsageError{"--interval-ms needs a number of milliseconds"};
@@ -405,13 +431,19 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     return std::nullopt;
   };
   if (name == "read") {
-    if (auto error = expect(1, {}, {})) return *error;
-    return ReadCommand{positional[1]};
+    if (auto error = expect(1, {}, {"--addresses"})) return *error;
+    ReadCommand command{positional[1], {}};
+    if (auto error = ParseAddressList(parser.values, command.addresses)) return *error;
+    return command;
   }
   if (name == "write") {
-    if (auto error = expect(1, {"--yes", "--take-defaults"}, {})) return *error;
-    return WriteCommand{positional[1], parser.flags.contains("--yes"),
-                        parser.flags.contains("--take-defaults")};
+    if (auto error = expect(1, {"--yes", "--take-defaults"}, {"--addresses"})) return *error;
+    WriteCommand command;
+    command.profile = positional[1];
+    command.yes = parser.flags.contains("--yes");
+    command.takeDefaults = parser.flags.contains("--take-defaults");
+    if (auto error = ParseAddressList(parser.values, command.addresses)) return *error;
+    return command;
   }
   if (name == "get") {
     if (auto error = expect(3, {}, {})) return *error;

@@ -23,12 +23,14 @@ struct LinkOptions {
 enum class ValueType { Byte, Float };
 
 struct ReadCommand {
-  std::string profile;
+  std::string profile;                   // with addresses: the folder of the instruments' profiles
+  std::vector<std::uint32_t> addresses;  // in the order read; empty: the link's own instrument
 };
 struct WriteCommand {
   std::string profile;
   bool yes = false;
   bool takeDefaults = false;  // a profile without some of the settings a write sends is written
+  std::vector<std::uint32_t> addresses;  // in the order written; empty: the link's own instrument
 };
 struct GetCommand {
   int space = 0;

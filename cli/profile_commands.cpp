@@ -1,5 +1,5 @@
 // read and write: the whole instrument to and from a profile, through the same workflows as the
-// window's read and write buttons.
+// window's read and write buttons; with --addresses, a line of instruments.
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/commands.h"
+#include "cli/line_commands.h"
 #include "cli/profile_files.h"
 #include "ini/ini_file.h"
 #include "profiles/instrument_keys.h"
@@ -44,6 +45,7 @@ std::optional<IniDocument> NewProfile(const std::filesystem::path& path) {
 }  // namespace
 
 int RunRead(const ReadCommand& command, Session& session) {
+  if (!command.addresses.empty()) return RunLineRead(command, session);
   const IniFile file(command.profile);
   // The error_code overloads throughout: a loop of links, a name too long or a folder that may not
   // be entered is a reason to give, not an exception.
@@ -90,6 +92,7 @@ int RunWrite(const WriteCommand& command, Session& session) {
   if (!session.openPort()) return session.finish(kNoAnswer);
   HeadlessPages pages(settings);
   pages.ShowSettings();
+  if (!command.addresses.empty()) return WriteLine(command, session, settings, pages);
   ExchangeContext exchange = session.exchange();
   return WriteWholeInstrument(exchange, settings, pages);
 }

@@ -1,7 +1,8 @@
-// scan: the search for the instrument, through the same workflow as the window's.
+// scan: the search for the instruments on the line, through the same workflow as the window's.
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "settings/enumerations.h"
 #include "workflows/instrument_search.h"
 
 namespace zorkan::cli {
@@ -13,8 +14,15 @@ int RunScan(const ScanCommand& command, Session& session) {
   ExchangeContext exchange = session.exchange();
   const InstrumentSearchResult result = FindInstruments(exchange, search);
   for (const FoundInstrument& instrument : result.found) {
-    std::printf("%u\t%u\t%s\n", static_cast<unsigned>(instrument.networkAddress),
-                static_cast<unsigned>(instrument.baudRate), instrument.firmwareVersion.c_str());
+    const InstrumentIdentity& identity = instrument.identity;
+    std::printf("%u\t%u\t%d\t%s\t%s\n", static_cast<unsigned>(instrument.place.networkAddress),
+                static_cast<unsigned>(instrument.place.baudRate), identity.serialNumber,
+                DeviceTypeText(identity.deviceType).c_str(),
+                FirmwareVersionText(identity.firmwareVersion).c_str());
+  }
+  for (const LinePlace& place : result.probableDuplicates) {
+    std::fprintf(stderr, "%s (%u бод)\n", ProbableDuplicateText(place).c_str(),
+                 static_cast<unsigned>(place.baudRate));
   }
   return session.finish(result.result);
 }

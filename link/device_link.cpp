@@ -258,13 +258,15 @@ ProbeAnswer DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, 
   return probe;
 }
 
-void DeviceLink::awaitQuietLine(int quietMs) {
+bool DeviceLink::awaitQuietLine(int quietMs) {
   const std::int64_t deadline =
       clock_.monotonicMs() + AnswerWaitLimitMs(parameters_.replyTimeoutMs);
   std::array<char, kAnswerReadPiece> piece{};
-  while (clock_.monotonicMs() < deadline && !port_.lost() &&
-         port_.read(piece.data(), piece.size(), quietMs) > 0) {
+  while (!port_.lost()) {
+    if (port_.read(piece.data(), piece.size(), quietMs) == 0) return true;
+    if (clock_.monotonicMs() >= deadline) return false;
   }
+  return false;
 }
 
 int DeviceLink::probeWaitMs() const {

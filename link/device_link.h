@@ -84,8 +84,9 @@ class DeviceLink {
                              std::int64_t waitMs);
   int probeWaitMs() const;
   // Drops what arrives until nothing has come for `quietMs` (the rest of a slow or noisy answer),
-  // for no longer than one answer's wait limit: a probe after it hears only its own answer.
-  void awaitQuietLine(int quietMs);
+  // for no longer than one answer's wait limit: a probe after it hears only its own answer. false
+  // when the line never went quiet that long.
+  bool awaitQuietLine(int quietMs);
 
   // The wait of the last attempt: its start time goes into the measurement log.
   const AnswerWait& lastWait() const { return lastWait_; }

@@ -48,6 +48,13 @@ const ResultMessage* FindResultMessage(LinkError code) {
   return &kResultMessages[static_cast<std::size_t>(code - 1)];
 }
 
+LinkError ReportedCode(const DialogMessage& message) {
+  for (const ResultMessage& result : kResultMessages) {
+    if (result.text == message.text && result.caption == message.caption) return result.code;
+  }
+  return kOk;
+}
+
 void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch) {
   dialogs.bringMainWindowForward();
   latch.ResetCancel();

@@ -41,6 +41,9 @@ struct ResultMessage {
 // nullptr for 0 and for codes outside 1..23.
 const ResultMessage* FindResultMessage(LinkError code);
 
+// The code whose box ReportResult shows as `message`; kOk for any other box.
+LinkError ReportedCode(const DialogMessage& message);
+
 // Brings the main window forward, forgets Escape presses made so far (a key pressed during the
 // failed operation must not cancel the next one) and shows the code's box; 0 and unknown codes show
 // nothing.

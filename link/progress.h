@@ -51,6 +51,8 @@ class Progress {
   void refreshProgress() { panel_.setLines(lines_); }
   bool CancelRequested() { return latch_.CancelRequested(); }
   void ResetCancel() { latch_.ResetCancel(); }
+  // For a sequence that draws on the same panel through a Progress of its own.
+  ProgressPanel& panel() { return panel_; }
 
  private:
   ProgressPanel& panel_;

@@ -1,6 +1,7 @@
 #include "profiles/instrument_keys.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace zorkan {
 
@@ -47,6 +48,13 @@ const std::vector<KeyPlace>& WrittenKeyPlaces() {
     return written;
   }();
   return places;
+}
+
+void CopyReadSettings(DeviceSettings instrument, DeviceSettings& profile) {
+  for (const KeyPlace& place : ReadKeyPlaces()) {
+    std::visit([&](auto field) { *field(profile, place.index) = *field(instrument, place.index); },
+               place.key->field);
+  }
 }
 
 std::string KeyPlaceName(const KeyPlace& place) {

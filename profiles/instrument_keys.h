@@ -18,6 +18,10 @@ const std::vector<profile::KeyPlace>& ReadKeyPlaces();
 // which is only read.
 const std::vector<profile::KeyPlace>& WrittenKeyPlaces();
 
+// The settings at ReadKeyPlaces() from `instrument` into `profile`: a read over an existing
+// profile, which keeps the rest of what the profile holds.
+void CopyReadSettings(DeviceSettings instrument, DeviceSettings& profile);
+
 // "CH2 th1": the section and the key, as a message names a key.
 std::string KeyPlaceName(const profile::KeyPlace& place);
 

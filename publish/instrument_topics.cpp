@@ -21,13 +21,6 @@ std::string FlagText(bool on) {
   return on ? "1" : "0";
 }
 
-std::string DeviceTypeText(std::int32_t deviceType) {
-  if (deviceType >= 0 && deviceType < static_cast<std::int32_t>(kDeviceTypeTexts.size())) {
-    return std::string(kDeviceTypeTexts[static_cast<std::size_t>(deviceType)]);
-  }
-  return std::to_string(deviceType);
-}
-
 std::string JsonString(std::string_view text) {
   std::string quoted = "\"";
   for (const char c : text) {

@@ -2,6 +2,7 @@
 // Coded settings and the list texts the pages show for them; a code is the position in its list.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -60,5 +61,8 @@ extern const std::array<std::string_view, 2> kErrorDisplayTexts;
 
 // Bits 7-6 major, 5-4 minor, 3-0 build: 0x52 is "1.1.2".
 std::string FirmwareVersionText(int firmwareVersion);
+
+// The device type's name as the pages list it; a code no type has, in decimal.
+std::string DeviceTypeText(std::int32_t deviceType);
 
 }  // namespace zorkan

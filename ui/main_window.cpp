@@ -11,9 +11,11 @@
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "ui/instrument_dialogs.h"
+#include "ui/line_dialogs.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 #include "workflows/instrument_adoption.h"
+#include "workflows/line_transfer.h"
 #include "workflows/whole_instrument.h"
 
 namespace zorkan {
@@ -123,6 +125,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N3, &QAction::triggered, this, &TForm1::N3Click);
   connect(ui_->N4, &QAction::triggered, this, &TForm1::N4Click);
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
+  connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
   connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -242,11 +245,16 @@ void TForm1::N3Click() {
 void TForm1::N4Click() {
   // A live tick between two probes would wait out its whole reply time at a probed baud rate.
   Timer3->stop();
-  const InstrumentSearchResult search = FindInstruments(*exchange_, InstrumentSearch{});
+  lastSearch_ = FindInstruments(*exchange_, InstrumentSearch{});
   Timer3->start(kLiveTickMs);
-  if (search.result != kOk) ReportResult(search.result, dialogs_, latch_);
-  if (search.found.empty()) return;
-  const std::optional<FoundInstrument> chosen = ChooseInstrument(this, search.found);
+  ui_->N6->setEnabled(!lastSearch_.found.empty());
+  // Addresses that seem to hold two instruments are said in the table's dialog.
+  const bool nothingHeard = lastSearch_.found.empty() && lastSearch_.probableDuplicates.empty();
+  if (lastSearch_.result == kCancelledByOperator || nothingHeard) {
+    ReportResult(lastSearch_.result, dialogs_, latch_);
+  }
+  if (nothingHeard) return;
+  const std::optional<FoundInstrument> chosen = ChooseInstrument(this, lastSearch_);
   if (!chosen) return;
   AdoptFoundInstrument(*chosen, linkSettings_, workDir_, link_, dialogs_);
 }
@@ -258,7 +266,25 @@ void TForm1::N5Click() {
   if (comparison.result == kOk) ShowDifferences(this, comparison.differences);
 }
 
+void TForm1::N6Click() {
+  const std::vector<LinePlace> chosen = ChooseInstrumentsToWrite(this, lastSearch_);
+  if (chosen.empty()) return;
+  // As for the search: a live tick would reach whichever instrument the line is at.
+  Timer3->stop();
+  const LineTransfer line = WriteLineOfInstruments(*exchange_, chosen, settings_, *pages_);
+  Timer3->start(kLiveTickMs);
+  // A refused check stopped the write before any instrument, as it stops a single write.
+  if (line.result == kStoppedToClarify || line.result == kStoppedToCorrect) {
+    ReportResult(line.result, dialogs_, latch_);
+    return;
+  }
+  ShowLineResults(this, line);
+}
+
 void TForm1::ComboBox17Change(int index) {
+  // The instruments found are on the port left.
+  lastSearch_ = {};
+  ui_->N6->setEnabled(false);
   linkSettings_.portNumber = index + 1;
   link_.ReopenPort(linkSettings_);
   pages_->ShowSettings();

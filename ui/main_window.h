@@ -22,6 +22,7 @@
 #include "ui/qt_progress_panel.h"
 #include "ui/settings_pages.h"
 #include "workflows/exchange_context.h"
+#include "workflows/instrument_search.h"
 #include "workflows/live_polling.h"
 
 class QTimer;
@@ -60,6 +61,10 @@ class TForm1 final : public QMainWindow {
   void N4Click();
   // "Сравнить с прибором…": the settings a write of the pages would change in the instrument.
   void N5Click();
+  // "Записать в несколько приборов…": the pages written to the instruments of the last search
+  // that the operator checks, each one's result shown at the end; the window then works with
+  // its own instrument again.
+  void N6Click();
   void ComboBox17Change(int index);
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();
@@ -100,6 +105,9 @@ class TForm1 final : public QMainWindow {
   QTimer* Timer2;
   QTimer* Timer3;
   QString openedProfile_;  // what the open-file dialog holds; empty until a profile is opened
+  // What the last search on this port found; "Записать в несколько приборов…" offers its
+  // instruments.
+  InstrumentSearchResult lastSearch_;
   int shownPage_ = 0;
 };
 

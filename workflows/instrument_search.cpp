@@ -1,12 +1,10 @@
 #include "workflows/instrument_search.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
 #include "link/answer_wait.h"
 #include "link/port_timing.h"
-#include "settings/enumerations.h"
 #include "settings/parameter_map.h"
 
 namespace zorkan {
@@ -22,56 +20,105 @@ std::vector<std::uint32_t> RatesOf(const InstrumentSearch& search) {
   return rates;
 }
 
-// What the short probes of one address gave.
+ProbeAnswer ProbeFirmwareVersion(DeviceLink& link, std::uint32_t address, std::int64_t waitMs) {
+  const ParameterRef firmware = FirmwareVersionParam();
+  return link.probeByteParam(address, firmware.space, firmware.number, waitMs);
+}
+
+// Whether the short probes of one address met an instrument.
 struct AddressProbes {
-  std::optional<std::int32_t> version;
+  bool answered = false;
   bool heardAnything = false;
 };
 
-// The firmware version of the instrument at `address`, when it answers two probes in a row. An
-// instrument slower than a probe's wait answers the probe of the next address instead, which the
-// second probe, asked after that answer has come, shows up: nobody answers it.
+// An instrument answers two probes in a row. One slower than a probe's wait answers the probe of
+// the next address instead, which the second probe, asked after that answer has come, shows up:
+// nobody answers it.
 AddressProbes ProbeAddress(DeviceLink& link, std::uint32_t address) {
-  const ParameterRef firmware = FirmwareVersionParam();
   AddressProbes probes;
   for (int probe = 0; probe < 2; ++probe) {
-    const ProbeAnswer answer =
-        link.probeByteParam(address, firmware.space, firmware.number, link.probeWaitMs());
+    const ProbeAnswer answer = ProbeFirmwareVersion(link, address, link.probeWaitMs());
     probes.heardAnything = probes.heardAnything || answer.heardAnything;
-    if (answer.result != kOk) return {std::nullopt, probes.heardAnything};
-    probes.version = answer.value;
+    if (answer.result != kOk) return probes;
   }
+  probes.answered = true;
   return probes;
 }
 
+enum class CarefulAnswer { Answered, Garbled, Silent };
+
 // One more probe of an address where something was heard but no instrument confirmed: an answer
-// behind noise, a slow answer or one lost answer. Once the line is quiet it waits as long as an
-// ordinary answer is waited for, so it hears only its own answer, however slow.
-std::optional<std::int32_t> ConfirmAfterAll(DeviceLink& link, std::uint32_t address) {
-  const ParameterRef firmware = FirmwareVersionParam();
-  link.awaitQuietLine(link.probeWaitMs());
+// behind noise, a slow answer, one lost answer, or two instruments answering at once. Once the
+// line is quiet it waits as long as an ordinary answer is waited for, so that what it hears is
+// its own answer, however slow: garbage then came from that address itself.
+CarefulAnswer ProbeCarefully(DeviceLink& link, std::uint32_t address) {
+  const bool quiet = link.awaitQuietLine(link.probeWaitMs());
   const ProbeAnswer answer =
-      link.probeByteParam(address, firmware.space, firmware.number,
-                          AnswerWaitLimitMs(link.parameters().replyTimeoutMs));
-  if (answer.result != kOk) return std::nullopt;
-  return answer.value;
+      ProbeFirmwareVersion(link, address, AnswerWaitLimitMs(link.parameters().replyTimeoutMs));
+  if (answer.result == kOk) return CarefulAnswer::Answered;
+  return quiet && answer.heardAnything ? CarefulAnswer::Garbled : CarefulAnswer::Silent;
 }
+
+// The addresses of the search at the rate the port is open at.
+class RateSearch {
+ public:
+  RateSearch(ExchangeContext& exchange, InstrumentSearchResult& outcome)
+      : link_(exchange.link), outcome_(outcome), baudRate_(exchange.link.baudRate()) {}
+
+  void searchAddress(std::uint32_t address) {
+    const AddressProbes probes = ProbeAddress(link_, address);
+    if (probes.answered) {
+      identify(address);
+    } else if (probes.heardAnything) {
+      if (silentBefore_ && ProbeCarefully(link_, address - 1) == CarefulAnswer::Answered) {
+        identify(address - 1);
+      }
+      searchCarefully(address);
+    }
+    silentBefore_ = !probes.heardAnything;
+  }
+
+ private:
+  // Garbage twice more, each time after a quiet line, is no noise that happened to pass.
+  void searchCarefully(std::uint32_t address) {
+    switch (ProbeCarefully(link_, address)) {
+      case CarefulAnswer::Answered:
+        identify(address);
+        break;
+      case CarefulAnswer::Garbled:
+        if (ProbeCarefully(link_, address) == CarefulAnswer::Garbled) {
+          outcome_.probableDuplicates.push_back({address, baudRate_});
+        }
+        break;
+      case CarefulAnswer::Silent:
+        break;
+    }
+  }
+
+  void identify(std::uint32_t address) {
+    InstrumentIdentity identity;
+    if (ReadInstrumentIdentity(link_, address, identity) == kOk) {
+      outcome_.found.push_back({{address, baudRate_}, identity});
+    }
+  }
+
+  DeviceLink& link_;
+  InstrumentSearchResult& outcome_;
+  const std::uint32_t baudRate_;
+  // Nothing at all was heard at the address before: a slow instrument there answers during this
+  // address's probes.
+  bool silentBefore_ = false;
+};
 
 // Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
 LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& search,
-                          std::vector<FoundInstrument>& found) {
+                          InstrumentSearchResult& outcome) {
   Progress& progress = exchange.progress;
-  const std::uint32_t baudRate = exchange.link.baudRate();
   std::string heading = "Скорость обмена ";
-  heading += std::to_string(baudRate);
+  heading += std::to_string(exchange.link.baudRate());
   heading += " бод";
   progress.setProgressHeading(std::move(heading));
-  const auto add = [&](std::uint32_t address, std::int32_t version) {
-    found.push_back({address, baudRate, FirmwareVersionText(version)});
-  };
-  // The address before, when nothing at all was heard there: a slow instrument there answers
-  // during this address's probes.
-  std::optional<std::uint32_t> silentBefore;
+  RateSearch rate(exchange, outcome);
   // Wide enough that the last address of the 32-bit range ends the loop.
   for (std::uint64_t next = search.firstAddress; next <= search.lastAddress; ++next) {
     const auto address = static_cast<std::uint32_t>(next);
@@ -79,23 +126,16 @@ LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& sea
     step += std::to_string(address);
     progress.SetProgressStep(std::move(step));
     if (progress.CancelRequested()) return kCancelledByOperator;
-    const AddressProbes probes = ProbeAddress(exchange.link, address);
-    if (probes.version) {
-      add(address, *probes.version);
-    } else if (probes.heardAnything) {
-      if (silentBefore) {
-        if (const auto version = ConfirmAfterAll(exchange.link, *silentBefore)) {
-          add(*silentBefore, *version);
-        }
-      }
-      if (const auto version = ConfirmAfterAll(exchange.link, address)) add(address, *version);
-    }
-    silentBefore = probes.heardAnything ? std::nullopt : std::optional(address);
+    rate.searchAddress(address);
   }
   return kOk;
 }
 
 }  // namespace
+
+std::string ProbableDuplicateText(const LinePlace& place) {
+  return "Возможно, несколько приборов на адресе " + std::to_string(place.networkAddress);
+}
 
 InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search) {
   InstrumentSearchResult outcome;
@@ -111,7 +151,7 @@ InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const Instrume
   for (const std::uint32_t baudRate : RatesOf(search)) {
     // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
     if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
-    cancelled = SearchAtOneRate(exchange, search, outcome.found) == kCancelledByOperator;
+    cancelled = SearchAtOneRate(exchange, search, outcome) == kCancelledByOperator;
     if (cancelled) break;
   }
   if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);

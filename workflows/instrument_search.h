@@ -1,8 +1,9 @@
 #pragma once
-// Finding the instrument on the line. When dev.dat names another network address or baud rate
+// Finding the instruments on the line. When dev.dat names another network address or baud rate
 // than the instrument has, every exchange ends with "the instrument did not answer"; the search
 // asks each address of a range at each baud rate for the firmware version, a read that changes
-// nothing, and lists every instrument that answers. The window and zorkan-cli both run it.
+// nothing, lists every instrument that answers with its identity, and names the addresses where
+// two instruments seem to answer at once. The window and zorkan-cli both run it.
 
 #include <cstdint>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "link/link_error.h"
 #include "workflows/exchange_context.h"
+#include "workflows/instrument_identity.h"
 
 namespace zorkan {
 
@@ -20,10 +22,16 @@ struct InstrumentSearch {
   std::vector<std::uint32_t> baudRates;
 };
 
-struct FoundInstrument {
+// Where an instrument answers on the line.
+struct LinePlace {
   std::uint32_t networkAddress;
   std::uint32_t baudRate;
-  std::string firmwareVersion;  // as the pages show it: "1.1.2"
+  bool operator==(const LinePlace&) const = default;
+};
+
+struct FoundInstrument {
+  LinePlace place;
+  InstrumentIdentity identity;
   bool operator==(const FoundInstrument&) const = default;
 };
 
@@ -32,14 +40,23 @@ struct InstrumentSearchResult {
   // kCancelledByOperator when Escape stopped the search.
   LinkError result = kNoAnswer;
   std::vector<FoundInstrument> found;  // in the order found, a stopped search's too
+  // Addresses whose answers kept arriving garbled although the line was quiet before each probe:
+  // most likely two instruments left at one address, whose answers overlap. Never in `found`.
+  std::vector<LinePlace> probableDuplicates;
 };
 
-// Searches on the link's open port, each address with one probe of a few character times
-// (DeviceLink::probeByteParam). The exchange controls are locked meanwhile; the progress panel
-// shows the baud rate as its heading and the address as its step, and Escape stops the search
-// between two probes (an Escape pressed before the start does not). At the end the port is open
-// at its own baud rate again, and the link parameters are as they were. Nothing is shown: the
-// caller lists what was found, or reports the code.
+// "Возможно, несколько приборов на адресе N".
+std::string ProbableDuplicateText(const LinePlace& place);
+
+// Searches on the link's open port, each address with two probes of a few character times
+// (DeviceLink::probeByteParam), and where something was heard without a clean answer, with a
+// careful probe after the line has gone quiet. An instrument found has its identity read at once
+// with the link's attempts and reply time-out; one whose identity cannot be read is not listed.
+// The exchange controls are locked meanwhile; the progress panel shows the baud rate as its
+// heading and the address as its step, and Escape stops the search between two addresses (an
+// Escape pressed before the start does not). At the end the port is open at its own baud rate
+// again, and the link parameters are as they were. Nothing is shown: the caller lists what was
+// found, or reports the code.
 InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search);
 
 }  // namespace zorkan

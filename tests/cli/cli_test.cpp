@@ -13,6 +13,8 @@
 #include "cli/command_line.h"
 #include "ini/ini_file.h"
 #include "profiles/profile.h"
+#include "profiles/profile_difference.h"
+#include "sim/fault_text.h"
 #include "sim/simulator.h"
 #include "tests/support/child_process.h"
 #include "tests/support/scratch_folder.h"
@@ -377,7 +379,8 @@ TEST_F(CliTest, WrongCommandLinesAreUsageErrors) {
                                              {"get", "2", "1", "byte", "--baud", "1200"},
                                              {"get", "2", "1", "byte", "--baud", "all"},
                                              {"scan", "--addresses", "9-3"},
-                                             {"read", "a.prf", "--addresses", "1-2"},
+                                             {"diff", "a.prf", "--addresses", "1-2"},
+                                             {"read", "a", "--addresses", "2-1"},
                                              {"diff"}}) {
     const CliRun run = RunCli(arguments);
     EXPECT_EQ(run.status, 64) << ::testing::PrintToString(arguments);
@@ -403,7 +406,7 @@ TEST_F(CliTest, ScanFindsTheInstrumentAtItsAddressAndRate) {
   everyRate.insert(everyRate.end(), {"--baud", "all"});
   const CliRun found = RunCli(everyRate);
   EXPECT_EQ(found.status, 0) << found.errors;
-  EXPECT_EQ(found.output, "7\t19200\t1.1.2\n");
+  EXPECT_EQ(found.output, "7\t19200\t12351\t740 НР Одноканальн. ПИД регул.\t1.1.2\n");
 
   const CliRun missed = RunCli(scan);
   EXPECT_EQ(missed.status, 2);
@@ -428,6 +431,52 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
     EXPECT_NE(frame.find(";37;"), std::string::npos) << "not a read: " << frame;
   }
   EXPECT_EQ(RunCli(WithDevice({"diff", Profile("none.prf").string()})).status, 14);
+}
+
+// A line of three instruments, as commissioning meets it: the scan tells them apart, a read gives
+// each its own profile, and a write with one of them silent writes the other two.
+TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) {
+  sim::Simulator line{
+      {.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0, .moreAddresses = {2, 3, 3, 7}}};
+  const auto onLine = [&](std::vector<std::string> arguments) {
+    arguments.insert(arguments.end(), {"--device", line.devicePath()});
+    return RunCli(arguments);
+  };
+  const CliRun scan = onLine({"scan", "--addresses", "1-8"});
+  EXPECT_EQ(scan.status, 0) << scan.errors;
+  EXPECT_EQ(scan.output,
+            "1\t9600\t12345\t740 НР Одноканальн. ПИД регул.\t1.1.2\n"
+            "2\t9600\t12346\t740 НР Одноканальн. ПИД регул.\t1.1.2\n"
+            "7\t9600\t12351\t740 НР Одноканальн. ПИД регул.\t1.1.2\n");
+  EXPECT_NE(scan.errors.find("Возможно, несколько приборов на адресе 3"), std::string::npos)
+      << scan.errors;
+
+  line.instrument(7).setFloatParameter(2, 29, 321.5f);
+  std::filesystem::create_directory(folder / "line");
+  const CliRun read = onLine({"read", "--addresses", "1,2,7", (folder / "line").string()});
+  ASSERT_EQ(read.status, 0) << read.errors;
+  const std::string profiles = (folder / "line").string();
+  EXPECT_EQ(read.output, "1\t12345\t" + profiles + "/12345.prf\n" +      //
+                             "2\t12346\t" + profiles + "/12346.prf\n" +  //
+                             "7\t12351\t" + profiles + "/12351.prf\n");
+  DeviceSettings first;
+  DeviceSettings second;
+  DeviceSettings seventh;
+  ASSERT_TRUE(LoadProfile(folder / "line" / "12345.prf", first));
+  ASSERT_TRUE(LoadProfile(folder / "line" / "12346.prf", second));
+  ASSERT_TRUE(LoadProfile(folder / "line" / "12351.prf", seventh));
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(DifferingProfileKeys(first, seventh),
+            (std::vector<ProfileKeyDifference>{{"CH1", "th1", "150.0000", "321.5000"}}));
+
+  line.addFault(*sim::ParseFault("2/silence"));
+  const CliRun write =
+      onLine({"write", (folder / "line" / "12351.prf").string(), "--addresses", "1,2,7", "--yes"});
+  EXPECT_EQ(write.status, 2) << write.errors;
+  EXPECT_EQ(write.output,
+            "1\t12345\tЗаписан\n2\t-\tПрибор не ответил (ERR 2)\n7\t12351\tЗаписан\n");
+  EXPECT_EQ(line.instrument(1).floatParameter(2, 29), 321.5f);
+  EXPECT_EQ(line.instrument(2).floatParameter(2, 29), 150.0f);
 }
 
 // One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.

@@ -1,4 +1,5 @@
-// "Найти прибор…" and "Сравнить с прибором…" against the simulated instrument.
+// "Найти прибор…", "Сравнить с прибором…" and "Записать в несколько приборов…" against the
+// simulated instruments.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,20 +17,29 @@ QTableWidget* TableOf(QDialog& dialog, const char* name) {
   return dialog.findChild<QTableWidget*>(name);
 }
 
+std::vector<QStringList> RowsOf(const QTableWidget& table) {
+  std::vector<QStringList> rows;
+  for (int row = 0; row < table.rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < table.columnCount(); ++column) {
+      cells << table.item(row, column)->text();
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
 TEST(InstrumentSearch, FoundInstrumentGoesIntoDevDatAndThePortWorksWithIt) {
   WindowRig rig(true, {.networkAddress = 7, .baudRate = 19200});
   const std::string devDat = ReadBytes(rig.folder / "dev.dat");
   std::vector<QStringList> rows;
   rig.answerer.onDialog = [&](QDialog& dialog) {
-    QTableWidget* found = TableOf(dialog, "FoundInstruments");
-    for (int row = 0; row < found->rowCount(); ++row) {
-      rows.push_back(
-          {found->item(row, 0)->text(), found->item(row, 1)->text(), found->item(row, 2)->text()});
-    }
+    rows = RowsOf(*TableOf(dialog, "FoundInstruments"));
     dialog.accept();
   };
   rig.find<QAction>("N4")->trigger();
-  ASSERT_EQ(rows, (std::vector<QStringList>{{"7", "19200", "1.1.2"}}));
+  ASSERT_EQ(rows, (std::vector<QStringList>{
+                      {"7", "19200", "12351", "740 НР Одноканальн. ПИД регул.", "1.1.2"}}));
 
   std::string expected = devDat;
   expected.replace(expected.find("Settings=9600"), 13, "Settings=19200");
@@ -62,6 +72,43 @@ TEST(InstrumentComparison, OneChangedSettingIsOneRowUnderItsCaption) {
   EXPECT_EQ(rig.answerer.otherDialogs.size(), 1u);
   ASSERT_EQ(rig.answerer.boxes.size(), 1u);
   EXPECT_EQ(rig.answerer.boxes[0].text, "Прибор не ответил (ERR 2)");
+}
+
+// The pages go to the instruments left checked, each one's result is shown, and the window works
+// with its own instrument again afterwards.
+TEST(LineOfInstruments, WriteReachesEveryCheckedInstrumentAndTheWindowKeepsItsOwn) {
+  WindowRig rig(true, {.networkAddress = 1, .moreAddresses = {2, 7}});
+  EXPECT_FALSE(rig.find<QAction>("N6")->isEnabled()) << "nothing found yet";
+  rig.answerer.onDialog = [](QDialog& dialog) { dialog.reject(); };
+  rig.find<QAction>("N4")->trigger();
+  ASSERT_TRUE(rig.find<QAction>("N6")->isEnabled());
+
+  rig.find<QLineEdit>("Edit5")->setText("160");
+  std::vector<QStringList> offered;
+  std::vector<QStringList> results;
+  rig.answerer.onDialog = [&](QDialog& dialog) {
+    if (QTableWidget* found = TableOf(dialog, "FoundInstruments")) {
+      offered = RowsOf(*found);
+      found->item(1, 0)->setCheckState(Qt::Unchecked);
+      dialog.accept();
+    } else {
+      results = RowsOf(*TableOf(dialog, "LineResults"));
+      dialog.reject();
+    }
+  };
+  rig.find<QAction>("N6")->trigger();
+  EXPECT_EQ(offered.size(), 3u);
+  EXPECT_EQ(results, (std::vector<QStringList>{{"1", "9600", "12345", "Записан"},
+                                               {"7", "9600", "12351", "Записан"}}));
+  EXPECT_EQ(rig.simulator.instrument(1).floatParameter(2, 29), 160.0f);
+  EXPECT_EQ(rig.simulator.instrument(2).floatParameter(2, 29), 150.0f);
+  EXPECT_EQ(rig.simulator.instrument(7).floatParameter(2, 29), 160.0f);
+  EXPECT_TRUE(rig.answerer.boxes.empty());
+
+  rig.simulator.instrument(1).setFloatParameter(2, 29, 88.0f);
+  rig.click("Button1");
+  EXPECT_TRUE(rig.answerer.boxes.empty());
+  EXPECT_EQ(rig.text("Edit5").trimmed(), "88.0000");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "settings/enumerations.h"
 #include "sim/virtual_clock.h"
 #include "tests/support/answers.h"
 #include "tests/support/scripted_port.h"
@@ -17,6 +18,9 @@ using namespace std::chrono_literals;
 using Calls = std::vector<std::string>;
 using Found = std::vector<FoundInstrument>;
 using testing::ExchangeRig;
+
+// The simulated instruments' serial numbers follow their addresses.
+constexpr InstrumentIdentity kIdentityAt7{12351, kDevicePidRegulator, 0x52};
 
 // dev.dat names address 1 at 9600 baud; the instrument is at address 7 and 19200 baud.
 struct MisconfiguredRig : ExchangeRig {
@@ -33,7 +37,7 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
 
   const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kOk);
-  EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
+  EXPECT_EQ(search.found, (Found{{{7, 19200}, kIdentityAt7}}));
   EXPECT_EQ(rig.panel.steps.size(), 5u * 32);
   EXPECT_FALSE(rig.panel.visible);
   EXPECT_EQ(rig.view.calls, (Calls{"lock", "unlock"}));
@@ -73,7 +77,8 @@ TEST(FindInstruments, NoisyOrSlowInstrumentIsFoundAtItsOwnAddressOnly) {
     const InstrumentSearchResult search =
         FindInstruments(rig.exchange, {.firstAddress = 6, .lastAddress = 9, .baudRates = {9600}});
     EXPECT_EQ(search.result, kOk) << fault.amount;
-    EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}})) << fault.amount;
+    EXPECT_EQ(search.found, (Found{{{7, 9600}, kIdentityAt7}})) << fault.amount;
+    EXPECT_TRUE(search.probableDuplicates.empty()) << fault.amount;
   }
 }
 
@@ -81,9 +86,13 @@ TEST(FindInstruments, NoisyOrSlowInstrumentIsFoundAtItsOwnAddressOnly) {
 TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
   sim::VirtualClock clock;
   int firmwareReads = 0;
+  // Every other parameter of the instrument at 7 reads 3.
   testing::ScriptedPort port(clock, [&](const std::string& request) {
     std::vector<testing::ScheduledAnswer> answers;
-    if (request.find(":7;37;002006;") != std::string::npos && ++firmwareReads != 2) {
+    if (request.find(":7;37;") == std::string::npos) return answers;
+    if (request.find(";002006;") == std::string::npos) {
+      answers.push_back({5, testing::DataAnswer("03", 7)});
+    } else if (++firmwareReads != 2) {
       answers.push_back({5, testing::DataAnswer("52", 7)});
     }
     return answers;
@@ -100,8 +109,8 @@ TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
 
   const InstrumentSearchResult search =
       FindInstruments(exchange, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
-  EXPECT_EQ(search.found, (Found{{7, 9600, "1.1.2"}}));
-  EXPECT_EQ(firmwareReads, 3);
+  EXPECT_EQ(search.found, (Found{{{7, 9600}, {0x0303, 3, 0x52}}}));
+  EXPECT_EQ(firmwareReads, 4);  // the identity's read of it the last
 }
 
 TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBack) {
@@ -111,11 +120,42 @@ TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBa
 
   const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kCancelledByOperator);
-  EXPECT_EQ(search.found, (Found{{7, 19200, "1.1.2"}}));
-  // Addresses 1 to 7 at the instrument's rate, and 7 once more; none after the Escape.
-  EXPECT_EQ(rig.simulator.receivedFrames().size(), 8u);
+  EXPECT_EQ(search.found, (Found{{{7, 19200}, kIdentityAt7}}));
+  // Addresses 1 to 7 at the instrument's rate, 7 once more and its identity; none after the
+  // Escape.
+  EXPECT_EQ(rig.simulator.receivedFrames().size(), 12u);
   EXPECT_EQ(rig.simulator.port().openedBaudRate(), 9600u);
   EXPECT_FALSE(rig.panel.visible);
+}
+
+// Finding the first instrument must not end the search, and each one found must be told apart
+// from the others by what it says itself.
+TEST(FindInstruments, EveryInstrumentOfALineIsFoundWithItsOwnIdentity) {
+  ExchangeRig rig({.networkAddress = 1, .moreAddresses = {2, 7}});
+  rig.simulator.instrument(2).setByteParameter(2, 3, kDeviceTwoChannel);
+  rig.simulator.instrument(7).setByteParameter(1, 6, 0x53);
+
+  const InstrumentSearchResult search = FindInstruments(rig.exchange, {.baudRates = {9600}});
+  EXPECT_EQ(search.result, kOk);
+  EXPECT_EQ(search.found, (Found{{{1, 9600}, {12345, kDevicePidRegulator, 0x52}},
+                                 {{2, 9600}, {12346, kDeviceTwoChannel, 0x52}},
+                                 {{7, 9600}, {12351, kDevicePidRegulator, 0x53}}}));
+  EXPECT_TRUE(search.probableDuplicates.empty());
+}
+
+// Two instruments left at one address answer together, and what arrives is garbage at every
+// try: the address is named, never offered, and the instruments around it are found as usual.
+TEST(FindInstruments, TwoInstrumentsAtOneAddressAreReportedAndNeverOffered) {
+  ExchangeRig rig({.networkAddress = 1, .moreAddresses = {3, 3, 4}});
+  const InstrumentSearchResult search =
+      FindInstruments(rig.exchange, {.firstAddress = 1, .lastAddress = 6, .baudRates = {9600}});
+  EXPECT_EQ(search.result, kOk);
+  ASSERT_EQ(search.found.size(), 2u);
+  EXPECT_EQ(search.found[0].place, (LinePlace{1, 9600}));
+  EXPECT_EQ(search.found[1].place, (LinePlace{4, 9600}));
+  EXPECT_EQ(search.probableDuplicates, (std::vector<LinePlace>{{3, 9600}}));
+  EXPECT_EQ(ProbableDuplicateText(search.probableDuplicates[0]),
+            "Возможно, несколько приборов на адресе 3");
 }
 
 }  // namespace
