@@ -59,16 +59,18 @@ Journal::Journal(std::filesystem::path folder, const Clock& clock, std::size_t m
       mostEntries_(std::max<std::size_t>(mostEntries, 1)) {}
 
 JournalOutcome Journal::recordRead(const JournalLink& link, LinkError result,
-                                   const DeviceSettings& read) {
+                                   const DeviceSettings& read, std::string_view stoppedAt) {
   JournalEntry entry = NewEntry(JournalAction::Read, link, result);
+  entry.stoppedAt = stoppedAt;
   entry.serial = EntrySerial{ShownSerialNumber(read.general.serialNumber),
                              result == kOk ? SerialSource::Instrument : SerialSource::Pages};
   return record(std::move(entry), &read);
 }
 
 JournalOutcome Journal::recordWrite(const JournalLink& link, LinkError result,
-                                    const DeviceSettings& sent) {
+                                    const DeviceSettings& sent, std::string_view stoppedAt) {
   JournalEntry entry = NewEntry(JournalAction::Write, link, result);
+  entry.stoppedAt = stoppedAt;
   entry.serial = EntrySerial{ShownSerialNumber(sent.general.serialNumber), SerialSource::Pages};
   return record(std::move(entry), &sent);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "journal/journal.h"
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/progress.h"
@@ -60,6 +61,10 @@ class TForm1 final : public QMainWindow {
   void N4Click();
   // "Сравнить с прибором…": the settings a write of the pages would change in the instrument.
   void N5Click();
+  // "Журнал настроек…": the journal's entries, one of them compared with the pages or loaded.
+  void ConfigurationJournalClick();
+  // "Вернуть настройки до записи": onto the pages, to be written with "Записать в прибор".
+  void RestoreBeforeWriteClick();
   void ComboBox17Change(int index);
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();
@@ -76,6 +81,8 @@ class TForm1 final : public QMainWindow {
   // would otherwise go to the instrument unnoticed.
   bool loadProfile(const std::filesystem::path& path, bool tellMissingKeys = false);
   bool saveProfile(const std::filesystem::path& path);
+  // An entry's profile onto the pages as a profile load puts it there; the title names the entry.
+  void loadJournalEntry(const JournalEntry& entry);
   void reportUnwritable(const std::filesystem::path& path);
 
   std::unique_ptr<Ui::TForm1> ui_;
@@ -87,6 +94,7 @@ class TForm1 final : public QMainWindow {
   MessageBoxes dialogs_{*this};
   const Clock& clock_;
   DeviceLink link_;
+  Journal journal_;
   std::unique_ptr<QtProgressPanel> progressPanel_;
   std::unique_ptr<Progress> progress_;
   std::unique_ptr<SettingsPages> pages_;

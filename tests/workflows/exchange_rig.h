@@ -49,7 +49,7 @@ struct ExchangeRig : SettingsRig {
   }
 
   RecordingView view{settings};
-  ExchangeContext exchange{link, progress, latch, dialogs, view};
+  ExchangeContext exchange{link, progress, latch, dialogs, view, nullptr};
 };
 
 }  // namespace zorkan::testing
