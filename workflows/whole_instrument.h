@@ -16,8 +16,8 @@ namespace zorkan {
 LinkError ReadWholeInstrument(ExchangeContext& exchange, DeviceSettings& settings,
                               SettingsView& pages);
 
-// The same read into a model that no pages show (the comparison's own, which it makes without the
-// journal; a line of instruments, one model each).
+// The same read into a model that no pages show, recorded as a whole read (the comparison hands it
+// an exchange without the journal).
 LinkError ReadWholeInstrumentInto(ExchangeContext& exchange, DeviceSettings& settings);
 
 // "Записать в прибор": every group selected, the typed numbers checked, the pages taken into the
