@@ -91,7 +91,7 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
     if (error) return failed(UnableToWrite(folder_, error.message()));
-    const JournalListing listing = ListJournalFolder(folder_);
+    JournalListing listing = ListJournalFolder(folder_);
     std::uint64_t sequence = listing.lastSequence;
     for (int attempt = 1;; ++attempt) {
       entry.sequence = ++sequence;
@@ -106,9 +106,13 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
       entry = std::move(*written);
     }
     // The oldest go a batch at a time, so that the index is rewritten once a batch rather than
-    // with each entry.
-    if (listing.entryFiles >= mostEntries_ || !AppendToJournalIndex(folder_, entry)) {
-      RewriteJournalIndex(folder_, mostEntries_, mostEntries_ - mostEntries_ / kPrunedShare);
+    // with each entry. The rewrite finds this entry's line in the index, and need not read its
+    // file back.
+    const bool full = listing.entryFiles.size() >= mostEntries_;
+    if (!AppendToJournalIndex(folder_, entry) || full) {
+      listing.entryFiles.push_back({entry.fileName, entry.sequence});
+      RewriteJournalIndex(folder_, listing, mostEntries_,
+                          mostEntries_ - mostEntries_ / kPrunedShare);
     }
     RemoveFiles(listing.leftovers);
     return JournalOutcome{true, {}};
