@@ -63,6 +63,8 @@ JournalWindow::JournalWindow(const Journal& journal, const DeviceSettings& pages
       dialogs_(dialogs),
       serialNumber_(ShownSerialNumber(pages.general.serialNumber)) {
   ui_->setupUi(this);
+  // Until a read, the pages know no instrument (profiles carry no serial number).
+  ui_->ShowAllInstruments->setChecked(serialNumber_ == 0);
   connect(ui_->ShowAllInstruments, &QCheckBox::toggled, this, [this] { fill(); });
   connect(ui_->JournalEntries, &QTableWidget::itemSelectionChanged, this,
           [this] { showChosenEntry(); });
@@ -99,9 +101,12 @@ void JournalWindow::fill() {
       result->setToolTip("Остановлено на шаге: " + Text(entry.stoppedAt));
     table.setItem(row, kResultColumn, result);
     table.setItem(row, kSerialColumn, Cell(SerialText(entry)));
-    table.setItem(row, kDescriptionColumn, Cell(DescriptionText(entry)));
+    QTableWidgetItem* description = Cell(DescriptionText(entry));
+    description->setToolTip(description->text());
+    table.setItem(row, kDescriptionColumn, description);
   }
   table.resizeColumnsToContents();
+  table.resizeRowsToContents();
   if (!shown_.empty()) table.selectRow(0);
   showChosenEntry();
 }
@@ -144,6 +149,13 @@ void JournalWindow::load(const JournalEntry& entry) {
 std::optional<JournalEntry> FindReadBeforeWrite(const Journal& journal, const DeviceSettings& pages,
                                                 OperatorDialogs& dialogs) {
   const std::int32_t serialNumber = ShownSerialNumber(pages.general.serialNumber);
+  if (serialNumber == 0) {
+    ShowMessage(dialogs, "Журнал настроек",
+                "На страницах нет заводского номера прибора: прочитайте прибор, чтобы найти в "
+                "журнале его настройки до записи.",
+                DialogIcon::Information);
+    return std::nullopt;
+  }
   std::optional<JournalEntry> read = journal.readBeforeNewestWrite(serialNumber);
   if (!read) {
     ShowMessage(dialogs, "Журнал настроек",
