@@ -33,7 +33,7 @@ TimedSearch Search(DeviceLink& link, OperatorDialogs& dialogs, const InstrumentS
   CancelLatch latch;
   Progress progress(panel, latch);
   NoExchangeControls controls;
-  ExchangeContext exchange{link, progress, latch, dialogs, controls, nullptr};
+  ExchangeContext exchange{link, progress, latch, dialogs, controls};
   TimedSearch timed;
   const auto start = std::chrono::steady_clock::now();
   timed.result = FindInstruments(exchange, search);

@@ -16,7 +16,7 @@ struct ExchangeContext {
   OperatorDialogs& dialogs;
   ExchangeControls& controls;
   // The run's configuration journal; none where nothing is recorded.
-  Journal* journal;
+  Journal* journal = nullptr;
 };
 
 }  // namespace zorkan

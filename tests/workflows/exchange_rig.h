@@ -49,7 +49,7 @@ struct ExchangeRig : SettingsRig {
   }
 
   RecordingView view{settings};
-  ExchangeContext exchange{link, progress, latch, dialogs, view, nullptr};
+  ExchangeContext exchange{link, progress, latch, dialogs, view};
 };
 
 }  // namespace zorkan::testing

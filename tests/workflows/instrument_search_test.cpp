@@ -96,7 +96,7 @@ TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
   Progress progress{panel, latch};
   DeviceSettings settings;
   testing::RecordingView view{settings};
-  ExchangeContext exchange{link, progress, latch, dialogs, view, nullptr};
+  ExchangeContext exchange{link, progress, latch, dialogs, view};
 
   const InstrumentSearchResult search =
       FindInstruments(exchange, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
