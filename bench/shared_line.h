@@ -3,6 +3,7 @@
 // every pty, and what any of them answers is read, as on an RS-485 line where only the addressed
 // instrument answers.
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -47,6 +48,10 @@ class SharedLine final : public SerialPort {
       if (std::chrono::steady_clock::now() >= deadline) break;
     }
     return got;
+  }
+  // The line is gone once no instrument's end of it is left.
+  bool lost() const override {
+    return std::all_of(ports_.begin(), ports_.end(), [](const auto& port) { return port->lost(); });
   }
   void discardPending() override {
     for (auto& port : ports_) port->discardPending();
