@@ -55,6 +55,8 @@ constexpr const char* kProgramHelp =
     "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
     "          [--count N] [--password-file FILE] [--cafile FILE]\n"
     "                                    publish the live values to an MQTT broker\n"
+    "  journal [--serial N] [--last N]   list the configuration journal, newest first\n"
+    "  journal diff A [B]                compare journal entry A with B or the instrument\n"
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
     "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
@@ -124,6 +126,25 @@ const std::map<std::string, std::string> kCommandHelp{
      "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
      "not compared. Exit status 0 when they are equal, {differ} when they differ, else as for\n"
      "read.\n"},
+    {"journal",
+     "Usage: zorkan-cli journal [--serial N] [--last N] [link options]\n"
+     "       zorkan-cli journal diff A [B] [link options]\n"
+     "Every whole read and write (from here and from the window) and every set leaves an entry\n"
+     "in journal/ of the working folder. journal lists them newest first, a line each,\n"
+     "tab-separated: number, time, action (read, write, set), result code, the serial number\n"
+     "with where it was taken from (instrument: read from it; pages: what the profile or the\n"
+     "pages held, for a write or a read that stopped before it), the entry's file, the first\n"
+     "description line (for a set: space, number, kind and value), and for a read or write that\n"
+     "did not succeed, the step it stopped at. --serial N: the reads and writes of the\n"
+     "instrument with serial number N only; --last N: the newest N.\n"
+     "journal diff A B prints the profile keys that entries A and B (each a number or a file\n"
+     "name) give differently: the key with its section, A's value, B's value, tab-separated.\n"
+     "journal diff A reads the whole instrument as diff does, writing nothing, and prints the\n"
+     "settings it holds otherwise than A: A's value first, the instrument's second. Exit status\n"
+     "0 when they are equal, {differ} when they differ, 14 when an entry is not there or holds\n"
+     "no profile (a set), else as for read.\n"
+     "An entry's file is a read-only profile: zorkan-cli write journal/FILE restores it, with\n"
+     "the usual checks. Nothing is written to the instrument from the journal otherwise.\n"},
     {"publish",
      "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
      "       [--interval-ms N] [--count N] [--password-file FILE] [--cafile FILE]\n"
@@ -215,15 +236,14 @@ struct Parser {
 };
 
 const std::set<std::string> kValueOptions{
-    "--port",      "--device",      "--baud",          "--address",   "--attempts",
-    "--timeout-s", "--log",         "--count",         "--addresses", "--broker",
-    "--topic",     "--interval-ms", "--password-file", "--cafile"};
+    "--port",          "--device", "--baud",      "--address", "--attempts", "--timeout-s",
+    "--log",           "--count",  "--addresses", "--broker",  "--topic",    "--interval-ms",
+    "--password-file", "--cafile", "--serial",    "--last"};
 // The value options of single commands; the others are link options, which every command takes.
-const std::set<std::string> kCommandValueOptions{"--count",        "--addresses",   "--broker",
-                                                 "--topic",        "--interval-ms", "--cafile",
-                                                 "--password-file"};
-const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help",
-                                         "--take-defaults"};
+const std::set<std::string> kCommandValueOptions{"--count",         "--addresses",   "--broker",
+                                                 "--topic",         "--interval-ms", "--cafile",
+                                                 "--password-file", "--serial",      "--last"};
+const std::set<std::string> kFlagOptions{"--yes", "--verify", "--csv", "--help", "--take-defaults"};
 
 Parser Split(const std::vector<std::string>& arguments) {
   Parser parser;
@@ -511,6 +531,29 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     auto command = ParsePublish(parser.values);
     if (auto* error = std::get_if<UsageError>(&command)) return *error;
     return std::get<PublishCommand>(command);
+  }
+  if (name == "journal" && positional.size() > 1 && positional[1] == "diff") {
+    const std::size_t entries = positional.size() - 2;
+    if (entries < 1 || entries > 2) return UsageError{"journal diff needs one or two entries"};
+    if (auto error = expect(entries + 1, {}, {})) return *error;
+    JournalDiffCommand command{positional[2], std::nullopt};
+    if (positional.size() == 4) command.second = positional[3];
+    return command;
+  }
+  if (name == "journal") {
+    if (auto error = expect(0, {}, {"--serial", "--last"})) return *error;
+    JournalCommand command;
+    if (const auto serial = parser.values.find("--serial"); serial != parser.values.end()) {
+      const auto value = ParseNumber<std::int32_t>(serial->second);
+      if (!value) return UsageError{"--serial needs a serial number: " + serial->second};
+      command.serialNumber = *value;
+    }
+    if (const auto last = parser.values.find("--last"); last != parser.values.end()) {
+      const auto value = ParseNumber<std::size_t>(last->second);
+      if (!value || *value < 1) return UsageError{"--last needs a positive number"};
+      command.last = *value;
+    }
+    return command;
   }
   return UsageError{"unknown command " + name};
 }

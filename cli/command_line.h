@@ -67,13 +67,23 @@ struct PublishCommand {
   std::optional<std::string> loginFile;
   std::optional<std::string> caFile;
 };
+struct JournalCommand {
+  std::optional<std::int32_t> serialNumber;
+  std::optional<std::size_t> last;
+};
+// Two entries, by number or file name; without `second`, the entry and the instrument.
+struct JournalDiffCommand {
+  std::string first;
+  std::optional<std::string> second;
+};
 // --help, for the program or one command.
 struct HelpCommand {
   std::string text;
 };
 
-using Command = std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand,
-                             ScanCommand, DiffCommand, PublishCommand, HelpCommand>;
+using Command =
+    std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand, ScanCommand,
+                 DiffCommand, PublishCommand, JournalCommand, JournalDiffCommand, HelpCommand>;
 
 struct CommandLine {
   Command command;

@@ -14,5 +14,7 @@ int RunLive(const LiveCommand& command, Session& session);
 int RunScan(const ScanCommand& command, Session& session);
 int RunDiff(const DiffCommand& command, Session& session);
 int RunPublish(const PublishCommand& command, Session& session);
+int RunJournal(const JournalCommand& command, Session& session);
+int RunJournalDiff(const JournalDiffCommand& command, Session& session);
 
 }  // namespace zorkan::cli

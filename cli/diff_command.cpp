@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/difference_lines.h"
 #include "cli/profile_files.h"
 #include "profiles/profile_document.h"
 #include "workflows/instrument_comparison.h"
@@ -19,11 +20,15 @@ int RunDiff(const DiffCommand& command, Session& session) {
   ExchangeContext exchange = session.exchange();
   const InstrumentComparison comparison = CompareInstrumentWith(exchange, wanted);
   if (comparison.result != kOk) return comparison.result;
-  for (const ProfileKeyDifference& row : comparison.differences) {
+  return PrintDifferences(comparison.differences);
+}
+
+int PrintDifferences(const std::vector<ProfileKeyDifference>& differences) {
+  for (const ProfileKeyDifference& row : differences) {
     std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(), row.firstValue.c_str(),
                 row.secondValue.c_str());
   }
-  return comparison.differences.empty() ? kOk : kExitDiffers;
+  return differences.empty() ? kOk : kExitDiffers;
 }
 
 }  // namespace zorkan::cli

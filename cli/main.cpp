@@ -54,14 +54,17 @@ int main(int argc, char** argv) {
   Session session(commandLine.link, write != nullptr && write->yes, std::move(workDir));
   CatchInterrupts();
   return std::visit(
-      Overloaded{[&](const ReadCommand& command) { return RunRead(command, session); },
-                 [&](const WriteCommand& command) { return RunWrite(command, session); },
-                 [&](const GetCommand& command) { return RunGet(command, session); },
-                 [&](const SetCommand& command) { return RunSet(command, session); },
-                 [&](const LiveCommand& command) { return RunLive(command, session); },
-                 [&](const ScanCommand& command) { return RunScan(command, session); },
-                 [&](const DiffCommand& command) { return RunDiff(command, session); },
-                 [&](const PublishCommand& command) { return RunPublish(command, session); },
-                 [](const HelpCommand&) { return 0; }},
+      Overloaded{
+          [&](const ReadCommand& command) { return RunRead(command, session); },
+          [&](const WriteCommand& command) { return RunWrite(command, session); },
+          [&](const GetCommand& command) { return RunGet(command, session); },
+          [&](const SetCommand& command) { return RunSet(command, session); },
+          [&](const LiveCommand& command) { return RunLive(command, session); },
+          [&](const ScanCommand& command) { return RunScan(command, session); },
+          [&](const DiffCommand& command) { return RunDiff(command, session); },
+          [&](const PublishCommand& command) { return RunPublish(command, session); },
+          [&](const JournalCommand& command) { return RunJournal(command, session); },
+          [&](const JournalDiffCommand& command) { return RunJournalDiff(command, session); },
+          [](const HelpCommand&) { return 0; }},
       commandLine.command);
 }

@@ -1,8 +1,9 @@
-// get and set: one transaction on one parameter.
+// get and set: one transaction on one parameter; a set leaves an entry in the journal.
 #include <charconv>
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "workflows/exchange_journal.h"
 
 namespace zorkan::cli {
 
@@ -34,16 +35,25 @@ int RunGet(const GetCommand& command, Session& session) {
 int RunSet(const SetCommand& command, Session& session) {
   if (!session.openPort()) return session.finish(kNoAnswer);
   DeviceLink& link = session.link();
-  if (command.type == ValueType::Byte) {
-    return session.finish(
-        command.verify
-            ? link.WriteByteParamVerified(command.space, command.number, command.byteValue)
-            : link.WriteByteParam(command.space, command.number, command.byteValue));
+  const bool isByte = command.type == ValueType::Byte;
+  LinkError result = kOk;
+  if (isByte) {
+    result = command.verify
+                 ? link.WriteByteParamVerified(command.space, command.number, command.byteValue)
+                 : link.WriteByteParam(command.space, command.number, command.byteValue);
+  } else {
+    result = command.verify
+                 ? link.WriteFloatParamVerified(command.space, command.number, command.floatValue)
+                 : link.WriteFloatParam(command.space, command.number, command.floatValue);
   }
-  return session.finish(
-      command.verify
-          ? link.WriteFloatParamVerified(command.space, command.number, command.floatValue)
-          : link.WriteFloatParam(command.space, command.number, command.floatValue));
+  ExchangeContext exchange = session.exchange();
+  RecordSet(exchange, result,
+            SetParameter{command.space, command.number, isByte ? ValueKind::Byte : ValueKind::Float,
+                         isByte ? static_cast<double>(command.byteValue)
+                                : static_cast<double>(command.floatValue)});
+  const int status = session.finish(result);
+  TellJournalFailure(exchange);
+  return status;
 }
 
 }  // namespace zorkan::cli

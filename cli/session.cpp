@@ -81,7 +81,7 @@ int Session::finish(LinkError code) {
 }
 
 ExchangeContext Session::exchange() {
-  return ExchangeContext{link_, progress_, latch_, dialogs_, controls_};
+  return ExchangeContext{link_, progress_, latch_, dialogs_, controls_, &journal_};
 }
 
 }  // namespace zorkan::cli

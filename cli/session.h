@@ -1,6 +1,7 @@
 #pragma once
 // Everything one zorkan-cli run talks to the instrument with: the link as dev.dat and the options
-// describe it, and the console in place of the window's dialogs, progress panel and Escape key.
+// describe it, the console in place of the window's dialogs, progress panel and Escape key, and the
+// journal of the working folder.
 
 #include <filesystem>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
+#include "journal/journal.h"
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/qt_serial_port.h"
@@ -33,6 +35,8 @@ class Session {
   // What the window's buttons work with.
   ExchangeContext exchange();
   DeviceLink& link() { return link_; }
+  // journal/ in the working folder.
+  Journal& journal() { return journal_; }
 
  private:
   std::filesystem::path workDir_;
@@ -40,6 +44,7 @@ class Session {
   std::optional<std::string> device_;
   QtSerialPort port_;
   SystemClock clock_;
+  Journal journal_{JournalFolder(workDir_), clock_};
   ConsoleDialogs dialogs_;
   CancelLatch latch_;
   ConsoleProgressPanel panel_{latch_};

@@ -18,18 +18,12 @@ enum FieldIndex : std::size_t {
   kBaud,
   kSerial,
   kSerialSource,
+  kStoppedAt,
   kSpace,
   kNumber,
   kKind,
   kValue,
 };
-
-std::string TimeText(const LocalTime& time) {
-  char text[80];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day,
-                time.hour, time.minute, time.second);
-  return text;
-}
 
 bool ParseTime(const std::string& text, LocalTime& time) {
   int length = 0;
@@ -65,18 +59,9 @@ bool ParseName(std::string_view text, std::initializer_list<Value> values,
   return false;
 }
 
-std::string_view KindName(ValueKind kind) {
-  return kind == ValueKind::Float ? "float" : "byte";
-}
-
-// A float's value as the shortest text that reads back as that float.
-std::string ValueText(const SetParameter& parameter) {
-  return parameter.kind == ValueKind::Float ? NumberText(static_cast<float>(parameter.value))
-                                            : NumberText(parameter.value);
-}
-
 bool ParseParameter(const EntryFieldTexts& texts, SetParameter& parameter) {
-  if (!ParseName(texts[kKind], {ValueKind::Byte, ValueKind::Float}, KindName, parameter.kind) ||
+  if (!ParseName(texts[kKind], {ValueKind::Byte, ValueKind::Float}, ValueKindName,
+                 parameter.kind) ||
       !ParseNumber(texts[kSpace], parameter.space) ||
       !ParseNumber(texts[kNumber], parameter.number) ||
       !ParseNumber(texts[kValue], parameter.value)) {
@@ -91,7 +76,7 @@ bool ParseParameter(const EntryFieldTexts& texts, SetParameter& parameter) {
 
 EntryFieldTexts FieldTextsOf(const JournalEntry& entry) {
   EntryFieldTexts texts;
-  texts[kTime] = TimeText(entry.time);
+  texts[kTime] = JournalTimeText(entry.time);
   texts[kAction] = ActionName(entry.action);
   texts[kResult] = NumberText(entry.result);
   texts[kPort] = OneLine(entry.link.port);
@@ -101,11 +86,12 @@ EntryFieldTexts FieldTextsOf(const JournalEntry& entry) {
     texts[kSerial] = NumberText(entry.serial->number);
     texts[kSerialSource] = SerialSourceName(entry.serial->source);
   }
+  texts[kStoppedAt] = OneLine(entry.stoppedAt);
   if (entry.parameter) {
     texts[kSpace] = NumberText(entry.parameter->space);
     texts[kNumber] = NumberText(entry.parameter->number);
-    texts[kKind] = KindName(entry.parameter->kind);
-    texts[kValue] = ValueText(*entry.parameter);
+    texts[kKind] = ValueKindName(entry.parameter->kind);
+    texts[kValue] = SetValueText(*entry.parameter);
   }
   return texts;
 }
@@ -113,6 +99,7 @@ EntryFieldTexts FieldTextsOf(const JournalEntry& entry) {
 std::optional<JournalEntry> EntryOfFieldTexts(const EntryFieldTexts& texts) {
   JournalEntry entry;
   entry.link.port = texts[kPort];
+  entry.stoppedAt = texts[kStoppedAt];
   if (!ParseTime(texts[kTime], entry.time) ||
       !ParseName(texts[kAction], {JournalAction::Read, JournalAction::Write, JournalAction::Set},
                  ActionName, entry.action) ||

@@ -11,9 +11,9 @@
 
 namespace zorkan {
 
-inline constexpr std::array<std::string_view, 12> kEntryFieldNames{
-    "time",   "action",        "result", "port",   "address", "baud",
-    "serial", "serial_source", "space",  "number", "kind",    "value"};
+inline constexpr std::array<std::string_view, 13> kEntryFieldNames{
+    "time",          "action",     "result", "port",   "address", "baud", "serial",
+    "serial_source", "stopped_at", "space",  "number", "kind",    "value"};
 
 using EntryFieldTexts = std::array<std::string, kEntryFieldNames.size()>;
 

@@ -59,17 +59,23 @@ Journal::Journal(std::filesystem::path folder, const Clock& clock, std::size_t m
       mostEntries_(std::max<std::size_t>(mostEntries, 1)) {}
 
 JournalOutcome Journal::recordRead(const JournalLink& link, LinkError result,
-                                   const DeviceSettings& read) {
+                                   const DeviceSettings& read, std::string_view stoppedAt) {
   JournalEntry entry = NewEntry(JournalAction::Read, link, result);
+  entry.stoppedAt = stoppedAt;
   entry.serial = EntrySerial{ShownSerialNumber(read.general.serialNumber),
                              result == kOk ? SerialSource::Instrument : SerialSource::Pages};
   return record(std::move(entry), &read);
 }
 
 JournalOutcome Journal::recordWrite(const JournalLink& link, LinkError result,
-                                    const DeviceSettings& sent) {
+                                    const DeviceSettings& sent, std::string_view stoppedAt,
+                                    std::optional<std::int32_t> instrumentSerial) {
   JournalEntry entry = NewEntry(JournalAction::Write, link, result);
-  entry.serial = EntrySerial{ShownSerialNumber(sent.general.serialNumber), SerialSource::Pages};
+  entry.stoppedAt = stoppedAt;
+  entry.serial =
+      instrumentSerial
+          ? EntrySerial{ShownSerialNumber(*instrumentSerial), SerialSource::Instrument}
+          : EntrySerial{ShownSerialNumber(sent.general.serialNumber), SerialSource::Pages};
   return record(std::move(entry), &sent);
 }
 
@@ -89,7 +95,7 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
     if (error) return failed(UnableToWrite(folder_, error.message()));
-    const JournalListing listing = ListJournalFolder(folder_);
+    JournalListing listing = ListJournalFolder(folder_);
     std::uint64_t sequence = listing.lastSequence;
     for (int attempt = 1;; ++attempt) {
       entry.sequence = ++sequence;
@@ -104,9 +110,13 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
       entry = std::move(*written);
     }
     // The oldest go a batch at a time, so that the index is rewritten once a batch rather than
-    // with each entry.
-    if (listing.entryFiles >= mostEntries_ || !AppendToJournalIndex(folder_, entry)) {
-      RewriteJournalIndex(folder_, mostEntries_, mostEntries_ - mostEntries_ / kPrunedShare);
+    // with each entry. The rewrite finds this entry's line in the index, and need not read its
+    // file back.
+    const bool full = listing.entryFiles.size() >= mostEntries_;
+    if (!AppendToJournalIndex(folder_, entry) || full) {
+      listing.entryFiles.push_back({entry.fileName, entry.sequence});
+      RewriteJournalIndex(folder_, listing, mostEntries_,
+                          mostEntries_ - mostEntries_ / kPrunedShare);
     }
     RemoveFiles(listing.leftovers);
     return JournalOutcome{true, {}};

@@ -49,11 +49,16 @@ class Journal {
   Journal(std::filesystem::path folder, const Clock& clock, std::size_t mostEntries = kMostEntries);
 
   // A whole read, whether it succeeded or not: `read` holds what the read got. The serial number
-  // counts as the instrument's when the read succeeded, as the pages' otherwise.
-  JournalOutcome recordRead(const JournalLink& link, LinkError result, const DeviceSettings& read);
+  // counts as the instrument's when the read succeeded, as the pages' otherwise. `stoppedAt`:
+  // where a read that did not succeed got to.
+  JournalOutcome recordRead(const JournalLink& link, LinkError result, const DeviceSettings& read,
+                            std::string_view stoppedAt = {});
   // A whole write that sent something, whether it succeeded, failed or was stopped: `sent` holds
-  // the settings the write sent, the serial number as the pages held it.
-  JournalOutcome recordWrite(const JournalLink& link, LinkError result, const DeviceSettings& sent);
+  // the settings the write sent, the serial number as the pages held it, unless the instrument's
+  // own was read just before the write (`instrumentSerial`, as each instrument of a line's write).
+  JournalOutcome recordWrite(const JournalLink& link, LinkError result, const DeviceSettings& sent,
+                             std::string_view stoppedAt = {},
+                             std::optional<std::int32_t> instrumentSerial = {});
   JournalOutcome recordSet(const JournalLink& link, LinkError result,
                            const SetParameter& parameter);
 

@@ -48,6 +48,16 @@ struct SetParameter {
   bool operator==(const SetParameter&) const = default;
 };
 
+// "byte", "float".
+std::string_view ValueKindName(ValueKind kind);
+// The value a set sent, a float's as the shortest text that reads back as that float.
+std::string SetValueText(const SetParameter& parameter);
+// "2 29 float 150": the parameter and value as zorkan-cli set takes them.
+std::string SetParameterText(const SetParameter& parameter);
+
+// Local time as entries keep it: "2026-12-08 14:30:05".
+std::string JournalTimeText(const LocalTime& time);
+
 struct JournalEntry {
   std::string fileName;        // in the journal folder
   std::uint64_t sequence = 0;  // the order of recording: a newer entry has a larger number
@@ -56,7 +66,10 @@ struct JournalEntry {
   LinkError result = kOk;
   JournalLink link;
   std::optional<EntrySerial> serial;  // read and write entries
-  std::string description;            // the first description line of a read's or write's profile
+  // Where a read or write that failed or was stopped got to: the progress heading and step it was
+  // at ("Идет чтение настроек канала 2: Чтение типа датчика"); empty when it ran to its end.
+  std::string stoppedAt;
+  std::string description;  // the first description line of a read's or write's profile
   std::optional<SetParameter> parameter;  // set entries
   bool operator==(const JournalEntry&) const = default;
 };

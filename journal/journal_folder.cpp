@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <deque>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -108,37 +109,19 @@ bool IsLeftover(int folder, const char* name) {
              kLeftoverAge;
 }
 
-// The listing, and `onEntryFile(name, sequence)` for each file named as an entry. Plain readdir:
-// a recording lists the whole folder, and a path built for each name would cost more than the
-// rest of the recording.
-template <typename OnEntryFile>
-JournalListing Scan(const std::filesystem::path& folder, OnEntryFile&& onEntryFile) {
-  JournalListing listing;
-  DIR* directory = ::opendir(folder.c_str());
-  if (directory == nullptr) return listing;
-  while (const dirent* item = ::readdir(directory)) {
-    if (const std::optional<EntryName> entryName = ParseEntryFileName(item->d_name)) {
-      ++listing.entryFiles;
-      listing.lastSequence = std::max(listing.lastSequence, entryName->sequence);
-      onEntryFile(item->d_name, entryName->sequence);
-    } else if (IsLeftover(::dirfd(directory), item->d_name)) {
-      listing.leftovers.push_back(folder / item->d_name);
-    }
-  }
-  ::closedir(directory);
-  return listing;
-}
-
 // A file named as an entry: its number, and whether an index line has named it yet.
 struct EntryFile {
   std::uint64_t sequence = 0;
   bool listed = false;
 };
 
-std::unordered_map<std::string, EntryFile> EntryFiles(const std::filesystem::path& folder) {
-  std::unordered_map<std::string, EntryFile> files;
-  Scan(folder,
-       [&](const char* name, std::uint64_t sequence) { files.emplace(name, EntryFile{sequence}); });
+// By name; the names are the listing's, which outlives the map.
+std::unordered_map<std::string_view, EntryFile> EntryFiles(const JournalListing& listing) {
+  std::unordered_map<std::string_view, EntryFile> files;
+  files.reserve(listing.entryFiles.size());
+  for (const ListedEntryFile& file : listing.entryFiles) {
+    files.emplace(file.name, EntryFile{file.sequence});
+  }
   return files;
 }
 
@@ -157,13 +140,28 @@ bool Older(const JournalEntry& a, const JournalEntry& b) {
 
 }  // namespace
 
+// Plain readdir: a recording lists the whole folder, and a path built for each name would cost
+// more than the rest of the recording.
 JournalListing ListJournalFolder(const std::filesystem::path& folder) {
-  return Scan(folder, [](const char*, std::uint64_t) {});
+  JournalListing listing;
+  DIR* directory = ::opendir(folder.c_str());
+  if (directory == nullptr) return listing;
+  while (const dirent* item = ::readdir(directory)) {
+    if (const std::optional<EntryName> entryName = ParseEntryFileName(item->d_name)) {
+      listing.entryFiles.push_back({item->d_name, entryName->sequence});
+      listing.lastSequence = std::max(listing.lastSequence, entryName->sequence);
+    } else if (IsLeftover(::dirfd(directory), item->d_name)) {
+      listing.leftovers.push_back(folder / item->d_name);
+    }
+  }
+  ::closedir(directory);
+  return listing;
 }
 
 JournalFolderState ReadJournalFolder(const std::filesystem::path& folder) {
   JournalFolderState state;
-  std::unordered_map<std::string, EntryFile> files = EntryFiles(folder);
+  const JournalListing listing = ListJournalFolder(folder);
+  std::unordered_map<std::string_view, EntryFile> files = EntryFiles(listing);
   const std::string index = ReadIndexBytes(folder);
   ForEachIndexLine(index, [&](std::string_view line) {
     std::optional<JournalEntry> entry = ParseIndexLine(line);
@@ -178,7 +176,7 @@ JournalFolderState ReadJournalFolder(const std::filesystem::path& folder) {
   });
   for (const auto& [name, file] : files) {
     if (file.listed) continue;
-    if (std::optional<JournalEntry> entry = ReadEntryFile(folder, name)) {
+    if (std::optional<JournalEntry> entry = ReadEntryFile(folder, std::string(name))) {
       state.entries.push_back(std::move(*entry));
       state.indexStale = true;
     }
@@ -203,29 +201,30 @@ bool AppendToJournalIndex(const std::filesystem::path& folder, const JournalEntr
   return ::close(fd) == 0 && appended;
 }
 
-void RewriteJournalIndex(const std::filesystem::path& folder, std::size_t mostEntries,
-                         std::size_t kept) {
-  std::unordered_map<std::string, EntryFile> files = EntryFiles(folder);
+void RewriteJournalIndex(const std::filesystem::path& folder, const JournalListing& listing,
+                         std::size_t mostEntries, std::size_t kept) {
+  std::unordered_map<std::string_view, EntryFile> files = EntryFiles(listing);
   // The index's own lines are taken as they are, unparsed: a reader that finds one damaged reads
   // its file instead. Lines of files that are gone, and second lines, are dropped.
   struct Line {
     std::uint64_t sequence;
-    std::string name;
-    std::string text;
+    std::string_view name;
+    std::string_view text;
   };
   std::vector<Line> lines;
+  lines.reserve(files.size());
   const std::string index = ReadIndexBytes(folder);
   ForEachIndexLine(index, [&](std::string_view line) {
-    const std::string name(line.substr(0, line.find('\t')));
-    const auto file = files.find(name);
+    const auto file = files.find(line.substr(0, line.find('\t')));
     if (file == files.end() || file->second.listed) return;
     file->second.listed = true;
-    lines.push_back({file->second.sequence, name, std::string(line)});
+    lines.push_back({file->second.sequence, file->first, line});
   });
+  std::deque<std::string> linesOfFiles;  // where the text of a line made from its file stays
   for (const auto& [name, file] : files) {
     if (file.listed) continue;
-    if (const std::optional<JournalEntry> entry = ReadEntryFile(folder, name)) {
-      lines.push_back({file.sequence, name, IndexLine(*entry)});
+    if (const std::optional<JournalEntry> entry = ReadEntryFile(folder, std::string(name))) {
+      lines.push_back({file.sequence, name, linesOfFiles.emplace_back(IndexLine(*entry))});
     }
   }
   std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
@@ -234,17 +233,21 @@ void RewriteJournalIndex(const std::filesystem::path& folder, std::size_t mostEn
 
   const std::size_t pruned = lines.size() > mostEntries ? lines.size() - kept : 0;
   std::string text;
+  text.reserve(index.size() + kLineEnd.size() * linesOfFiles.size());
   for (auto line = lines.begin() + static_cast<std::ptrdiff_t>(pruned); line != lines.end();
        ++line) {
     (text += line->text) += kLineEnd;
   }
   // A pruned file may go only once no line names it.
   if (!ReplaceIndex(folder, text)) return;
+  const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (directory < 0) return;
+  // By name in the folder: a path and a look at the file for each would double the cost.
   for (auto line = lines.begin(); line != lines.begin() + static_cast<std::ptrdiff_t>(pruned);
        ++line) {
-    std::error_code error;
-    std::filesystem::remove(folder / line->name, error);
+    (void)::unlinkat(directory, std::string(line->name).c_str(), 0);
   }
+  ::close(directory);
 }
 
 }  // namespace zorkan

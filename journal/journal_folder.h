@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "journal/journal_entry.h"
@@ -15,9 +16,15 @@ namespace zorkan {
 
 inline constexpr const char* kJournalIndexName = "index.txt";
 
+// A file named as an entry.
+struct ListedEntryFile {
+  std::string name;
+  std::uint64_t sequence = 0;
+};
+
 // The folder's names, no file opened.
 struct JournalListing {
-  std::size_t entryFiles = 0;      // files named as entries
+  std::vector<ListedEntryFile> entryFiles;
   std::uint64_t lastSequence = 0;  // the largest number they carry
   // Temporaries that writers killed long ago left behind.
   std::vector<std::filesystem::path> leftovers;
@@ -43,10 +50,12 @@ void WriteJournalIndex(const std::filesystem::path& folder,
 // file system refused. A line cut short by a kill ends without a line end and counts as none.
 bool AppendToJournalIndex(const std::filesystem::path& folder, const JournalEntry& entry);
 
-// The index written anew from its own lines, and from the files for the entries it lacks. With
-// more than `mostEntries` entries there, the oldest go until `kept` are left: out of the index
-// first, then out of the folder.
-void RewriteJournalIndex(const std::filesystem::path& folder, std::size_t mostEntries,
-                         std::size_t kept);
+// The index written anew from its own lines, and from the files for the entries it lacks, over
+// the entry files of `listing` (the folder as a recording found it, with its own entry added: a
+// second listing would cost as much as the rest of the rewrite). With more than `mostEntries`
+// entries there, the oldest go until `kept` are left: out of the index first, then out of the
+// folder.
+void RewriteJournalIndex(const std::filesystem::path& folder, const JournalListing& listing,
+                         std::size_t mostEntries, std::size_t kept);
 
 }  // namespace zorkan

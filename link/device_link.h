@@ -58,6 +58,8 @@ class DeviceLink {
   // comes back.
   bool isOpen() const { return open_; }
   std::uint32_t baudRate() const { return timing_.baudRate; }
+  // The device path opened last ("/dev/ttyUSB0", "COM1" in the working folder).
+  const std::string& portPath() const { return portPath_; }
 
   void setParameters(LinkParameters parameters);
   const LinkParameters& parameters() const { return parameters_; }

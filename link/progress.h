@@ -49,6 +49,8 @@ class Progress {
   void clearProgressStep();
   // Redraws the current lines.
   void refreshProgress() { panel_.setLines(lines_); }
+  // What the panel shows or showed last: after a sequence stopped, where it stopped.
+  const ProgressLines& lines() const { return lines_; }
   bool CancelRequested() { return latch_.CancelRequested(); }
   void ResetCancel() { latch_.ResetCancel(); }
   // For a sequence that draws on the same panel through a Progress of its own.

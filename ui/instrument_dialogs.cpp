@@ -31,16 +31,18 @@ QString Text(const std::string& text) {
 
 }  // namespace
 
-void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences) {
+const DifferenceTexts kInstrumentDifferenceTexts{
+    "Сравнение с прибором", "Настройки на страницах совпадают с настройками прибора.",
+    "Запись в прибор изменит эти настройки:", "В приборе", "На страницах"};
+
+void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences,
+                     const DifferenceTexts& texts) {
   QDialog dialog(parent);
   dialog.setObjectName("DifferencesDialog");
-  dialog.setWindowTitle("Сравнение с прибором");
+  dialog.setWindowTitle(texts.title);
   auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(differences.empty()
-                                   ? "Настройки на страницах совпадают с настройками прибора."
-                                   : "Запись в прибор изменит эти настройки:",
-                               &dialog));
-  QTableWidget* table = Table(dialog, {"Настройка", "В приборе", "На страницах"},
+  layout->addWidget(new QLabel(differences.empty() ? texts.same : texts.different, &dialog));
+  QTableWidget* table = Table(dialog, {"Настройка", texts.firstHeading, texts.secondHeading},
                               static_cast<int>(differences.size()));
   table->setObjectName("Differences");
   for (std::size_t row = 0; row < differences.size(); ++row) {

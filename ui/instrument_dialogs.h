@@ -1,7 +1,8 @@
 #pragma once
-// The dialog of "Сравнить с прибором…": the settings the instrument holds otherwise than the
-// pages.
+// The dialog of "Сравнить с прибором…" and of the journal's comparison: the settings the
+// instrument, or a journal entry, holds otherwise than the pages.
 
+#include <QString>
 #include <vector>
 
 #include "workflows/instrument_comparison.h"
@@ -10,7 +11,21 @@ class QWidget;
 
 namespace zorkan {
 
+// What the table of differences says: the title, the line over the table when the two are the
+// same and when they differ, and the headings of the two values.
+struct DifferenceTexts {
+  QString title;
+  QString same;
+  QString different;
+  QString firstHeading;
+  QString secondHeading;
+};
+
+// "Сравнить с прибором…": the instrument first, the pages second.
+extern const DifferenceTexts kInstrumentDifferenceTexts;
+
 // A table of the differences, each setting under the caption the pages give it.
-void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences);
+void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences,
+                     const DifferenceTexts& texts = kInstrumentDifferenceTexts);
 
 }  // namespace zorkan

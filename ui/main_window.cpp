@@ -11,6 +11,7 @@
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "ui/instrument_dialogs.h"
+#include "ui/journal_window.h"
 #include "ui/line_dialogs.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
@@ -79,7 +80,8 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
     : ui_(std::make_unique<Ui::TForm1>()),
       workDir_(std::filesystem::current_path()),
       clock_(clock),
-      link_(port, clock, dialogs_, workDir_) {
+      link_(port, clock, dialogs_, workDir_),
+      journal_(JournalFolder(workDir_), clock) {
   ui_->setupUi(this);
   // The boxes and dialogs of the window speak in its font too.
   setAttribute(Qt::WA_WindowPropagation);
@@ -99,7 +101,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
       QList<QWidget*>{ui_->MainMenu1, ui_->ComboBox17, ui_->Button42, ui_->Button12, ui_->Button13,
                       ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   exchange_ = std::make_unique<ExchangeContext>(
-      ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_});
+      ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_, &journal_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
   directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
   Timer2 = new QTimer(this);
@@ -126,6 +128,8 @@ void TForm1::connectHandlers() {
   connect(ui_->N4, &QAction::triggered, this, &TForm1::N4Click);
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
+  connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
+  connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
   connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -281,6 +285,18 @@ void TForm1::N6Click() {
   ShowLineResults(this, line);
 }
 
+void TForm1::ConfigurationJournalClick() {
+  pages_->CollectSettings();
+  JournalWindow window(journal_, settings_, dialogs_, this);
+  window.exec();
+  if (window.entryToLoad()) loadJournalEntry(*window.entryToLoad());
+}
+
+void TForm1::RestoreBeforeWriteClick() {
+  pages_->CollectSettings();
+  if (const auto read = FindReadBeforeWrite(journal_, settings_, dialogs_)) loadJournalEntry(*read);
+}
+
 void TForm1::ComboBox17Change(int index) {
   // The instruments found are on the port left.
   lastSearch_ = {};
@@ -349,6 +365,17 @@ bool TForm1::loadProfile(const std::filesystem::path& path, bool tellMissingKeys
     ShowMessage(dialogs_, "Внимание", MissingKeysText(missing), DialogIcon::Warning);
   }
   return true;
+}
+
+void TForm1::loadJournalEntry(const JournalEntry& entry) {
+  if (!journal_.loadProfile(entry, settings_)) {
+    ReportResult(kFileNotOpened, dialogs_, latch_);
+    return;
+  }
+  showDescription();
+  setWindowTitle(QString(kTitle) + kVersionText +
+                 QString::fromStdString(journal_.pathOf(entry).string()));
+  pages_->ShowSettings();
 }
 
 void TForm1::reportUnwritable(const std::filesystem::path& path) {

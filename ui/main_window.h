@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "journal/journal.h"
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "link/progress.h"
@@ -65,6 +66,10 @@ class TForm1 final : public QMainWindow {
   // that the operator checks, each one's result shown at the end; the window then works with
   // its own instrument again.
   void N6Click();
+  // "Журнал настроек…": the journal's entries, one of them compared with the pages or loaded.
+  void ConfigurationJournalClick();
+  // "Вернуть настройки до записи": onto the pages, to be written with "Записать в прибор".
+  void RestoreBeforeWriteClick();
   void ComboBox17Change(int index);
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();
@@ -81,6 +86,8 @@ class TForm1 final : public QMainWindow {
   // would otherwise go to the instrument unnoticed.
   bool loadProfile(const std::filesystem::path& path, bool tellMissingKeys = false);
   bool saveProfile(const std::filesystem::path& path);
+  // An entry's profile onto the pages as a profile load puts it there; the title names the entry.
+  void loadJournalEntry(const JournalEntry& entry);
   void reportUnwritable(const std::filesystem::path& path);
 
   std::unique_ptr<Ui::TForm1> ui_;
@@ -92,6 +99,7 @@ class TForm1 final : public QMainWindow {
   MessageBoxes dialogs_{*this};
   const Clock& clock_;
   DeviceLink link_;
+  Journal journal_;
   std::unique_ptr<QtProgressPanel> progressPanel_;
   std::unique_ptr<Progress> progress_;
   std::unique_ptr<SettingsPages> pages_;

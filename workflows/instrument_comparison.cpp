@@ -10,7 +10,10 @@ InstrumentComparison CompareInstrumentWith(ExchangeContext& exchange,
                                            const DeviceSettings& profile) {
   DeviceSettings instrument;
   InstrumentComparison comparison;
-  comparison.result = ReadWholeInstrumentInto(exchange, instrument);
+  // A comparison only looks: its read is no configuration the instrument was given or left with.
+  ExchangeContext unrecorded = exchange;
+  unrecorded.journal = nullptr;
+  comparison.result = ReadWholeInstrumentInto(unrecorded, instrument);
   if (comparison.result != kOk) return comparison;
   DeviceSettings written = profile;
   HeadlessPages pages(written);

@@ -101,7 +101,8 @@ LineTransfer ForEachInstrument(ExchangeContext& exchange, std::span<const LinePl
       }
       InstrumentPanel panel(progress.panel(), instrument);
       Progress named(panel, exchange.latch);
-      ExchangeContext one{exchange.link, named, exchange.latch, dialogs, heldLocked};
+      ExchangeContext one{exchange.link, named,      exchange.latch,
+                          dialogs,       heldLocked, exchange.journal};
       const LinkError result =
           link.moveTo(instrument.place) ? transfer(one, instrument, i) : LinkError{kNoAnswer};
       instrument.result = result;
@@ -143,6 +144,7 @@ LineTransfer WriteLineOfInstruments(ExchangeContext& exchange, std::span<const L
             ReadInstrumentIdentity(one.link, instrument.place.networkAddress, identity);
         if (known != kOk) return known;
         instrument.serialNumber = identity.serialNumber;
+        one.instrumentSerial = identity.serialNumber;
         return WriteWholeInstrument(one, settings, pages);
       });
 }

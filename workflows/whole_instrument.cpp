@@ -6,6 +6,7 @@
 #include "settings/channel_checks.h"
 #include "settings/relay_checks.h"
 #include "settings/settings_transfer.h"
+#include "workflows/exchange_journal.h"
 
 namespace zorkan {
 
@@ -34,14 +35,20 @@ LinkError Reported(ExchangeContext& exchange, LinkError code) {
   return code;
 }
 
+// The entry is made before the result's box: it is dated when the exchange ended, not when the
+// operator closed the box.
 LinkError ReadLocked(ExchangeContext& exchange, DeviceSettings& settings) {
   exchange.controls.LockExchangeControls();
   SettingsTransfer transfer{exchange.link, exchange.progress, settings};
-  const LinkError result = Reported(exchange, readAllSettings(transfer));
+  const LinkError result = readAllSettings(transfer);
+  RecordWholeRead(exchange, result, settings);
+  Reported(exchange, result);
   exchange.controls.UnlockExchangeControls();
+  TellJournalFailure(exchange);
   return result;
 }
 
+// A check that stops the write stops it before anything is sent, so it leaves no entry.
 LinkError CheckAndWrite(ExchangeContext& exchange, DeviceSettings& settings) {
   if (const LinkError result = checkRelays(settings, exchange.dialogs); result != kOk) {
     return result;
@@ -53,7 +60,9 @@ LinkError CheckAndWrite(ExchangeContext& exchange, DeviceSettings& settings) {
     return result;
   }
   SettingsTransfer transfer{exchange.link, exchange.progress, settings};
-  return writeAllSettings(transfer);
+  const LinkError result = writeAllSettings(transfer);
+  RecordWholeWrite(exchange, result, settings);
+  return result;
 }
 
 }  // namespace
@@ -85,6 +94,7 @@ LinkError WriteWholeInstrument(ExchangeContext& exchange, DeviceSettings& settin
   }
   Reported(exchange, result);
   exchange.controls.UnlockExchangeControls();
+  TellJournalFailure(exchange);
   return result;
 }
 

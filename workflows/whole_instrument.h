@@ -2,7 +2,8 @@
 // What the window's exchange buttons do, without widgets. The window and zorkan-cli both call
 // these, so the two can never give an instrument different values for the same settings. Each
 // works on `settings` as `pages` show it, reports a failure once through ReportResult and returns
-// its code.
+// its code. A whole read or a write that sent something leaves an entry in the exchange's journal,
+// whatever its result; the report's read leaves none.
 
 #include "settings/device_settings.h"
 #include "workflows/exchange_context.h"
@@ -15,7 +16,8 @@ namespace zorkan {
 LinkError ReadWholeInstrument(ExchangeContext& exchange, DeviceSettings& settings,
                               SettingsView& pages);
 
-// The same read into a model that no pages show (the comparison's own).
+// The same read into a model that no pages show, recorded as a whole read (the comparison hands it
+// an exchange without the journal).
 LinkError ReadWholeInstrumentInto(ExchangeContext& exchange, DeviceSettings& settings);
 
 // "Записать в прибор": every group selected, the typed numbers checked, the pages taken into the

@@ -14,6 +14,7 @@
 #include "ini/ini_file.h"
 #include "profiles/profile.h"
 #include "profiles/profile_difference.h"
+#include "profiles/profile_document.h"
 #include "sim/fault_text.h"
 #include "sim/simulator.h"
 #include "tests/support/child_process.h"
@@ -477,6 +478,78 @@ TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) 
             "1\t12345\tЗаписан\n2\t-\tПрибор не ответил (ERR 2)\n7\t12351\tЗаписан\n");
   EXPECT_EQ(line.instrument(1).floatParameter(2, 29), 321.5f);
   EXPECT_EQ(line.instrument(2).floatParameter(2, 29), 150.0f);
+}
+
+// The tab-separated columns of each line.
+std::vector<std::vector<std::string>> Columns(const std::string& output) {
+  std::vector<std::vector<std::string>> lines;
+  for (std::size_t begin = 0; begin < output.size();) {
+    const std::size_t end = output.find('\n', begin);
+    std::vector<std::string>& columns = lines.emplace_back();
+    for (std::size_t cell = begin;;) {
+      const std::size_t tab = output.find('\t', cell);
+      if (tab == std::string::npos || tab > end) {
+        columns.push_back(output.substr(cell, end - cell));
+        break;
+      }
+      columns.push_back(output.substr(cell, tab - cell));
+      cell = tab + 1;
+    }
+    begin = end + 1;
+  }
+  return lines;
+}
+
+// A read, a write of one changed value and a set each leave an entry; journal lists them newest
+// first, journal diff names the changed key, and a write of the read's entry, which the tool
+// must take as a profile and leave as it is, puts the old value back.
+TEST_F(CliTest, JournalKeepsEveryExchangeAndItsReadWritesBack) {
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("a.prf").string()})).status, 0);
+  IniDocument readProfile = *IniFile(Profile("a.prf")).readDocument();
+  ASSERT_TRUE(IniFile(Profile("a.prf")).writeReal("CH1", "th1", 160.0));
+  ASSERT_EQ(RunCli(WithDevice({"write", Profile("a.prf").string()})).status, 0);
+  ASSERT_EQ(RunCli(WithDevice({"set", "2", "30", "float", "7.25"})).status, 0);
+
+  const CliRun listed = RunCli({"journal"});
+  ASSERT_EQ(listed.status, 0) << listed.errors;
+  const auto lines = Columns(listed.output);
+  ASSERT_EQ(lines.size(), 3u) << listed.output;
+  EXPECT_EQ(lines[0][0], "3");
+  EXPECT_EQ((std::vector<std::string>(lines[0].begin() + 2, lines[0].end())),
+            (std::vector<std::string>{"set", "0", "-", lines[0][5], "2 30 float 7.25"}));
+  EXPECT_EQ(lines[1][2] + " " + lines[1][3] + " " + lines[1][4], "write 0 0 pages");
+  EXPECT_EQ(lines[2][2] + " " + lines[2][3] + " " + lines[2][4], "read 0 12345 instrument");
+  EXPECT_EQ(Columns(RunCli({"journal", "--serial", "12345"}).output).size(), 1u);
+
+  const std::string readEntry = lines[2][5];
+  DeviceSettings read;
+  DeviceSettings recorded;
+  LoadProfileFrom(readProfile, read);
+  ASSERT_TRUE(LoadProfile(folder / readEntry, recorded));
+  EXPECT_EQ(DifferingProfileKeys(read, recorded), std::vector<ProfileKeyDifference>{});
+  const CliRun differs = RunCli({"journal", "diff", "1", lines[1][5]});
+  EXPECT_EQ(differs.status, 30) << differs.errors;
+  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\n");
+
+  const std::string entryBytes = ReadBytes(folder / readEntry);
+  const CliRun restored = RunCli(WithDevice({"write", readEntry}));
+  EXPECT_EQ(restored.status, 0) << restored.errors;
+  EXPECT_EQ(simulator.floatParameter(2, 29), 150.0f);
+  EXPECT_EQ(ReadBytes(folder / readEntry), entryBytes);
+  const CliRun same = RunCli(WithDevice({"journal", "diff", "1"}));
+  EXPECT_EQ(same.status, 0) << same.output << same.errors;
+  EXPECT_EQ(Columns(RunCli({"journal", "--last", "1"}).output)[0][0], "4");
+}
+
+// As root no permission refuses a write: a file where the folder would be does, for root too.
+TEST_F(CliTest, UnwritableJournalIsOneLineAndTheReadStillSucceeds) {
+  testing::WriteBytes(folder / "journal", "");
+  const CliRun run = RunCli(WithDevice({"read", Profile("a.prf").string()}));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(std::filesystem::exists(Profile("a.prf")));
+  EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+  EXPECT_NE(run.errors.find("Журнал настроек не ведётся: Unable to write to"), std::string::npos)
+      << run.errors;
 }
 
 // One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.

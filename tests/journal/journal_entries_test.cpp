@@ -56,8 +56,9 @@ std::vector<std::uint64_t> Sequences(const std::vector<JournalEntry>& entries) {
 }
 
 // A read, a write of one changed value that failed with 15, and a set: each entry lists with its
-// metadata, a profile loads back as the settings recorded, and the tool's own profile load, which
-// would write back into a profile, leaves an entry's file as it was.
+// metadata (where the write stopped kept on one line), a profile loads back as the settings
+// recorded, and the tool's own profile load, which would write back into a profile, leaves an
+// entry's file as it was.
 TEST(JournalEntries, RecordedEntriesReadBackAsRecorded) {
   JournalRig rig;
   DeviceSettings read = testing::Scrambled();
@@ -66,7 +67,8 @@ TEST(JournalEntries, RecordedEntriesReadBackAsRecorded) {
   rig.clock.advance(1min);
   DeviceSettings sent = read;
   sent.channels[0].setpoint1 = 80.25f;
-  ASSERT_TRUE(rig.journal.recordWrite(kLink, kReadBackMismatch, sent).recorded);
+  const std::string stoppedAt = "Идет запись настроек канала 1: Запись\tуставки";
+  ASSERT_TRUE(rig.journal.recordWrite(kLink, kReadBackMismatch, sent, stoppedAt).recorded);
   rig.clock.advance(1s);
   const SetParameter parameter{2, 29, ValueKind::Float, 0.1f};
   ASSERT_TRUE(rig.journal.recordSet(kLink, kNoAnswer, parameter).recorded);
@@ -85,6 +87,8 @@ TEST(JournalEntries, RecordedEntriesReadBackAsRecorded) {
   EXPECT_EQ(write.fileName, "00000002-20261208-143105-write.prf");
   EXPECT_EQ(write.result, kReadBackMismatch);
   EXPECT_EQ(write.serial, (EntrySerial{4242, SerialSource::Pages}));
+  EXPECT_EQ(write.stoppedAt, "Идет запись настроек канала 1: Запись уставки");
+  EXPECT_EQ(readEntry.stoppedAt, "");
   EXPECT_EQ(set.fileName, "00000003-20261208-143106-set.txt");
   EXPECT_EQ(set.result, kNoAnswer);
   EXPECT_EQ(set.parameter, parameter);

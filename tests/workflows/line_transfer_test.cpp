@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "journal/journal.h"
 #include "settings/enumerations.h"
 #include "sim/fault_text.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/workflows/exchange_rig.h"
 
 namespace zorkan {
@@ -83,6 +85,27 @@ TEST(WriteLineOfInstruments, QuestionsAreAskedOnceAndASilentInstrumentStopsNoOth
   rig.simulator.instrument(1).setByteParameter(2, 315, 7);
   EXPECT_EQ(rig.link.ReadByteParam(2, 315, value), kOk);
   EXPECT_EQ(value, 7);
+}
+
+// Each instrument written leaves its own journal entry, under its own serial number: the one on
+// the pages belongs to another instrument.
+TEST(WriteLineOfInstruments, EachInstrumentIsJournalledUnderItsOwnSerialNumber) {
+  LineRig rig;
+  testing::ScratchFolder folder;
+  Journal journal(JournalFolder(folder.path()), rig.simulator.clock());
+  rig.exchange.journal = &journal;
+  rig.dialogs.answers = {DialogAnswer::Yes, DialogAnswer::Yes};
+  rig.settings.general.serialNumber = 999;
+  ASSERT_EQ(rig.write().result, kOk);
+
+  std::vector<std::pair<std::uint32_t, EntrySerial>> written;
+  for (const JournalEntry& entry : journal.entries()) {
+    ASSERT_EQ(entry.action, JournalAction::Write);
+    written.emplace_back(entry.link.networkAddress, *entry.serial);
+  }
+  constexpr auto kRead = SerialSource::Instrument;
+  EXPECT_EQ(written, (std::vector<std::pair<std::uint32_t, EntrySerial>>{
+                         {7, {12351, kRead}}, {2, {12346, kRead}}, {1, {12345, kRead}}}));
 }
 
 TEST(WriteLineOfInstruments, RefusedCheckOrEscapeBetweenInstrumentsStopsTheLine) {
