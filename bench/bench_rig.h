@@ -10,6 +10,7 @@
 #include "link/device_link.h"
 #include "link/progress.h"
 #include "link/qt_serial_port.h"
+#include "settings/settings_transfer.h"
 #include "sim/line_timing.h"
 #include "sim/simulator.h"
 
@@ -48,6 +49,15 @@ struct BenchRig {
   SystemClock clock;
   SilentDialogs dialogs;
   DeviceLink link{port, clock, dialogs, "."};
+};
+
+// The whole-device transfers over that link, with nobody watching them.
+struct TransferRig : BenchRig {
+  QuietPanel panel;
+  CancelLatch latch;
+  Progress progress{panel, latch};
+  DeviceSettings settings;
+  SettingsTransfer transfer{link, progress, settings};
 };
 
 struct Measurement {

@@ -21,13 +21,6 @@ namespace {
 
 using namespace zorkan;
 
-class NoPanel final : public ProgressPanel {
- public:
-  void setLines(const ProgressLines&) override {}
-  void setVisible(bool) override {}
-  void processPendingEvents() override {}
-};
-
 // A folder of its own, removed at the end.
 class TemporaryFolder {
  public:
@@ -102,12 +95,9 @@ FullJournalTimes TimeFull(int runs, const std::filesystem::path& folder, Operati
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  bench::BenchRig rig;
-  NoPanel panel;
-  CancelLatch latch;
-  Progress progress(panel, latch);
-  DeviceSettings settings;
-  SettingsTransfer transfer{rig.link, progress, settings};
+  bench::TransferRig rig;
+  SettingsTransfer& transfer = rig.transfer;
+  DeviceSettings& settings = rig.settings;
   constexpr int kReadRuns = 3;
   const bench::Measurement read =
       bench::Measure(rig.simulator, kReadRuns, [&] { return readAllSettings(transfer) == kOk; });

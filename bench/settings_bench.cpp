@@ -4,29 +4,13 @@
 #include <cstdlib>
 
 #include "bench/bench_rig.h"
-#include "settings/settings_transfer.h"
-
-namespace {
 
 using namespace zorkan;
 
-class NoPanel final : public ProgressPanel {
- public:
-  void setLines(const ProgressLines&) override {}
-  void setVisible(bool) override {}
-  void processPendingEvents() override {}
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
-  bench::BenchRig rig;
-  NoPanel panel;
-  CancelLatch latch;
-  Progress progress(panel, latch);
-  DeviceSettings settings;
-  SettingsTransfer transfer{rig.link, progress, settings};
+  bench::TransferRig rig;
+  SettingsTransfer& transfer = rig.transfer;
   constexpr int kRuns = 5;
 
   const bench::Measurement read =

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/bench_rig.h"
 #include "link/device_link.h"
 #include "settings/settings_transfer.h"
 #include "sim/request_parser.h"
@@ -25,13 +26,6 @@ class SilentDialogs final : public OperatorDialogs {
  public:
   DialogAnswer ask(const DialogMessage&) override { return DialogAnswer::No; }
   void bringMainWindowForward() override {}
-};
-
-class NoPanel final : public ProgressPanel {
- public:
-  void setLines(const ProgressLines&) override {}
-  void setVisible(bool) override {}
-  void processPendingEvents() override {}
 };
 
 // Every field a whole read fills, with a getter on a model; the serial number as its two bytes,
@@ -118,7 +112,7 @@ Outcome Read(const std::vector<sim::Fault>& faults) {
   DeviceLink link(simulator.port(), simulator.clock(), dialogs, ".");
   link.openPortAt("COM1", 9600);
   link.setParameters(LinkParameters{});
-  NoPanel panel;
+  bench::QuietPanel panel;
   CancelLatch latch;
   Progress progress(panel, latch);
   Outcome outcome;
