@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "bench/bench_rig.h"
+#include "bench/quiet_exchange.h"
 #include "workflows/headless_pages.h"
 #include "workflows/line_transfer.h"
 #include "workflows/whole_instrument.h"
@@ -49,11 +49,8 @@ int main(int argc, char** argv) {
   DeviceLink link{port, clock, dialogs, "."};
   link.openPortAt(line.devicePath(), bench::kBaudRate);
   link.setParameters(LinkParameters{});
-  bench::QuietPanel panel;
-  CancelLatch latch;
-  Progress progress(panel, latch);
-  NoExchangeControls controls;
-  ExchangeContext exchange{link, progress, latch, dialogs, controls};
+  bench::QuietExchange quiet(link, dialogs);
+  ExchangeContext& exchange = quiet.exchange;
   DeviceSettings start;
   for (ChannelSettings& channel : start.channels) channel.averaging = 1;
 

@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/bench_rig.h"
-#include "workflows/exchange_context.h"
+#include "bench/quiet_exchange.h"
 #include "workflows/instrument_search.h"
 
 namespace {
@@ -24,14 +23,10 @@ struct TimedSearch {
 };
 
 TimedSearch Search(DeviceLink& link, OperatorDialogs& dialogs, const InstrumentSearch& search) {
-  bench::QuietPanel panel;
-  CancelLatch latch;
-  Progress progress(panel, latch);
-  NoExchangeControls controls;
-  ExchangeContext exchange{link, progress, latch, dialogs, controls};
+  bench::QuietExchange quiet(link, dialogs);
   TimedSearch timed;
   const auto start = std::chrono::steady_clock::now();
-  timed.result = FindInstruments(exchange, search);
+  timed.result = FindInstruments(quiet.exchange, search);
   timed.ms =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   return timed;
