@@ -10,11 +10,14 @@ namespace zorkan::cli {
 
 namespace {
 
-// No command's own: it is about the program, or about a command rather than a run of it.
+constexpr std::string_view kVersion = "zorkan-cli " ZORKAN_VERSION "\n";
+
+// No command's own: they are about the program, or about a command rather than a run of it.
 constexpr const char* kHelpOption = "--help";
+constexpr const char* kVersionOption = "--version";
 
 std::optional<OptionKind> KindOf(std::string_view option) {
-  if (option == kHelpOption) return OptionKind::Flag;
+  if (option == kHelpOption || option == kVersionOption) return OptionKind::Flag;
   if (IsLinkOption(option)) return OptionKind::Value;
   for (const CommandRow& row : Commands()) {
     for (const Option& own : row.options) {
@@ -29,7 +32,7 @@ std::optional<OptionKind> KindOf(std::string_view option) {
 std::variant<Arguments, UsageError> Split(const std::vector<std::string>& words) {
   Arguments arguments;
   for (std::size_t k = 0; k < words.size(); ++k) {
-    const std::string& word = words[k];
+    const std::string word = words[k] == "-h" ? kHelpOption : words[k];  // as most programs have it
     const std::optional<OptionKind> kind = KindOf(word);
     if (kind == OptionKind::Flag) {
       arguments.flags.insert(word);
@@ -84,6 +87,7 @@ std::variant<CommandLine, Printout, UsageError> ParseCommandLine(
     if (row == nullptr) return UsageError{"unknown command " + arguments.positional[0]};
     return Printout{CommandHelp(*row)};
   }
+  if (arguments.flags.contains(kVersionOption)) return Printout{std::string(kVersion)};
   if (arguments.positional.empty()) return UsageError{"no command given; see zorkan-cli --help"};
   if (row != nullptr && row->everyBaudRate) TakeEveryBaudRate(arguments);
   LinkOptions link;

@@ -89,7 +89,7 @@ struct CommandLine {
   const CommandRow* row = nullptr;  // of the command table, whose runner runs `command`
 };
 
-// --help: a text for standard output, and nothing run.
+// --help or --version: a text for standard output, and nothing run.
 struct Printout {
   std::string text;
 };

@@ -15,6 +15,8 @@ constexpr OptionKind kValue = OptionKind::Value;
 
 constexpr std::string_view kProgramUsage =
     "Usage: zorkan-cli COMMAND [arguments] [options]\n"
+    "       zorkan-cli [COMMAND] --help|-h\n"
+    "       zorkan-cli --version\n"
     "Configures and checks a ZORKAN 74X instrument from scripts.\n"
     "\n"
     "Commands:\n";

@@ -35,6 +35,7 @@ std::string Printed(const std::vector<std::string>& arguments) {
 
 TEST(CommandTable, HelpNamesEveryCommandAndFillsInEveryNumber) {
   const std::string program = Printed({"--help"});
+  EXPECT_EQ(Printed({"-h"}), program);
   EXPECT_EQ(program.find('{'), std::string::npos) << program;
   EXPECT_NE(program.find(std::to_string(cli::kExitDiffers) + " when diff finds a difference"),
             std::string::npos)
@@ -44,6 +45,8 @@ TEST(CommandTable, HelpNamesEveryCommandAndFillsInEveryNumber) {
     std::vector<std::string> asked = WordsOf(row);
     asked.push_back("--help");
     const std::string help = Printed(asked);
+    asked.back() = "-h";
+    EXPECT_EQ(Printed(asked), help) << Words(row);
     EXPECT_EQ(help.find('{'), std::string::npos) << help;
     EXPECT_EQ(help.rfind("Usage: zorkan-cli " + std::string(row.name), 0), 0u) << help;
     EXPECT_NE(help.find("--device PATH"), std::string::npos) << help;
