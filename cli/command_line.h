@@ -76,24 +76,29 @@ struct JournalDiffCommand {
   std::string first;
   std::optional<std::string> second;
 };
-// --help, for the program or one command.
-struct HelpCommand {
-  std::string text;
-};
 
 using Command =
     std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand, ScanCommand,
-                 DiffCommand, PublishCommand, JournalCommand, JournalDiffCommand, HelpCommand>;
+                 DiffCommand, PublishCommand, JournalCommand, JournalDiffCommand>;
+
+struct CommandRow;
 
 struct CommandLine {
   Command command;
   LinkOptions link;
+  const CommandRow* row = nullptr;  // of the command table, whose runner runs `command`
+};
+
+// --help or --version: a text for standard output, and nothing run.
+struct Printout {
+  std::string text;
 };
 
 struct UsageError {
   std::string message;
 };
 
-std::variant<CommandLine, UsageError> ParseCommandLine(const std::vector<std::string>& arguments);
+std::variant<CommandLine, Printout, UsageError> ParseCommandLine(
+    const std::vector<std::string>& arguments);
 
 }  // namespace zorkan::cli

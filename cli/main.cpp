@@ -8,16 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/command_table.h"
+#include "cli/console.h"
+#include "cli/exit_status.h"
+#include "cli/session.h"
 
 namespace {
 
 using namespace zorkan::cli;
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
 
 // The kernel still names a deleted folder ("/path (deleted)").
 std::string WorkingFolderName() {
@@ -37,11 +35,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zorkan-cli: %s\n", error->message.c_str());
     return kExitUsage;
   }
-  const CommandLine& commandLine = std::get<CommandLine>(parsed);
-  if (const auto* help = std::get_if<HelpCommand>(&commandLine.command)) {
-    std::fputs(help->text.c_str(), stdout);
+  if (const auto* printout = std::get_if<Printout>(&parsed)) {
+    std::fputs(printout->text.c_str(), stdout);
     return 0;
   }
+  const CommandLine& commandLine = std::get<CommandLine>(parsed);
   // Deleted under a running shell, the working folder has no path any more.
   std::error_code error;
   std::filesystem::path workDir = std::filesystem::current_path(error);
@@ -53,18 +51,5 @@ int main(int argc, char** argv) {
   const auto* write = std::get_if<WriteCommand>(&commandLine.command);
   Session session(commandLine.link, write != nullptr && write->yes, std::move(workDir));
   CatchInterrupts();
-  return std::visit(
-      Overloaded{
-          [&](const ReadCommand& command) { return RunRead(command, session); },
-          [&](const WriteCommand& command) { return RunWrite(command, session); },
-          [&](const GetCommand& command) { return RunGet(command, session); },
-          [&](const SetCommand& command) { return RunSet(command, session); },
-          [&](const LiveCommand& command) { return RunLive(command, session); },
-          [&](const ScanCommand& command) { return RunScan(command, session); },
-          [&](const DiffCommand& command) { return RunDiff(command, session); },
-          [&](const PublishCommand& command) { return RunPublish(command, session); },
-          [&](const JournalCommand& command) { return RunJournal(command, session); },
-          [&](const JournalDiffCommand& command) { return RunJournalDiff(command, session); },
-          [](const HelpCommand&) { return 0; }},
-      commandLine.command);
+  return commandLine.row->handlers.run(commandLine.command, session);
 }

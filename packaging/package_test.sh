@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree given into a temporary folder, installing nothing
 # on this machine, and checks what a user would get: the programs and the launcher in /usr/bin and
-# nothing astray, the desktop entry with its icon, the dependencies, a launcher that starts the
-# window in a folder of the user's own, and the publisher's service template.
+# nothing astray, the desktop entry with its icon, the dependencies, zorkan-cli telling the
+# package's version, a launcher that starts the window in a folder of the user's own, and the
+# publisher's service template.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -42,6 +43,9 @@ for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 fonts-libera
 done
 
 dpkg-deb --extract "$deb" "$work/root"
+version=$(dpkg-deb --field "$deb" Version)
+told=$("$work/root/usr/bin/zorkan-cli" --version) || fail "zorkan-cli --version failed"
+[ "$told" = "zorkan-cli $version" ] || fail "zorkan-cli --version tells $told, the package is $version"
 entry="$work/root/usr/share/applications/zorkan-config.desktop"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry" || fail "the desktop entry does not validate"

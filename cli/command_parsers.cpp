@@ -1,0 +1,234 @@
+// Each command's arguments, the words after the command's own, into what it is to do. The table
+// has checked their number and that every option given applies.
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/address_lists.h"
+#include "cli/commands.h"
+#include "cli/help_ranges.h"
+#include "cli/number_text.h"
+#include "link/frame.h"
+#include "workflows/instrument_search.h"
+
+namespace zorkan::cli {
+
+namespace {
+
+using Values = std::map<std::string, std::string>;
+
+// The value of option `name` when it is given, a number from 1 up.
+template <typename Number>
+std::optional<UsageError> ParsePositive(const Values& values, const std::string& name,
+                                        std::optional<Number>& number) {
+  const auto given = values.find(name);
+  if (given == values.end()) return std::nullopt;
+  const auto value = ParseNumber<Number>(given->second);
+  if (!value || *value < 1) return UsageError{name + " needs a positive number"};
+  number = *value;
+  return std::nullopt;
+}
+
+std::optional<std::uint8_t> ParseByte(std::string_view text) {
+  const bool hex = text.starts_with("0x") || text.starts_with("0X");
+  const auto value = ParseNumber<unsigned>(hex ? text.substr(2) : text, hex ? 16 : 10);
+  if (!value || *value > 255) return std::nullopt;
+  return static_cast<std::uint8_t>(*value);
+}
+
+// Decimal notation, and the whole text: a script's typo must not write a part of it.
+std::optional<double> ParseDecimal(std::string_view text) {
+  if (text.empty() || text.find_first_not_of("0123456789+-.eE") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  if (text.starts_with('+')) text.remove_prefix(1);  // from_chars takes no plus sign
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// What the instrument's single-precision float holds of `value`: nothing for a value it would
+// turn into 0 or infinity, which a write would otherwise report as done.
+std::optional<float> AsInstrumentFloat(double value) {
+  const auto single = static_cast<float>(value);
+  if (std::isinf(single) || (single == 0 && value != 0)) return std::nullopt;
+  return single;
+}
+
+std::optional<ValueType> ParseValueType(std::string_view text) {
+  if (text == "byte") return ValueType::Byte;
+  if (text == "float") return ValueType::Float;
+  return std::nullopt;
+}
+
+// SPACE NUMBER byte|float, the start of get and set.
+std::optional<UsageError> ParseParameter(const std::vector<std::string>& positional, int& space,
+                                         unsigned& number, ValueType& type) {
+  const auto parsedSpace = ParseNumber<int>(positional[0]);
+  const auto parsedNumber = ParseNumber<unsigned>(positional[1]);
+  const auto parsedType = ParseValueType(positional[2]);
+  if (!parsedSpace || *parsedSpace < 1 || *parsedSpace > 2) {
+    return UsageError{"SPACE must be 1 or 2: " + positional[0]};
+  }
+  if (!parsedNumber || *parsedNumber > kMaxParameterNumber) {
+    return UsageError{FillInRanges("NUMBER must be {numbers}: ") + positional[1]};
+  }
+  if (!parsedType) return UsageError{"the type must be byte or float: " + positional[2]};
+  space = *parsedSpace;
+  number = *parsedNumber;
+  type = *parsedType;
+  return std::nullopt;
+}
+
+// "HOST", "HOST:PORT", or "[IPv6]" and "[IPv6]:PORT".
+std::optional<UsageError> ParseBroker(std::string_view text, PublishCommand& command) {
+  const UsageError bad{"--broker needs HOST or HOST:PORT: " + std::string(text)};
+  std::string_view host = text;
+  std::string_view port;
+  if (text.starts_with('[')) {
+    const std::size_t close = text.find(']');
+    if (close == std::string_view::npos) return bad;
+    host = text.substr(1, close - 1);
+    const std::string_view rest = text.substr(close + 1);
+    if (!rest.empty() && !rest.starts_with(':')) return bad;
+    if (!rest.empty()) port = rest.substr(1);
+  } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
+    host = text.substr(0, colon);
+    port = text.substr(colon + 1);
+    if (host.find(':') != std::string_view::npos) return bad;  // an IPv6 address needs brackets
+  }
+  if (host.empty()) return bad;
+  command.brokerHost = host;
+  if (port.data() == nullptr) return std::nullopt;
+  const auto number = ParseNumber<std::uint16_t>(port);
+  if (!number || *number == 0) return bad;
+  command.brokerPort = *number;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<ReadCommand, UsageError> ParseRead(const Arguments& arguments) {
+  ReadCommand command{arguments.positional[0], {}};
+  if (auto error = ParseAddressList(arguments.values, command.addresses)) return *error;
+  return command;
+}
+
+std::variant<WriteCommand, UsageError> ParseWrite(const Arguments& arguments) {
+  WriteCommand command;
+  command.profile = arguments.positional[0];
+  command.yes = arguments.flags.contains("--yes");
+  command.takeDefaults = arguments.flags.contains("--take-defaults");
+  if (auto error = ParseAddressList(arguments.values, command.addresses)) return *error;
+  return command;
+}
+
+std::variant<GetCommand, UsageError> ParseGet(const Arguments& arguments) {
+  GetCommand command;
+  if (auto error =
+          ParseParameter(arguments.positional, command.space, command.number, command.type)) {
+    return *error;
+  }
+  return command;
+}
+
+std::variant<SetCommand, UsageError> ParseSet(const Arguments& arguments) {
+  const std::string& text = arguments.positional[3];
+  SetCommand command;
+  if (auto error =
+          ParseParameter(arguments.positional, command.space, command.number, command.type)) {
+    return *error;
+  }
+  command.verify = arguments.flags.contains("--verify");
+  if (command.type == ValueType::Byte) {
+    const auto value = ParseByte(text);
+    if (!value) return UsageError{"a byte value is 0..255: " + text};
+    command.byteValue = *value;
+  } else {
+    const auto value = ParseDecimal(text);
+    if (!value) return UsageError{"not a decimal number: " + text};
+    const auto single = AsInstrumentFloat(*value);
+    if (!single) return UsageError{"the instrument's float cannot hold " + text};
+    command.floatValue = *single;
+  }
+  return command;
+}
+
+std::variant<LiveCommand, UsageError> ParseLive(const Arguments& arguments) {
+  LiveCommand command;
+  command.csv = arguments.flags.contains("--csv");
+  if (auto error = ParsePositive(arguments.values, "--count", command.count)) return *error;
+  return command;
+}
+
+std::variant<ScanCommand, UsageError> ParseScan(const Arguments& arguments) {
+  const InstrumentSearch defaultSearch;
+  ScanCommand command{defaultSearch.firstAddress, defaultSearch.lastAddress,
+                      arguments.everyBaudRate};
+  if (const auto list = arguments.values.find("--addresses"); list != arguments.values.end()) {
+    const auto ranges = ParseAddressRanges(list->second);
+    if (!ranges || ranges->size() != 1) {
+      return UsageError{"--addresses needs A-B with A <= B, or A: " + list->second};
+    }
+    command.firstAddress = ranges->front().first;
+    command.lastAddress = ranges->front().last;
+  }
+  return command;
+}
+
+std::variant<DiffCommand, UsageError> ParseDiff(const Arguments& arguments) {
+  return DiffCommand{arguments.positional[0]};
+}
+
+std::variant<PublishCommand, UsageError> ParsePublish(const Arguments& arguments) {
+  const Values& values = arguments.values;
+  PublishCommand command;
+  const auto broker = values.find("--broker");
+  if (broker == values.end()) return UsageError{"publish needs --broker HOST[:PORT]"};
+  if (auto error = ParseBroker(broker->second, command)) return *error;
+  if (const auto topic = values.find("--topic"); topic != values.end()) {
+    // Wildcards name many topics; a message goes to one.
+    if (topic->second.empty() || topic->second.find_first_of("+#") != std::string::npos) {
+      return UsageError{"--topic needs a prefix without + or #: " + topic->second};
+    }
+    command.topicPrefix = topic->second;
+  }
+  if (auto error = ParseAddressList(values, command.addresses)) return *error;
+  if (const auto interval = values.find("--interval-ms"); interval != values.end()) {
+    const auto value = ParseNumber<int>(interval->second);
+    if (!value || *value < 0) return UsageError{"--interval-ms needs a number of milliseconds"};
+    command.intervalMs = *value;
+  }
+  if (auto error = ParsePositive(values, "--count", command.count)) return *error;
+  if (const auto file = values.find("--password-file"); file != values.end()) {
+    command.loginFile = file->second;
+  }
+  if (const auto file = values.find("--cafile"); file != values.end()) {
+    command.caFile = file->second;
+  }
+  return command;
+}
+
+std::variant<JournalCommand, UsageError> ParseJournal(const Arguments& arguments) {
+  JournalCommand command;
+  if (const auto serial = arguments.values.find("--serial"); serial != arguments.values.end()) {
+    const auto value = ParseNumber<std::int32_t>(serial->second);
+    if (!value) return UsageError{"--serial needs a serial number: " + serial->second};
+    command.serialNumber = *value;
+  }
+  if (auto error = ParsePositive(arguments.values, "--last", command.last)) return *error;
+  return command;
+}
+
+std::variant<JournalDiffCommand, UsageError> ParseJournalDiff(const Arguments& arguments) {
+  const std::vector<std::string>& entries = arguments.positional;
+  return JournalDiffCommand{entries[0],
+                            entries.size() == 2 ? std::optional(entries[1]) : std::nullopt};
+}
+
+}  // namespace zorkan::cli

@@ -1,0 +1,254 @@
+// The rows of zorkan-cli's commands, and every text its --help prints.
+#include <algorithm>
+
+#include "cli/command_table.h"
+#include "cli/commands.h"
+#include "cli/help_ranges.h"
+#include "cli/link_options.h"
+
+namespace zorkan::cli {
+
+namespace {
+
+constexpr OptionKind kFlag = OptionKind::Flag;
+constexpr OptionKind kValue = OptionKind::Value;
+
+constexpr std::string_view kProgramUsage =
+    "Usage: zorkan-cli COMMAND [arguments] [options]\n"
+    "       zorkan-cli [COMMAND] --help|-h\n"
+    "       zorkan-cli --version\n"
+    "Configures and checks a ZORKAN 74X instrument from scripts.\n"
+    "\n"
+    "Commands:\n";
+
+constexpr std::string_view kProgramNotes =
+    "\n"
+    "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
+    "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
+    "(or publish's login or CA file) cannot be used; 64 for a wrong command line. Ctrl+C stops a\n"
+    "read or write between two steps of a channel (code 20); once both channels are done, the\n"
+    "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
+    "20) and ends live; Ctrl+C or SIGTERM ends publish. Every run closes the port only once the\n"
+    "answers the instrument still owes have come.\n";
+
+constexpr std::string_view kReadHelp =
+    "Usage: zorkan-cli read PROFILE [link options]\n"
+    "       zorkan-cli read --addresses LIST FOLDER [link options]\n"
+    "Reads the whole instrument (both channels, relay logic, regulator bytes, general\n"
+    "parameters) and saves what was read into PROFILE. An existing PROFILE is loaded first,\n"
+    "so that the values only profiles keep (description, calibration, sensor bounds) stay;\n"
+    "a new one starts from the default profile. Nothing is saved when the read fails.\n"
+    "With --addresses, reads the instrument at each address of LIST (\"1,2,7\", \"1-3,7\") in\n"
+    "turn into a profile of its own in FOLDER, SERIAL.prf after its serial number\n"
+    "(SERIAL-ADDRESS.prf for a serial number met before), kept as above when it exists.\n"
+    "A failed instrument does not stop the others; a line per instrument tells its address,\n"
+    "serial number and profile, or why it failed, tab-separated. Exit status 0 when every\n"
+    "instrument was read and saved, else the first failure's code. Ctrl+C stops between two\n"
+    "instruments too.\n";
+
+constexpr std::string_view kWriteHelp =
+    "Usage: zorkan-cli write PROFILE [--addresses LIST] [--yes] [--take-defaults]\n"
+    "       [link options]\n"
+    "Loads PROFILE (which must exist), runs the field, relay and channel checks and writes the\n"
+    "whole configuration to the instrument, every channel value read back and compared; the\n"
+    "instrument then restarts. Each question of the checks is printed and answered No, which\n"
+    "stops the write (code 16 or 17), unless --yes answers them all Yes. A profile that lacks\n"
+    "any setting the write sends (a file cut short, say) is refused with status 14, naming the\n"
+    "first one missing; --take-defaults writes the defaults in their place.\n"
+    "With --addresses, writes the instrument at each address of LIST (\"1,2,7\", \"1-3,7\") in\n"
+    "turn, the checks' questions asked once. Each instrument's serial number is read first;\n"
+    "one that does not tell it is not written. A failed instrument does not stop the others;\n"
+    "a line per instrument tells its address, serial number and result, tab-separated. Exit\n"
+    "status 0 when every instrument was written, else the first failure's code. Ctrl+C stops\n"
+    "between two instruments too.\n";
+
+constexpr std::string_view kGetHelp =
+    "Usage: zorkan-cli get SPACE NUMBER byte|float [link options]\n"
+    "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value.\n";
+
+constexpr std::string_view kSetHelp =
+    "Usage: zorkan-cli set SPACE NUMBER byte|float VALUE [--verify] [link options]\n"
+    "Writes VALUE (a byte 0..255, decimal or 0x hexadecimal, or a decimal number) to\n"
+    "parameter NUMBER of SPACE. --verify reads it back and compares.\n";
+
+constexpr std::string_view kLiveHelp =
+    "Usage: zorkan-cli live [--count N] [--csv] [link options]\n"
+    "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
+    "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
+    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n";
+
+constexpr std::string_view kScanHelp =
+    "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
+    "Asks every network address from A to B (default {addresses}; one address: A) for its\n"
+    "firmware version, at the baud rate of dev.dat or --baud, or with --baud all at each of\n"
+    "{bauds}. A line is printed for every instrument that answers: its address, baud\n"
+    "rate, serial number, device type and firmware version, tab-separated. An address whose\n"
+    "answers keep arriving garbled probably holds more than one instrument: it is named on\n"
+    "standard error, never printed as an instrument. Each silent address waits a few\n"
+    "character times, not the reply time-out. Exit status 0 when an instrument answered, 2\n"
+    "when none did; Ctrl+C stops the search (code 20) after printing what it found so far.\n";
+
+constexpr std::string_view kDiffHelp =
+    "Usage: zorkan-cli diff PROFILE [link options]\n"
+    "Reads the whole instrument as read does, writing nothing, and compares it with PROFILE\n"
+    "(which must exist) as write would send it: a line for every setting that differs, the\n"
+    "profile key with its section (CH1 th1), the instrument's value and the profile's,\n"
+    "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
+    "not compared. Exit status 0 when they are equal, {differ} when they differ, else as for\n"
+    "read.\n";
+
+constexpr std::string_view kPublishHelp =
+    "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
+    "       [--interval-ms N] [--count N] [--password-file FILE] [--cafile FILE]\n"
+    "       [link options]\n"
+    "Polls the live values of the instrument at each address of LIST in turn (\"1,2,7\",\n"
+    "\"1-3\", \"1-3,7\"; default the link's own address) and publishes them to the MQTT broker\n"
+    "at HOST (port {mqtt}, or {mqtts} with --cafile) under PREFIX/SERIAL/ (default prefix\n"
+    "zorkan), SERIAL being the instrument's serial number, read when it first answers:\n"
+    "a retained topic per value, one JSON message per answered poll, and an online topic\n"
+    "that the broker turns offline should the publisher die. A round of polls starts every\n"
+    "N ms (default 500). Runs until N rounds are done (--count), or until Ctrl+C or SIGTERM;\n"
+    "then every instrument is published offline, and the exit status is 0.\n"
+    "  --password-file FILE  the user name on its first line, the password on its second\n"
+    "  --cafile FILE         TLS, the broker's certificate checked against the CA in FILE\n"
+    "Nothing the broker sends ever reaches an instrument.\n";
+
+// Both forms of journal.
+constexpr std::string_view kJournalHelp =
+    "Usage: zorkan-cli journal [--serial N] [--last N] [link options]\n"
+    "       zorkan-cli journal diff A [B] [link options]\n"
+    "Every whole read and write (from here and from the window) and every set leaves an entry\n"
+    "in journal/ of the working folder. journal lists them newest first, a line each,\n"
+    "tab-separated: number, time, action (read, write, set), result code, the serial number\n"
+    "with where it was taken from (instrument: read from it; pages: what the profile or the\n"
+    "pages held, for a write or a read that stopped before it), the entry's file, the first\n"
+    "description line (for a set: space, number, kind and value), and for a read or write that\n"
+    "did not succeed, the step it stopped at. --serial N: the reads and writes of the\n"
+    "instrument with serial number N only; --last N: the newest N.\n"
+    "journal diff A B prints the profile keys that entries A and B (each a number or a file\n"
+    "name) give differently: the key with its section, A's value, B's value, tab-separated.\n"
+    "journal diff A reads the whole instrument as diff does, writing nothing, and prints the\n"
+    "settings it holds otherwise than A: A's value first, the instrument's second. Exit status\n"
+    "0 when they are equal, {differ} when they differ, 14 when an entry is not there or holds\n"
+    "no profile (a set), else as for read.\n"
+    "An entry's file is a read-only profile: zorkan-cli write journal/FILE restores it, with\n"
+    "the usual checks. Nothing is written to the instrument from the journal otherwise.\n";
+
+const CommandRow kCommands[] = {
+    {.name = "read",
+     .synopsis =
+         "  read PROFILE                      read the whole instrument into PROFILE\n"
+         "  read --addresses LIST FOLDER      read each instrument into FOLDER/SERIAL.prf\n",
+     .help = kReadHelp,
+     .leastArguments = 1,
+     .mostArguments = 1,
+     .options = {{"--addresses", kValue}},
+     .handlers = HandlersOf<ReadCommand, ParseRead, RunRead>()},
+    {.name = "write",
+     .synopsis =
+         "  write PROFILE [--addresses LIST] [--yes] [--take-defaults]\n"
+         "                                    check PROFILE and write it to the instrument(s)\n",
+     .help = kWriteHelp,
+     .leastArguments = 1,
+     .mostArguments = 1,
+     .options = {{"--addresses", kValue}, {"--yes", kFlag}, {"--take-defaults", kFlag}},
+     .handlers = HandlersOf<WriteCommand, ParseWrite, RunWrite>()},
+    {.name = "get",
+     .synopsis = "  get SPACE NUMBER byte|float       read one parameter\n",
+     .help = kGetHelp,
+     .leastArguments = 3,
+     .mostArguments = 3,
+     .handlers = HandlersOf<GetCommand, ParseGet, RunGet>()},
+    {.name = "set",
+     .synopsis = "  set SPACE NUMBER byte|float VALUE [--verify]\n"
+                 "                                    write one parameter\n",
+     .help = kSetHelp,
+     .leastArguments = 4,
+     .mostArguments = 4,
+     .options = {{"--verify", kFlag}},
+     .handlers = HandlersOf<SetCommand, ParseSet, RunSet>()},
+    {.name = "live",
+     .synopsis = "  live [--count N] [--csv]          print the live values every 500 ms\n",
+     .help = kLiveHelp,
+     .options = {{"--count", kValue}, {"--csv", kFlag}},
+     .handlers = HandlersOf<LiveCommand, ParseLive, RunLive>()},
+    {.name = "scan",
+     .synopsis = "  scan [--addresses A-B] [--baud N|all]\n"
+                 "                                    find the instruments on the line\n",
+     .help = kScanHelp,
+     .options = {{"--addresses", kValue}},
+     .everyBaudRate = true,
+     .handlers = HandlersOf<ScanCommand, ParseScan, RunScan>()},
+    {.name = "diff",
+     .synopsis = "  diff PROFILE                      compare the instrument with PROFILE\n",
+     .help = kDiffHelp,
+     .leastArguments = 1,
+     .mostArguments = 1,
+     .handlers = HandlersOf<DiffCommand, ParseDiff, RunDiff>()},
+    {.name = "publish",
+     .synopsis =
+         "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
+         "          [--count N] [--password-file FILE] [--cafile FILE]\n"
+         "                                    publish the live values to an MQTT broker\n",
+     .help = kPublishHelp,
+     .options = {{"--broker", kValue},
+                 {"--topic", kValue},
+                 {"--addresses", kValue},
+                 {"--interval-ms", kValue},
+                 {"--count", kValue},
+                 {"--password-file", kValue},
+                 {"--cafile", kValue}},
+     .handlers = HandlersOf<PublishCommand, ParsePublish, RunPublish>()},
+    {.name = "journal",
+     .synopsis =
+         "  journal [--serial N] [--last N]   list the configuration journal, newest first\n",
+     .help = kJournalHelp,
+     .options = {{"--serial", kValue}, {"--last", kValue}},
+     .handlers = HandlersOf<JournalCommand, ParseJournal, RunJournal>()},
+    {.name = "journal",
+     .subcommand = "diff",
+     .synopsis =
+         "  journal diff A [B]                compare journal entry A with B or the instrument\n",
+     .help = kJournalHelp,
+     .leastArguments = 1,
+     .mostArguments = 2,
+     .wrongCount = "journal diff needs one or two entries",
+     .handlers = HandlersOf<JournalDiffCommand, ParseJournalDiff, RunJournalDiff>()},
+};
+
+bool Begins(const CommandRow& row, const std::vector<std::string>& positional) {
+  if (positional.empty() || positional[0] != row.name) return false;
+  return row.subcommand.empty() || (positional.size() > 1 && positional[1] == row.subcommand);
+}
+
+}  // namespace
+
+bool CommandRow::takes(std::string_view option) const {
+  return std::ranges::find(options, option, &Option::name) != options.end();
+}
+
+std::span<const CommandRow> Commands() {
+  return kCommands;
+}
+
+const CommandRow* FindCommand(const std::vector<std::string>& positional) {
+  const CommandRow* found = nullptr;
+  for (const CommandRow& row : kCommands) {
+    // A row with a word more is the closer match: journal diff before journal.
+    if (Begins(row, positional) && (found == nullptr || !row.subcommand.empty())) found = &row;
+  }
+  return found;
+}
+
+std::string ProgramHelp() {
+  std::string text(kProgramUsage);
+  for (const CommandRow& row : kCommands) text += row.synopsis;
+  text += kProgramNotes;
+  return FillInRanges(std::move(text));
+}
+
+std::string CommandHelp(const CommandRow& row) {
+  return FillInRanges(std::string(row.help) + "\n" + std::string(LinkOptionsHelp()));
+}
+
+}  // namespace zorkan::cli

@@ -1,0 +1,20 @@
+#pragma once
+// The options every command takes: where and how to reach the instrument.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/command_line.h"
+
+namespace zorkan::cli {
+
+bool IsLinkOption(std::string_view option);
+// The link options among `values` into `link`, in the order of their names.
+std::optional<UsageError> ParseLinkOptions(const std::map<std::string, std::string>& values,
+                                           LinkOptions& link);
+// Their part of each command's help.
+std::string_view LinkOptionsHelp();
+
+}  // namespace zorkan::cli

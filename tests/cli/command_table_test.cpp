@@ -1,0 +1,105 @@
+// zorkan-cli's command table: the help, the check of a command line and the parsing follow every
+// row, without a list of commands anywhere else to keep in step.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/command_table.h"
+#include "cli/exit_status.h"
+
+namespace zorkan {
+namespace {
+
+using cli::CommandRow;
+
+std::vector<std::string> WordsOf(const CommandRow& row) {
+  std::vector<std::string> words{std::string(row.name)};
+  if (!row.subcommand.empty()) words.emplace_back(row.subcommand);
+  return words;
+}
+
+std::string Words(const CommandRow& row) {
+  const std::vector<std::string> words = WordsOf(row);
+  return words.size() == 1 ? words[0] : words[0] + " " + words[1];
+}
+
+std::string Printed(const std::vector<std::string>& arguments) {
+  const auto parsed = cli::ParseCommandLine(arguments);
+  const auto* printout = std::get_if<cli::Printout>(&parsed);
+  return printout == nullptr ? "(not printed)" : printout->text;
+}
+
+TEST(CommandTable, HelpNamesEveryCommandAndFillsInEveryNumber) {
+  const std::string program = Printed({"--help"});
+  EXPECT_EQ(Printed({"-h"}), program);
+  EXPECT_EQ(program.find('{'), std::string::npos) << program;
+  EXPECT_NE(program.find(std::to_string(cli::kExitDiffers) + " when diff finds a difference"),
+            std::string::npos)
+      << program;
+  for (const CommandRow& row : cli::Commands()) {
+    EXPECT_NE(program.find(row.synopsis), std::string::npos) << Words(row);
+    std::vector<std::string> asked = WordsOf(row);
+    asked.push_back("--help");
+    const std::string help = Printed(asked);
+    asked.back() = "-h";
+    EXPECT_EQ(Printed(asked), help) << Words(row);
+    EXPECT_EQ(help.find('{'), std::string::npos) << help;
+    EXPECT_EQ(help.rfind("Usage: zorkan-cli " + std::string(row.name), 0), 0u) << help;
+    EXPECT_NE(help.find("--device PATH"), std::string::npos) << help;
+  }
+}
+
+// A command line each row takes as it stands, option values being "1" where given.
+const std::map<std::string, std::vector<std::string>> kAcceptedArguments{
+    {"read", {"a.prf"}},
+    {"write", {"a.prf"}},
+    {"get", {"2", "29", "float"}},
+    {"set", {"2", "29", "float", "1.5"}},
+    {"live", {}},
+    {"scan", {}},
+    {"diff", {"a.prf"}},
+    {"publish", {"--broker", "localhost"}},
+    {"journal", {}},
+    {"journal diff", {"1"}},
+};
+
+// Each option of any command, given to each command: taken by the rows that name it, refused as
+// not applying by every other, whatever command it belongs to.
+TEST(CommandTable, EveryOptionIsTakenByTheCommandsThatNameItAndRefusedByTheOthers) {
+  std::map<std::string, cli::OptionKind> kinds;
+  for (const CommandRow& row : cli::Commands()) {
+    for (const cli::Option& option : row.options) {
+      const auto known = kinds.emplace(option.name, option.kind).first;
+      EXPECT_EQ(known->second, option.kind) << option.name << " has two kinds";
+    }
+  }
+  for (const CommandRow& row : cli::Commands()) {
+    const auto accepted = kAcceptedArguments.find(Words(row));
+    ASSERT_NE(accepted, kAcceptedArguments.end()) << "no command line for " << Words(row);
+    for (const auto& [option, kind] : kinds) {
+      std::vector<std::string> arguments = WordsOf(row);
+      arguments.insert(arguments.end(), accepted->second.begin(), accepted->second.end());
+      arguments.push_back(option);
+      if (kind == cli::OptionKind::Value) arguments.push_back("1");
+      const auto parsed = cli::ParseCommandLine(arguments);
+      const std::string line = ::testing::PrintToString(arguments);
+      if (row.takes(option)) {
+        const auto* commandLine = std::get_if<cli::CommandLine>(&parsed);
+        ASSERT_NE(commandLine, nullptr)
+            << line << ": " << std::get<cli::UsageError>(parsed).message;
+        EXPECT_EQ(commandLine->row, &row) << line;
+      } else {
+        const auto* error = std::get_if<cli::UsageError>(&parsed);
+        ASSERT_NE(error, nullptr) << line;
+        EXPECT_EQ(error->message, option + " does not apply to " + std::string(row.name)) << line;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorkan
