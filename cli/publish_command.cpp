@@ -12,6 +12,7 @@
 #include "publish/broker_settings.h"
 #include "publish/line_publisher.h"
 #include "publish/mosquitto_broker.h"
+#include "publish/topic_prefix.h"
 
 namespace zorkan::cli {
 
@@ -62,6 +63,13 @@ void WaitUntil(std::chrono::steady_clock::time_point when, const std::function<b
 }  // namespace
 
 int RunPublish(const PublishCommand& command, Session& session) {
+  // Every topic and client id starts with the prefix: one that no broker takes fails them all.
+  const TopicPrefixCheck prefix = CheckTopicPrefix(command.topicPrefix);
+  if (!prefix.refusal.empty()) {
+    std::fprintf(stderr, "zorkan-cli: --topic %s\n", prefix.refusal.c_str());
+    return kExitUsage;
+  }
+  if (!prefix.warning.empty()) Note("--topic " + prefix.warning);
   const std::optional<BrokerSettings> settings = SettingsOf(command);
   if (!settings) return kExitProfileUnusable;
   if (!session.openPort()) return session.finish(kNoAnswer);

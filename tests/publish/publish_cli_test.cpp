@@ -198,6 +198,18 @@ TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
   EXPECT_EQ(arguments.find(password), std::string::npos);
 }
 
+// Every topic and client id starts with the prefix: one that no broker takes is refused before the
+// port is opened, and so before any connection.
+TEST_F(PublishCliTest, PrefixNoBrokerTakesIsRefusedBeforeAnythingIsSent) {
+  for (const std::string& prefix :
+       {std::string(70000, 'a'), std::string("\xff\xfe"), std::string("z\001ctl")}) {
+    auto publisher = Run("publish", {"--topic", prefix});
+    EXPECT_EQ(publisher->waitForExit(kEventWait), 64);
+    EXPECT_EQ(publisher->errorOutput().rfind("zorkan-cli: --topic ", 0), 0u);
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+}
+
 // The broker's certificate is checked against the CA file given: the right one gets the values
 // through, any other gets nothing through.
 TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
