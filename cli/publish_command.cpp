@@ -39,9 +39,12 @@ std::optional<BrokerSettings> SettingsOf(const PublishCommand& command) {
       return std::nullopt;
     }
     settings.login = *login;
+    if (const std::string warning = ExposedLoginWarning(*command.loginFile); !warning.empty()) {
+      Note(*command.loginFile + ": " + warning);
+    }
   }
   if (command.caFile) {
-    if (const std::string reason = UnreadableReason(*command.caFile); !reason.empty()) {
+    if (const std::string reason = CaFileProblem(*command.caFile); !reason.empty()) {
       Refused(*command.caFile, reason);
       return std::nullopt;
     }
