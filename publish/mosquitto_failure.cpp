@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 namespace zorkan {

@@ -2,6 +2,7 @@
 // Whether a broker can take the topics a prefix makes: every topic and client id the publisher
 // uses starts with it, so a prefix the broker refuses would fail every instrument at once.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
