@@ -13,6 +13,7 @@
 #include "cli/help_ranges.h"
 #include "cli/number_text.h"
 #include "link/frame.h"
+#include "publish/topic_prefix.h"
 #include "workflows/instrument_search.h"
 
 namespace zorkan::cli {
@@ -192,10 +193,8 @@ std::variant<PublishCommand, UsageError> ParsePublish(const Arguments& arguments
   if (broker == values.end()) return UsageError{"publish needs --broker HOST[:PORT]"};
   if (auto error = ParseBroker(broker->second, command)) return *error;
   if (const auto topic = values.find("--topic"); topic != values.end()) {
-    // Wildcards name many topics; a message goes to one.
-    if (topic->second.empty() || topic->second.find_first_of("+#") != std::string::npos) {
-      return UsageError{"--topic needs a prefix without + or #: " + topic->second};
-    }
+    const TopicPrefixCheck check = CheckTopicPrefix(topic->second);
+    if (!check.refusal.empty()) return UsageError{"--topic " + check.refusal};
     command.topicPrefix = topic->second;
   }
   if (auto error = ParseAddressList(values, command.addresses)) return *error;

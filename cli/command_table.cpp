@@ -25,7 +25,8 @@ constexpr std::string_view kProgramNotes =
     "\n"
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
     "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
-    "(or publish's login or CA file) cannot be used; 64 for a wrong command line. Ctrl+C stops a\n"
+    "(or publish's login or CA file) cannot be used; 31 or 32 when publish --count delivered\n"
+    "nothing or missed an instrument; 64 for a wrong command line. Ctrl+C stops a\n"
     "read or write between two steps of a channel (code 20); once both channels are done, the\n"
     "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
     "20) and ends live; Ctrl+C or SIGTERM ends publish. Every run closes the port only once the\n"
@@ -108,10 +109,18 @@ constexpr std::string_view kPublishHelp =
     "a retained topic per value, one JSON message per answered poll, and an online topic\n"
     "that the broker turns offline should the publisher die. A round of polls starts every\n"
     "N ms (default 500). Runs until N rounds are done (--count), or until Ctrl+C or SIGTERM;\n"
-    "then every instrument is published offline, and the exit status is 0.\n"
-    "  --password-file FILE  the user name on its first line, the password on its second\n"
-    "  --cafile FILE         TLS, the broker's certificate checked against the CA in FILE\n"
-    "Nothing the broker sends ever reaches an instrument.\n";
+    "then every instrument is published offline, within about 3 s however many there are and\n"
+    "even when the broker does not answer. PREFIX must be UTF-8 without control characters,\n"
+    "+ or #, and short enough for every topic to stay within MQTT's 65535 bytes.\n"
+    "  --password-file FILE  the user name on its first line, the password on its second; keep\n"
+    "                        it readable by its owner alone (it is used, with a warning, else)\n"
+    "  --cafile FILE         TLS, the broker's certificate checked against the PEM CA in FILE\n"
+    "A connection that fails is named once with what to mend (a certificate not trusted, a\n"
+    "login refused, an address not reachable, ...) and tried again after 1 s, then after pauses\n"
+    "doubling up to 30 s. Exit status: 0; with --count, 31 when no message at all reached the\n"
+    "broker, 32 when some instrument had none of its messages reach it (each such instrument\n"
+    "is named); 14 when the login or CA file cannot be used; 64 for a wrong PREFIX; 2 when the\n"
+    "port cannot be opened. Nothing the broker sends ever reaches an instrument.\n";
 
 // Both forms of journal.
 constexpr std::string_view kJournalHelp =

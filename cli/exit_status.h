@@ -7,6 +7,10 @@ namespace zorkan::cli {
 constexpr int kExitProfileUnusable = 14;  // the code of "the file cannot be opened"
 // diff found a difference: a status of its own, since cmp's and diff's 1 is a link code here.
 constexpr int kExitDiffers = 30;
+// publish with a count of rounds: no message at all reached the broker, or some instruments had
+// none of theirs reach it.
+constexpr int kExitNothingDelivered = 31;
+constexpr int kExitPartlyDelivered = 32;
 constexpr int kExitUsage = 64;
 
 }  // namespace zorkan::cli

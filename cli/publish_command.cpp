@@ -12,13 +12,15 @@
 #include "publish/broker_settings.h"
 #include "publish/line_publisher.h"
 #include "publish/mosquitto_broker.h"
+#include "publish/topic_prefix.h"
 
 namespace zorkan::cli {
 
 namespace {
 
-// How long the last "offline" messages may take to reach the broker at the end.
-constexpr std::chrono::milliseconds kCloseWait{3000};
+// How long the last "offline" messages may take to reach the broker at the end, for the whole line:
+// with the clean disconnects after it, a stop stays well within what a service manager waits.
+constexpr std::chrono::milliseconds kCloseWait{2000};
 // A stop is noticed within this while waiting for the next round.
 constexpr std::chrono::milliseconds kStopCheck{100};
 
@@ -38,9 +40,12 @@ std::optional<BrokerSettings> SettingsOf(const PublishCommand& command) {
       return std::nullopt;
     }
     settings.login = *login;
+    if (const std::string warning = ExposedLoginWarning(*command.loginFile); !warning.empty()) {
+      Note(*command.loginFile + ": " + warning);
+    }
   }
   if (command.caFile) {
-    if (const std::string reason = UnreadableReason(*command.caFile); !reason.empty()) {
+    if (const std::string reason = CaFileProblem(*command.caFile); !reason.empty()) {
       Refused(*command.caFile, reason);
       return std::nullopt;
     }
@@ -62,6 +67,9 @@ void WaitUntil(std::chrono::steady_clock::time_point when, const std::function<b
 }  // namespace
 
 int RunPublish(const PublishCommand& command, Session& session) {
+  // The parser refused a prefix that no broker takes; one that is legal but odd is told here.
+  const TopicPrefixCheck prefix = CheckTopicPrefix(command.topicPrefix);
+  if (!prefix.warning.empty()) Note("--topic " + prefix.warning);
   const std::optional<BrokerSettings> settings = SettingsOf(command);
   if (!settings) return kExitProfileUnusable;
   if (!session.openPort()) return session.finish(kNoAnswer);
@@ -86,8 +94,14 @@ int RunPublish(const PublishCommand& command, Session& session) {
   }
   publisher.close(kCloseWait);
   const PublishCounts counts = publisher.counts();
-  Note("published " + std::to_string(counts.published) + " messages, dropped " +
+  Note("published " + std::to_string(counts.published) + " messages (" +
+       std::to_string(counts.delivered) + " acknowledged by the broker), dropped " +
        std::to_string(counts.dropped));
+  // A run of a count of rounds is a check, whose status says whether everything got through; a
+  // service that is stopped has done its work.
+  if (!command.count) return 0;
+  if (counts.delivered == 0) return kExitNothingDelivered;
+  if (counts.unreached != 0) return kExitPartlyDelivered;
   return 0;
 }
 

@@ -27,9 +27,15 @@ class BrokerConnection {
   // How many times the connection has been made so far. A new connection may be to a broker that
   // has lost its retained messages, so what must always be there is published again.
   virtual std::uint64_t connectionCount() const = 0;
-  // Waits up to `wait` for what was taken to reach the broker, then disconnects cleanly, so that
-  // the broker does not send the will.
-  virtual void close(std::chrono::milliseconds wait) = 0;
+  // How many of the messages taken the broker has acknowledged so far: what was delivered.
+  virtual std::uint64_t deliveredCount() const = 0;
+  // Starts the end of the connection: what was taken has until `deadline` to reach the broker,
+  // then the connection is closed cleanly, so that the broker does not send the will. Returns at
+  // once, so that every connection of a line closes at the same time.
+  virtual void closeBy(std::chrono::steady_clock::time_point deadline) = 0;
+  // Waits for the end that closeBy started: at its deadline, or a moment after it for the clean
+  // disconnect at the latest.
+  virtual void awaitClosed() = 0;
 };
 
 class Broker {

@@ -45,15 +45,39 @@ void LinePublisher::pollRound(const std::function<bool()>& stopRequested) {
 }
 
 void LinePublisher::close(std::chrono::milliseconds wait) {
+  // One deadline for the whole line: a broker that does not answer costs the wait once, not once
+  // per instrument.
+  const auto deadline = std::chrono::steady_clock::now() + wait;
   for (Instrument& instrument : instruments_) {
     if (instrument.connection) send(instrument, OnlineMessage(instrument.topic, false));
   }
-  // The offline messages travel together; the first close waits for its own, the rest mostly
-  // find theirs gone already.
   for (Instrument& instrument : instruments_) {
-    if (instrument.connection) instrument.connection->close(wait);
+    if (instrument.connection) instrument.connection->closeBy(deadline);
+  }
+  for (Instrument& instrument : instruments_) {
+    if (!instrument.connection) continue;
+    instrument.connection->awaitClosed();
+    instrument.delivered = instrument.connection->deliveredCount();
     instrument.connection.reset();
   }
+  for (const Instrument& instrument : instruments_) {
+    if (instrument.delivered != 0) continue;
+    note_(instrument.identity
+              ? instrument.topic + " at " + AddressText(instrument.address) +
+                    ": none of its messages reached the broker"
+              : AddressText(instrument.address) + ": never answered, nothing was published for it");
+  }
+}
+
+PublishCounts LinePublisher::counts() const {
+  PublishCounts counts = counts_;
+  for (const Instrument& instrument : instruments_) {
+    const std::uint64_t delivered =
+        instrument.connection ? instrument.connection->deliveredCount() : instrument.delivered;
+    counts.delivered += delivered;
+    if (delivered == 0) ++counts.unreached;
+  }
+  return counts;
 }
 
 void LinePublisher::poll(Instrument& instrument) {

@@ -23,6 +23,8 @@ namespace zorkan {
 struct PublishCounts {
   std::uint64_t published = 0;  // messages the broker connections took
   std::uint64_t dropped = 0;    // messages they refused: the broker was away or behind
+  std::uint64_t delivered = 0;  // messages the broker acknowledged
+  std::size_t unreached = 0;    // instruments none of whose messages the broker acknowledged
 };
 
 class LinePublisher {
@@ -41,11 +43,13 @@ class LinePublisher {
   // Polls every instrument once, reading first the identity of those not yet known; returns
   // between two instruments once `stopRequested` says so.
   void pollRound(const std::function<bool()>& stopRequested);
-  // Publishes every known instrument offline and disconnects, waiting up to `wait` for the
-  // broker to acknowledge. Nothing is published afterwards.
+  // Publishes every known instrument offline and closes every connection at once, giving the
+  // broker `wait` to acknowledge and the clean disconnects a moment more, however many
+  // instruments there are. Then names each instrument none of whose messages reached the broker.
+  // Nothing is published afterwards.
   void close(std::chrono::milliseconds wait);
 
-  PublishCounts counts() const { return counts_; }
+  PublishCounts counts() const;
 
  private:
   struct Instrument {
@@ -60,6 +64,7 @@ class LinePublisher {
     std::optional<bool> shownOnline;
     std::uint64_t shownOnConnection = 0;
     std::uint64_t dropped = 0;
+    std::uint64_t delivered = 0;  // once the connection is closed
   };
 
   void poll(Instrument& instrument);

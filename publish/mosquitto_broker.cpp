@@ -1,21 +1,26 @@
 #include "publish/mosquitto_broker.h"
 
 #include <mosquitto.h>
+#include <openssl/ssl.h>
+#include <poll.h>
 
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <csignal>
 #include <mutex>
-#include <system_error>
+#include <optional>
 #include <thread>
 #include <utility>
 
+#include "publish/mosquitto_failure.h"
 #include "publish/reconnect_backoff.h"
 
 namespace zorkan {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // Every message goes with QoS 1: the broker acknowledges it, so that what is still on its way is
 // known and bounded, and the last "offline" is known to have arrived before the disconnect.
@@ -27,7 +32,7 @@ constexpr int kKeepAliveSeconds = 10;
 constexpr int kMostWaiting = 200;
 // How often the network thread looks up from the socket when nothing happens.
 constexpr int kLoopMs = 200;
-// How long a clean disconnect may take before the thread gives up on it.
+// How long a clean disconnect may take after the close's deadline before the thread gives up on it.
 constexpr std::chrono::milliseconds kDisconnectWait{1000};
 
 class MosquittoConnection final : public BrokerConnection {
@@ -45,6 +50,7 @@ class MosquittoConnection final : public BrokerConnection {
     mosquitto_connect_callback_set(client_, &MosquittoConnection::OnConnect);
     mosquitto_disconnect_callback_set(client_, &MosquittoConnection::OnDisconnect);
     mosquitto_publish_callback_set(client_, &MosquittoConnection::OnPublish);
+    mosquitto_log_callback_set(client_, &MosquittoConnection::OnLog);
     mosquitto_will_set(client_, will.topic.c_str(), static_cast<int>(will.payload.size()),
                        will.payload.data(), kQos, will.retain);
     if (!settings_.login.user.empty()) {
@@ -63,7 +69,8 @@ class MosquittoConnection final : public BrokerConnection {
   }
 
   ~MosquittoConnection() override {
-    close(std::chrono::milliseconds{0});
+    closeBy(Clock::now());
+    awaitClosed();
     if (client_ != nullptr) mosquitto_destroy(client_);
   }
 
@@ -84,16 +91,19 @@ class MosquittoConnection final : public BrokerConnection {
   }
 
   std::uint64_t connectionCount() const override { return connections_; }
+  std::uint64_t deliveredCount() const override { return delivered_; }
 
-  void close(std::chrono::milliseconds wait) override {
-    if (!thread_.joinable()) return;
-    std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, wait, [this] { return !connected_ || waiting_ == 0; });
-    stopping_ = true;
-    lock.unlock();
-    changed_.notify_all();
-    mosquitto_disconnect(client_);
-    thread_.join();
+  void closeBy(Clock::time_point deadline) override {
+    {
+      std::lock_guard lock(mutex_);
+      if (closeDeadline_) return;
+      closeDeadline_ = deadline;
+    }
+    closeAsked_.notify_all();
+  }
+
+  void awaitClosed() override {
+    if (thread_.joinable()) thread_.join();
   }
 
  private:
@@ -102,76 +112,102 @@ class MosquittoConnection final : public BrokerConnection {
   static void OnConnect(mosquitto*, void* self, int result) {
     MosquittoConnection& connection = Of(self);
     if (result != 0) {
-      connection.noteOnce(std::string("refused: ") + mosquitto_connack_string(result));
+      connection.failure_.refusal = result;
       return;
     }
+    connection.failure_.accepted = true;
+    connection.noted_.clear();
     ++connection.connections_;
     connection.connected_ = true;
-    connection.outageNoted_ = false;
     connection.note_(connection.clientId_ + ": connected to " + connection.settings_.host);
   }
 
-  static void OnDisconnect(mosquitto*, void* self, int) {
-    MosquittoConnection& connection = Of(self);
-    {
-      std::lock_guard lock(connection.mutex_);
-      connection.connected_ = false;
-    }
-    connection.changed_.notify_all();
-  }
+  static void OnDisconnect(mosquitto*, void* self, int) { Of(self).connected_ = false; }
 
   static void OnPublish(mosquitto*, void* self, int) {
     MosquittoConnection& connection = Of(self);
-    {
-      std::lock_guard lock(connection.mutex_);
-      --connection.waiting_;
+    ++connection.delivered_;
+    --connection.waiting_;
+  }
+
+  // The library tells why a TLS connection failed only in its error lines, while the connection's
+  // state is still there to ask for the certificate check's result. Error lines come from the
+  // network thread alone: the publisher's thread only queues messages for it.
+  static void OnLog(mosquitto* client, void* self, int level, const char* line) {
+    if (level != MOSQ_LOG_ERR) return;
+    MosquittoConnection& connection = Of(self);
+    const unsigned long tlsError = TlsErrorOfLogLine(line);
+    if (tlsError == 0) return;
+    connection.failure_.tlsError = tlsError;
+    if (auto* tls = static_cast<SSL*>(mosquitto_ssl_get(client))) {
+      connection.failure_.verifyResult = SSL_get_verify_result(tls);
     }
-    connection.changed_.notify_all();
   }
 
-  // One line per outage, not one per attempt. Network thread only.
-  void noteOnce(const std::string& what) {
-    if (std::exchange(outageNoted_, true)) return;
-    note_(clientId_ + ": " + settings_.host + ": " + what);
+  // One line per failed connection: a reason that stays the same is not said at every attempt.
+  void noteFailure() {
+    std::string text = MosquittoFailureText(failure_, settings_);
+    if (text == noted_) return;
+    noted_ = std::move(text);
+    note_(clientId_ + ": " + noted_);
   }
 
-  bool stopping() {
+  std::optional<Clock::time_point> closeDeadline() {
     std::lock_guard lock(mutex_);
-    return stopping_;
+    return closeDeadline_;
   }
 
+  // Network thread only, as is failure_: the library calls back from inside its own calls here.
   void run() {
     ReconnectBackoff backoff;
-    while (!stopping()) {
-      const std::uint64_t connectionsBefore = connections_;
-      int result = mosquitto_connect_async(client_, settings_.host.c_str(), settings_.port,
-                                           kKeepAliveSeconds);
-      if (result == MOSQ_ERR_SUCCESS) result = serve();
-      if (connections_ != connectionsBefore) backoff.reset();
-      if (result != MOSQ_ERR_SUCCESS) noteOnce(ErrorText(result));
+    while (!closeDeadline()) {
+      failure_ = {};
+      failure_.result = mosquitto_connect_async(client_, settings_.host.c_str(), settings_.port,
+                                                kKeepAliveSeconds);
+      failure_.errorNumber = errno;
+      if (failure_.result == MOSQ_ERR_SUCCESS) serve();
+      if (failure_.accepted) backoff.reset();
+      if (closeDeadline()) return;
+      if (failure_.result != MOSQ_ERR_SUCCESS) noteFailure();
       std::unique_lock lock(mutex_);
-      if (!stopping_) changed_.wait_for(lock, backoff.nextPause(), [this] { return stopping_; });
+      closeAsked_.wait_for(lock, backoff.nextPause(),
+                           [this] { return closeDeadline_.has_value(); });
     }
   }
 
-  // Reads and writes the socket until the connection ends, or until a stop has seen it closed.
-  int serve() {
-    std::chrono::steady_clock::time_point stopDeadline{};
+  // Reads and writes the socket until the connection ends, or until a close has ended it: once what
+  // was taken has reached the broker, or at the close's deadline, it disconnects cleanly.
+  void serve() {
+    bool disconnecting = false;
     for (;;) {
-      const int result = mosquitto_loop(client_, kLoopMs, 1);
-      if (result != MOSQ_ERR_SUCCESS) return result;
-      if (!stopping()) continue;
-      const auto now = std::chrono::steady_clock::now();
-      if (stopDeadline == std::chrono::steady_clock::time_point{}) {
-        stopDeadline = now + kDisconnectWait;
+      if (!connected_ && tlsSocketHungUp()) {
+        // Why it hung up is what the library's last call left in errno.
+        failure_.result = MOSQ_ERR_ERRNO;
+        failure_.hungUp = true;
+        return;
       }
-      if (!connected_ || now > stopDeadline) return MOSQ_ERR_SUCCESS;
+      failure_.result = mosquitto_loop(client_, kLoopMs, 1);
+      failure_.errorNumber = errno;
+      if (failure_.result != MOSQ_ERR_SUCCESS) return;
+      const std::optional<Clock::time_point> deadline = closeDeadline();
+      if (!deadline) continue;
+      // A connection not yet accepted has nothing to close cleanly.
+      if (!connected_) return;
+      const Clock::time_point now = Clock::now();
+      if (now > *deadline + kDisconnectWait) return;
+      if (!disconnecting && (waiting_ == 0 || now >= *deadline)) {
+        mosquitto_disconnect(client_);
+        disconnecting = true;
+      }
     }
   }
 
-  static std::string ErrorText(int result) {
-    if (result == MOSQ_ERR_ERRNO) return std::error_code(errno, std::generic_category()).message();
-    return mosquitto_strerror(result);
+  // The library takes a TLS connection that was refused or reset before its handshake ended for one
+  // still being made, and retries it without a pause until the keep-alive runs out.
+  bool tlsSocketHungUp() const {
+    if (settings_.caFile.empty()) return false;
+    pollfd socket{mosquitto_socket(client_), 0, 0};
+    return socket.fd >= 0 && ::poll(&socket, 1, 0) == 1 && (socket.revents & POLLHUP) != 0;
   }
 
   const BrokerSettings settings_;
@@ -180,11 +216,13 @@ class MosquittoConnection final : public BrokerConnection {
   mosquitto* client_ = nullptr;
   std::atomic<bool> connected_{false};
   std::atomic<std::uint64_t> connections_{0};
+  std::atomic<std::uint64_t> delivered_{0};
   std::atomic<int> waiting_{0};
-  bool outageNoted_ = false;
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  bool stopping_ = false;
+  MosquittoFailure failure_;
+  std::string noted_;
+  std::mutex mutex_;  // over closeDeadline_
+  std::condition_variable closeAsked_;
+  std::optional<Clock::time_point> closeDeadline_;
   std::thread thread_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// The broker through libmosquitto: the only file that knows the library. Each connection has a
-// network thread of its own that keeps it up, so that publishing never waits for the network.
+// The broker through libmosquitto: with mosquitto_failure.cpp, which puts its failures into words,
+// the only files that know the library. Each connection has a network thread of its own that keeps
+// it up, so that publishing never waits for the network.
 
 #include <functional>
 #include <memory>

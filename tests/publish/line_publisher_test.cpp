@@ -23,13 +23,20 @@ class FakeBroker final : public Broker {
     bool publish(const BrokerMessage& message) override {
       if (!broker_.up) return false;
       broker_.messages.push_back(message);
+      ++delivered_;
       return true;
     }
     std::uint64_t connectionCount() const override { return broker_.connections; }
-    void close(std::chrono::milliseconds) override {}
+    std::uint64_t deliveredCount() const override { return delivered_; }
+    void closeBy(std::chrono::steady_clock::time_point deadline) override {
+      broker_.closing.push_back("closeBy");
+      broker_.deadlines.push_back(deadline);
+    }
+    void awaitClosed() override { broker_.closing.push_back("awaitClosed"); }
 
    private:
     FakeBroker& broker_;
+    std::uint64_t delivered_ = 0;
   };
 
   std::unique_ptr<BrokerConnection> connect(const std::string& clientId,
@@ -60,11 +67,15 @@ class FakeBroker final : public Broker {
   std::vector<BrokerMessage> messages;
   std::vector<std::string> clientIds;
   std::vector<BrokerMessage> wills;
+  std::vector<std::string> closing;  // the calls that closed the connections, in order
+  std::vector<std::chrono::steady_clock::time_point> deadlines;
 };
 
 struct PublisherRig : testing::SettingsRig {
-  PublisherRig()
-      : publisher(link, broker, "plant/line1", {1},
+  explicit PublisherRig(const std::vector<std::uint32_t>& addresses = {1},
+                        sim::SimulatorOptions line = {})
+      : SettingsRig(line),
+        publisher(link, broker, "plant/line1", addresses,
                   [this](const std::string& text) { notes.push_back(text); }) {}
 
   void pollRound() {
@@ -188,6 +199,39 @@ TEST(LinePublisher, BrokerAwayCountsWhatWasDroppedAndANewConnectionHearsTheState
   EXPECT_EQ(rig.broker.payloadsOf(kRoot + "/firmware").size(), 2u);
   const std::vector<std::string> json = rig.broker.payloadsOf(kRoot + "/json");
   EXPECT_NE(json.back().find("\"dropped\":32}"), std::string::npos) << json.back();
+}
+
+// A broker that does not answer costs a stop one wait, not one per instrument: every connection is
+// told to close, under one deadline, before the first is waited for.
+TEST(LinePublisher, StopClosesEveryConnectionAtOnceUnderOneDeadline) {
+  PublisherRig rig({1, 2}, {.moreAddresses = {2}});
+  rig.pollRound();
+  rig.publisher.close(std::chrono::seconds(2));
+  EXPECT_EQ(rig.broker.closing,
+            (std::vector<std::string>{"closeBy", "closeBy", "awaitClosed", "awaitClosed"}));
+  ASSERT_EQ(rig.broker.deadlines.size(), 2u);
+  EXPECT_EQ(rig.broker.deadlines[0], rig.broker.deadlines[1]);
+  EXPECT_EQ(rig.broker.retained()[kRoot + "/online"], "offline");
+  EXPECT_EQ(rig.broker.retained()["plant/line1/12346/online"], "offline");
+}
+
+// A counted run is a check: it must tell an instrument whose values never got through, whether
+// the broker or the instrument failed, from one whose did.
+TEST(LinePublisher, InstrumentsNoneOfWhoseMessagesArrivedAreCountedAndNamed) {
+  PublisherRig rig({1, 3});  // no instrument at 3
+  rig.pollRound();
+  rig.publisher.close(std::chrono::seconds(2));
+  EXPECT_EQ(rig.publisher.counts().delivered, rig.broker.messages.size());
+  EXPECT_EQ(rig.publisher.counts().unreached, 1u);
+  EXPECT_EQ(rig.notes.back(), "address 3: never answered, nothing was published for it");
+
+  PublisherRig away;
+  away.broker.up = false;
+  away.pollRound();
+  away.publisher.close(std::chrono::seconds(2));
+  EXPECT_EQ(away.publisher.counts().delivered, 0u);
+  EXPECT_EQ(away.publisher.counts().unreached, 1u);
+  EXPECT_EQ(away.notes.back(), kRoot + " at address 1: none of its messages reached the broker");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -30,6 +31,9 @@ using testing::LocalBroker;
 using testing::ScratchFolder;
 
 constexpr auto kEventWait = 30s;
+// A count of rounds that a test ends with SIGTERM once it has seen what it waits for: the status
+// of a counted run is the same however it ends.
+const std::string kRoundsUntilStopped = "1000000";
 constexpr const char* kSubscriber = "/usr/bin/mosquitto_sub";
 const std::string kOnline = "zorkan/12345/online";
 
@@ -75,6 +79,42 @@ class PublishCliTest : public ::testing::Test {
     return false;
   }
 
+  // Reads the subscriber's lines until each of `lines` has come, in any order.
+  static bool SeesAll(ChildProcess& subscriber, std::set<std::string> lines) {
+    const auto deadline = std::chrono::steady_clock::now() + kEventWait;
+    while (!lines.empty() && std::chrono::steady_clock::now() < deadline) {
+      if (const auto next = subscriber.readLine(1s)) lines.erase(*next);
+    }
+    return lines.empty();
+  }
+
+  // Reads the publisher's standard error until a line ends with `text`; the lines before it are
+  // gone, those after it stay for errorOutput().
+  static bool Says(ChildProcess& publisher, const std::string& text) {
+    const auto deadline = std::chrono::steady_clock::now() + kEventWait;
+    while (std::chrono::steady_clock::now() < deadline) {
+      const auto next = publisher.readErrorLine(1s);
+      if (next && next->ends_with(text)) return true;
+    }
+    return false;
+  }
+
+  // The broker replaced by one that lets in the user "plant" with `password` alone.
+  void RequireLogin(const std::string& password) {
+    ChildProcess hashing("/usr/bin/mosquitto_passwd",
+                         {"-b", "-c", (folder / "passwords").string(), "plant", password});
+    ASSERT_EQ(hashing.waitForExit(kEventWait), 0);
+    std::filesystem::permissions(folder / "passwords", std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+    broker = nullptr;  // one broker at a time on this folder
+    broker =
+        std::make_unique<LocalBroker>(folder.path(), "allow_anonymous false\npassword_file " +
+                                                         (folder / "passwords").string() + "\n");
+  }
+
+  // What the publisher's notes about the broker start with.
+  std::string BrokerNote() const { return "zorkan/12345: " + broker->address() + ": "; }
+
   // What a dashboard subscribing now is sent: the last retained message of every topic.
   std::map<std::string, std::string> Retained() {
     auto subscriber = Subscribe("zorkan/#", {"--retained-only", "-W", "2"});
@@ -88,7 +128,11 @@ class PublishCliTest : public ::testing::Test {
   }
 
   ScratchFolder folder;
-  sim::Simulator simulator{{.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0}};
+  // A line of eight; most tests poll the first alone.
+  sim::Simulator simulator{{.networkAddress = 1,
+                            .baudRate = 0,
+                            .turnaroundMs = 0,
+                            .moreAddresses = {2, 3, 4, 5, 6, 7, 8}}};
   std::unique_ptr<LocalBroker> broker = std::make_unique<LocalBroker>(folder.path());
 };
 
@@ -175,14 +219,7 @@ TEST_F(PublishCliTest, KilledPublisherLeavesItsInstrumentOfflineThroughTheWill) 
 
 TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
   const std::string password = "pass-7b1c9e";
-  ChildProcess hashing("/usr/bin/mosquitto_passwd",
-                       {"-b", "-c", (folder / "passwords").string(), "plant", password});
-  ASSERT_EQ(hashing.waitForExit(kEventWait), 0);
-  std::filesystem::permissions(folder / "passwords", std::filesystem::perms::others_read,
-                               std::filesystem::perm_options::add);
-  broker = nullptr;  // one broker at a time on this folder
-  broker = std::make_unique<LocalBroker>(folder.path(), "allow_anonymous false\npassword_file " +
-                                                            (folder / "passwords").string() + "\n");
+  RequireLogin(password);
   std::ofstream(folder / "login") << "plant\n" << password << "\n";
 
   auto missing = Run("publish", {"--password-file", (folder / "none").string()});
@@ -198,9 +235,83 @@ TEST_F(PublishCliTest, PasswordNeverAppearsOnTheCommandLine) {
   EXPECT_EQ(arguments.find(password), std::string::npos);
 }
 
+// The broker's refusal is said in its own words, and a counted run that got nothing through says
+// so by its status. A login file other users can read is used, and warned of once.
+TEST_F(PublishCliTest, RefusedLoginIsNamedAndACountedRunThatDeliveredNothingFails) {
+  using std::filesystem::perms;
+  const std::string password = "pass-51d0aa";
+  RequireLogin(password);
+  std::ofstream(folder / "guess") << "plant\nguess\n";
+  std::filesystem::permissions(folder / "guess", perms::owner_read | perms::owner_write);
+  const std::string warning = "other users of this machine can read the password";
+
+  auto refused = Run(
+      "publish", {"--count", kRoundsUntilStopped, "--password-file", (folder / "guess").string()});
+  EXPECT_TRUE(
+      Says(*refused, BrokerNote() + "the broker refused the login as \"plant\": not authorised"));
+  refused->signal(SIGTERM);
+  EXPECT_EQ(refused->waitForExit(kEventWait), 31);
+  const std::string said = refused->errorOutput();
+  EXPECT_NE(said.find("zorkan/12345 at address 1: none of its messages reached the broker"),
+            std::string::npos)
+      << said;
+  EXPECT_EQ(said.find(warning), std::string::npos) << said;
+
+  std::ofstream(folder / "login") << "plant\n" << password << "\n";
+  std::filesystem::permissions(folder / "login", perms::owner_read | perms::owner_write |
+                                                     perms::group_read | perms::others_read);
+  auto subscriber = Subscribe(kOnline, {"-u", "plant", "-P", password});
+  auto publisher = Run(
+      "publish", {"--count", kRoundsUntilStopped, "--password-file", (folder / "login").string()});
+  EXPECT_TRUE(Sees(*subscriber, kOnline + " online"));
+  publisher->signal(SIGTERM);
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0) << "everything got through";
+  const std::string warned = publisher->errorOutput();
+  const std::size_t first = warned.find(warning);
+  EXPECT_NE(first, std::string::npos) << warned;
+  EXPECT_EQ(warned.find(warning, first + 1), std::string::npos) << warned;
+}
+
+// A broker that stops answering must not hold the stop up once per instrument: the whole line has
+// one bound, well within the wait of a service manager (30 s), which would kill the publisher and
+// leave its instruments to the late wills.
+TEST_F(PublishCliTest, FrozenBrokerHoldsUpTheStopOfEightInstrumentsOnceNotOncePerInstrument) {
+  auto subscriber = Subscribe("zorkan/+/online");
+  auto publisher = Run("publish", {"--addresses", "1-8"});
+  std::set<std::string> online;
+  for (int serial = 12345; serial < 12345 + 8; ++serial) {
+    online.insert("zorkan/" + std::to_string(serial) + "/online online");
+  }
+  ASSERT_TRUE(SeesAll(*subscriber, online));
+
+  broker->freeze();
+  const auto stopped = std::chrono::steady_clock::now();
+  publisher->signal(SIGTERM);
+  const auto status = publisher->waitForExit(kEventWait);
+  const auto took = std::chrono::steady_clock::now() - stopped;
+  broker->thaw();
+  EXPECT_EQ(status, 0);
+  // Two seconds for the last acknowledgements, then the disconnects: some 2.2 s.
+  EXPECT_LT(took, 5s) << std::chrono::duration_cast<std::chrono::milliseconds>(took).count()
+                      << " ms";
+}
+
+// Every topic and client id starts with the prefix: one that no broker takes is refused before the
+// port is opened, and so before any connection.
+TEST_F(PublishCliTest, PrefixNoBrokerTakesIsRefusedBeforeAnythingIsSent) {
+  for (const std::string& prefix :
+       {std::string(70000, 'a'), std::string("\xff\xfe"), std::string("z\001ctl")}) {
+    auto publisher = Run("publish", {"--topic", prefix});
+    EXPECT_EQ(publisher->waitForExit(kEventWait), 64);
+    EXPECT_EQ(publisher->errorOutput().rfind("zorkan-cli: --topic ", 0), 0u);
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+}
+
 // The broker's certificate is checked against the CA file given: the right one gets the values
-// through, any other gets nothing through.
-TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
+// through; a stranger's, or a CA file for a plain listener, gets nothing through, each said in
+// words that tell what to mend; a CA file that is no certificate stops publish at the start.
+TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesForAndNamesWhyNot) {
   const auto openssl = [&](std::vector<std::string> arguments) {
     ChildProcess child("/usr/bin/openssl", arguments, folder.path().string());
     return child.waitForExit(kEventWait) == 0;
@@ -219,21 +330,39 @@ TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesFor) {
     std::filesystem::permissions(folder / file, std::filesystem::perms::others_read,
                                  std::filesystem::perm_options::add);
   }
+  const std::string ca = (folder / "ca.pem").string();
+
+  auto notCertificate = Run("publish", {"--cafile", (folder / "names").string()});
+  EXPECT_EQ(notCertificate->waitForExit(kEventWait), 14);
+  EXPECT_NE(notCertificate->errorOutput().find("names: is not a PEM certificate"),
+            std::string::npos);
+
+  auto plainListener = Run("publish", {"--count", kRoundsUntilStopped, "--cafile", ca});
+  EXPECT_TRUE(Says(*plainListener, BrokerNote() +
+                                       "the broker closed the connection during the TLS "
+                                       "handshake: is port " +
+                                       std::to_string(broker->port()) + " a TLS listener?"));
+  plainListener->signal(SIGTERM);
+  EXPECT_EQ(plainListener->waitForExit(kEventWait), 31);
+
   broker = nullptr;
-  broker = std::make_unique<LocalBroker>(
-      folder.path(), "allow_anonymous true\ncafile " + (folder / "ca.pem").string() +
-                         "\ncertfile " + (folder / "server.pem").string() + "\nkeyfile " +
-                         (folder / "server.key").string() + "\n");
+  broker = std::make_unique<LocalBroker>(folder.path(),
+                                         "allow_anonymous true\ncafile " + ca + "\ncertfile " +
+                                             (folder / "server.pem").string() + "\nkeyfile " +
+                                             (folder / "server.key").string() + "\n");
+  const std::string otherCa = (folder / "other-ca.pem").string();
+  auto stranger = Run("publish", {"--count", kRoundsUntilStopped, "--cafile", otherCa});
+  EXPECT_TRUE(Says(*stranger, BrokerNote() +
+                                  "the broker's certificate was not trusted: self-signed "
+                                  "certificate in certificate chain (CA file " +
+                                  otherCa + ")"));
+  stranger->signal(SIGTERM);
+  EXPECT_EQ(stranger->waitForExit(kEventWait), 31);
 
   // Rounds long enough for the handshake to end before the last of them.
-  auto stranger = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
-                                  (folder / "other-ca.pem").string()});
-  EXPECT_EQ(stranger->waitForExit(kEventWait), 0);
-  EXPECT_NE(stranger->errorOutput().find("TLS"), std::string::npos);
-  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile",
-                                   (folder / "ca.pem").string()});
+  auto publisher = Run("publish", {"--count", "4", "--interval-ms", "400", "--cafile", ca});
   EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
-  auto subscriber = Subscribe(kOnline, {"--cafile", (folder / "ca.pem").string()});
+  auto subscriber = Subscribe(kOnline, {"--cafile", ca});
   EXPECT_TRUE(Sees(*subscriber, kOnline + " offline")) << publisher->errorOutput();
 }
 

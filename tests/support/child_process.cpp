@@ -27,6 +27,28 @@ std::string ReadAll(int fd) {
   return text;
 }
 
+// The first line of `kept` and what `fd` brings within `timeout`; the rest stays in `kept`.
+std::optional<std::string> ReadLine(int fd, std::string& kept, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (const auto end = kept.find('\n'); end != std::string::npos) {
+      std::string line = kept.substr(0, end);
+      kept.erase(0, end + 1);
+      return line;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd ready{fd, POLLIN, 0};
+    if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count()) + 1) <= 0) {
+      return std::nullopt;
+    }
+    char buffer[256];
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count <= 0) return std::nullopt;
+    kept.append(buffer, static_cast<std::size_t>(count));
+  }
+}
+
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
@@ -69,24 +91,11 @@ ChildProcess::~ChildProcess() {
 }
 
 std::optional<std::string> ChildProcess::readLine(std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (const auto end = output_.find('\n'); end != std::string::npos) {
-      std::string line = output_.substr(0, end);
-      output_.erase(0, end + 1);
-      return line;
-    }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    pollfd fd{stdout_, POLLIN, 0};
-    if (left.count() <= 0 || poll(&fd, 1, static_cast<int>(left.count()) + 1) <= 0) {
-      return std::nullopt;
-    }
-    char buffer[256];
-    const ssize_t count = read(stdout_, buffer, sizeof buffer);
-    if (count <= 0) return std::nullopt;
-    output_.append(buffer, static_cast<std::size_t>(count));
-  }
+  return ReadLine(stdout_, output_, timeout);
+}
+
+std::optional<std::string> ChildProcess::readErrorLine(std::chrono::milliseconds timeout) {
+  return ReadLine(stderr_, errorOutput_, timeout);
 }
 
 void ChildProcess::signal(int number) {
@@ -110,7 +119,7 @@ std::string ChildProcess::output() {
 }
 
 std::string ChildProcess::errorOutput() {
-  return ReadAll(stderr_);
+  return std::exchange(errorOutput_, {}) + ReadAll(stderr_);
 }
 
 }  // namespace zorkan::testing

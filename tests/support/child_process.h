@@ -20,11 +20,14 @@ class ChildProcess {
 
   // The first line the child printed, or nullopt if none came in time.
   std::optional<std::string> readLine(std::chrono::milliseconds timeout);
+  // The same of its standard error.
+  std::optional<std::string> readErrorLine(std::chrono::milliseconds timeout);
   void signal(int number);
   int pid() const { return pid_; }
   // The exit status once the child has exited normally, nullopt on a time-out or a crash.
   std::optional<int> waitForExit(std::chrono::milliseconds timeout);
-  // What the child wrote to stdout since the last readLine, or to stderr; read after it exited.
+  // What the child wrote to stdout since the last readLine, or to stderr since the last
+  // readErrorLine; read after it exited.
   std::string output();
   std::string errorOutput();
 
@@ -34,6 +37,7 @@ class ChildProcess {
   int stderr_ = -1;
   bool reaped_ = false;
   std::string output_;
+  std::string errorOutput_;
 };
 
 }  // namespace zorkan::testing

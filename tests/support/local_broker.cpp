@@ -77,6 +77,7 @@ std::string LocalBroker::address() const {
 void LocalBroker::stop() {
   if (!process_) return;
   process_->signal(SIGTERM);
+  process_->signal(SIGCONT);  // a frozen broker hears the stop only once thawed
   process_->waitForExit(kStartWait);
   process_.reset();
 }
@@ -91,6 +92,14 @@ void LocalBroker::start() {
     }
     std::this_thread::sleep_for(20ms);
   }
+}
+
+void LocalBroker::freeze() {
+  process_->signal(SIGSTOP);
+}
+
+void LocalBroker::thaw() {
+  process_->signal(SIGCONT);
 }
 
 long ResidentKiB(const std::string& pid) {

@@ -26,6 +26,9 @@ class LocalBroker {
   // The broker goes away as a restarted one does: retained messages are not kept.
   void stop();
   void start();
+  // The broker stops answering without going away, as a hung one does, until it is thawed.
+  void freeze();
+  void thaw();
 
  private:
   std::filesystem::path configuration_;
