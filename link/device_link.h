@@ -13,6 +13,7 @@
 #include "link/clock.h"
 #include "link/exchange_log.h"
 #include "link/link_error.h"
+#include "link/link_parameters.h"
 #include "link/operator_dialogs.h"
 #include "link/port_timing.h"
 #include "link/serial_port.h"
@@ -25,14 +26,6 @@ struct ProbeAnswer {
   LinkError result = kNoAnswer;
   std::int32_t value = 0;
   bool heardAnything = false;  // a byte arrived, a whole answer or not
-};
-
-// What every transaction needs, set once at start-up.
-struct LinkParameters {
-  std::uint32_t networkAddress = 1;
-  int attemptCount = 2;  // also the number of write/read-back repetitions of verified writes
-  std::uint32_t replyTimeoutMs = 1000;
-  std::filesystem::path exchangeLogPath;  // empty: no exchange log
 };
 
 class DeviceLink {

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "ini/ini_file.h"
-#include "link/device_link.h"
 
 namespace zorkan {
 

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "link/answer_wait.h"
+#include "link/link_parameters.h"
 #include "link/operator_dialogs.h"
 
 namespace zorkan {
-
-struct LinkParameters;
 
 // The longest reply time-out taken, however long dev.dat or a command line asks for; dev.dat keeps
 // what it holds.
