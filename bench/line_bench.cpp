@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   QtSerialPort port;
   SystemClock clock;
   bench::SilentDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, "."};
+  DeviceLink link{port, clock, "."};
   link.openPortAt(line.devicePath(), bench::kBaudRate);
   link.setParameters(LinkParameters{});
   bench::QuietExchange quiet(link, dialogs);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "link/link_error.h"
+#include "operator/result_messages.h"
 #include "publish/instrument_topics.h"
 
 namespace zorkan {

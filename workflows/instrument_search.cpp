@@ -5,6 +5,7 @@
 
 #include "link/answer_wait.h"
 #include "link/port_timing.h"
+#include "operator/link_messages.h"
 #include "settings/parameter_map.h"
 
 namespace zorkan {
@@ -149,12 +150,17 @@ InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const Instrume
   const std::uint32_t ownBaudRate = link.baudRate();
   bool cancelled = false;
   for (const std::uint32_t baudRate : RatesOf(search)) {
-    // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
-    if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
+    // Nothing more is heard on a port that cannot be opened at a rate.
+    if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) {
+      ReportPortNotOpened(exchange.dialogs);
+      break;
+    }
     cancelled = SearchAtOneRate(exchange, search, outcome) == kCancelledByOperator;
     if (cancelled) break;
   }
-  if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);
+  if ((link.baudRate() != ownBaudRate || !link.isOpen()) && !link.reopenAt(ownBaudRate)) {
+    ReportPortNotOpened(exchange.dialogs);
+  }
   progress.HideProgress();
   exchange.controls.UnlockExchangeControls();
   if (cancelled) {

@@ -3,7 +3,9 @@
 #include <functional>
 #include <utility>
 
-#include "link/progress.h"
+#include "operator/link_messages.h"
+#include "operator/progress.h"
+#include "operator/result_messages.h"
 #include "workflows/headless_pages.h"
 #include "workflows/instrument_identity.h"
 #include "workflows/once_asked_dialogs.h"
@@ -40,25 +42,30 @@ class InstrumentPanel final : public ProgressPanel {
 // The link at each instrument's place in turn, and at its own again afterwards.
 class LinkAtPlaces {
  public:
-  explicit LinkAtPlaces(DeviceLink& link)
-      : link_(link), own_(link.parameters()), ownBaudRate_(link.baudRate()) {}
+  LinkAtPlaces(DeviceLink& link, OperatorDialogs& dialogs)
+      : link_(link), dialogs_(dialogs), own_(link.parameters()), ownBaudRate_(link.baudRate()) {}
   ~LinkAtPlaces() {
     link_.setParameters(own_);
-    if (link_.baudRate() != ownBaudRate_ || !link_.isOpen()) link_.reopenAt(ownBaudRate_);
+    if ((link_.baudRate() != ownBaudRate_ || !link_.isOpen()) && !link_.reopenAt(ownBaudRate_)) {
+      ReportPortNotOpened(dialogs_);
+    }
   }
   LinkAtPlaces(const LinkAtPlaces&) = delete;
   LinkAtPlaces& operator=(const LinkAtPlaces&) = delete;
 
-  // false when the port could not be opened at the place's rate (the link told the operator).
+  // false when the port could not be opened at the place's rate (the operator is told).
   bool moveTo(const LinePlace& place) {
     LinkParameters parameters = own_;
     parameters.networkAddress = place.networkAddress;
     link_.setParameters(std::move(parameters));
-    return place.baudRate == link_.baudRate() || link_.reopenAt(place.baudRate);
+    if (place.baudRate == link_.baudRate() || link_.reopenAt(place.baudRate)) return true;
+    ReportPortNotOpened(dialogs_);
+    return false;
   }
 
  private:
   DeviceLink& link_;
+  OperatorDialogs& dialogs_;
   const LinkParameters own_;
   const std::uint32_t ownBaudRate_;
 };
@@ -91,7 +98,7 @@ LineTransfer ForEachInstrument(ExchangeContext& exchange, std::span<const LinePl
   progress.SetProgressLines(kLineLines);
   progress.ShowProgress();
   {
-    LinkAtPlaces link(exchange.link);
+    LinkAtPlaces link(exchange.link, exchange.dialogs);
     for (std::size_t i = 0; i < line.instruments.size(); ++i) {
       InstrumentTransfer& instrument = line.instruments[i];
       progress.SetProgressStep(InstrumentName(instrument));

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "link/link_error.h"
+#include "operator/result_messages.h"
 #include "settings/channel_checks.h"
 #include "settings/relay_checks.h"
 #include "settings/settings_transfer.h"
