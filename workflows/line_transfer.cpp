@@ -3,6 +3,7 @@
 #include <functional>
 #include <utility>
 
+#include "link/link_at_instrument.h"
 #include "operator/link_messages.h"
 #include "operator/progress.h"
 #include "operator/result_messages.h"
@@ -39,37 +40,6 @@ class InstrumentPanel final : public ProgressPanel {
   const InstrumentTransfer& instrument_;
 };
 
-// The link at each instrument's place in turn, and at its own again afterwards.
-class LinkAtPlaces {
- public:
-  LinkAtPlaces(DeviceLink& link, OperatorDialogs& dialogs)
-      : link_(link), dialogs_(dialogs), own_(link.parameters()), ownBaudRate_(link.baudRate()) {}
-  ~LinkAtPlaces() {
-    link_.setParameters(own_);
-    if ((link_.baudRate() != ownBaudRate_ || !link_.isOpen()) && !link_.reopenAt(ownBaudRate_)) {
-      ReportPortNotOpened(dialogs_);
-    }
-  }
-  LinkAtPlaces(const LinkAtPlaces&) = delete;
-  LinkAtPlaces& operator=(const LinkAtPlaces&) = delete;
-
-  // false when the port could not be opened at the place's rate (the operator is told).
-  bool moveTo(const LinePlace& place) {
-    LinkParameters parameters = own_;
-    parameters.networkAddress = place.networkAddress;
-    link_.setParameters(std::move(parameters));
-    if (place.baudRate == link_.baudRate() || link_.reopenAt(place.baudRate)) return true;
-    ReportPortNotOpened(dialogs_);
-    return false;
-  }
-
- private:
-  DeviceLink& link_;
-  OperatorDialogs& dialogs_;
-  const LinkParameters own_;
-  const std::uint32_t ownBaudRate_;
-};
-
 // One instrument's transfer with the context it runs in; the index is its place in the list.
 using OneTransfer =
     std::function<LinkError(ExchangeContext& one, InstrumentTransfer& instrument, std::size_t)>;
@@ -91,34 +61,35 @@ LineTransfer ForEachInstrument(ExchangeContext& exchange, std::span<const LinePl
   exchange.latch.ResetCancel();
   // Held for the whole line: the sequences of the single instruments would unlock them between
   // two instruments.
-  exchange.controls.LockExchangeControls();
+  const ExchangeControlsLock locked(exchange.controls);
   NoExchangeControls heldLocked;
   OnceAskedDialogs dialogs(exchange.dialogs);
   Progress& progress = exchange.progress;
   progress.SetProgressLines(kLineLines);
   progress.ShowProgress();
-  {
-    LinkAtPlaces link(exchange.link, exchange.dialogs);
-    for (std::size_t i = 0; i < line.instruments.size(); ++i) {
-      InstrumentTransfer& instrument = line.instruments[i];
-      progress.SetProgressStep(InstrumentName(instrument));
-      if (progress.CancelRequested()) {
-        fail(kCancelledByOperator);
-        break;
-      }
-      InstrumentPanel panel(progress.panel(), instrument);
-      Progress named(panel, exchange.latch);
-      ExchangeContext one{exchange.link, named,      exchange.latch,
-                          dialogs,       heldLocked, exchange.journal};
-      const LinkError result =
-          link.moveTo(instrument.place) ? transfer(one, instrument, i) : LinkError{kNoAnswer};
-      instrument.result = result;
-      fail(result);
-      if (StopsTheLine(result)) break;
+  LinkAtInstrument link(exchange.link);
+  for (std::size_t i = 0; i < line.instruments.size(); ++i) {
+    InstrumentTransfer& instrument = line.instruments[i];
+    progress.SetProgressStep(InstrumentName(instrument));
+    if (progress.CancelRequested()) {
+      fail(kCancelledByOperator);
+      break;
     }
+    InstrumentPanel panel(progress.panel(), instrument);
+    Progress named(panel, exchange.latch);
+    ExchangeContext one{exchange.link, named,      exchange.latch,
+                        dialogs,       heldLocked, exchange.journal};
+    const bool there = link.moveTo(instrument.place.networkAddress, instrument.place.baudRate);
+    // Told at once and every time, as the window tells it: only the instruments' results are kept
+    // back for the end.
+    if (!there) ReportPortNotOpened(exchange.dialogs);
+    const LinkError result = there ? transfer(one, instrument, i) : LinkError{kNoAnswer};
+    instrument.result = result;
+    fail(result);
+    if (StopsTheLine(result)) break;
   }
+  if (!link.giveBack()) ReportPortNotOpened(exchange.dialogs);
   progress.HideProgress();
-  exchange.controls.UnlockExchangeControls();
   return line;
 }
 
