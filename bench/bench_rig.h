@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "link/device_link.h"
-#include "link/progress.h"
 #include "link/qt_serial_port.h"
+#include "operator/operator_dialogs.h"
+#include "operator/progress.h"
 #include "settings/settings_transfer.h"
 #include "sim/line_timing.h"
 #include "sim/simulator.h"
@@ -48,7 +49,7 @@ struct BenchRig {
   QtSerialPort port;
   SystemClock clock;
   SilentDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, "."};
+  DeviceLink link{port, clock, "."};
 };
 
 // The whole-device transfers over that link, with nobody watching them.

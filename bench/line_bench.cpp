@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/quiet_exchange.h"
+#include "link/link_at_instrument.h"
 #include "workflows/headless_pages.h"
 #include "workflows/line_transfer.h"
 #include "workflows/whole_instrument.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
   QtSerialPort port;
   SystemClock clock;
   bench::SilentDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, "."};
+  DeviceLink link{port, clock, "."};
   link.openPortAt(line.devicePath(), bench::kBaudRate);
   link.setParameters(LinkParameters{});
   bench::QuietExchange quiet(link, dialogs);
@@ -59,17 +60,15 @@ int main(int argc, char** argv) {
   std::vector<double> passes;
   for (int round = 0; round < kRounds; ++round) {
     singles.push_back(TimedMs([&] {
+      LinkAtInstrument atAddress(link);
       for (const LinePlace& place : kLine) {
-        LinkParameters parameters;
-        parameters.networkAddress = place.networkAddress;
-        link.setParameters(parameters);
+        atAddress.moveToAddress(place.networkAddress);
         DeviceSettings settings = start;
         HeadlessPages pages(settings);
         pages.ShowSettings();
         failures += ReadWholeInstrument(exchange, settings, pages) == kOk ? 0 : 1;
         pages.CollectSettings();
       }
-      link.setParameters(LinkParameters{});
     }));
     passes.push_back(TimedMs([&] {
       failures += ReadLineOfInstruments(exchange, kLine, start).transfer.result == kOk ? 0 : 1;

@@ -89,8 +89,7 @@ void ThreeOnOneLine(bench::BrokerRig& brokers) {
                        .moreAddresses = {2, 3}});
   QtSerialPort port;
   SystemClock clock;
-  bench::SilentDialogs dialogs;
-  DeviceLink link(port, clock, dialogs, ".");
+  DeviceLink link(port, clock, ".");
   link.openPortAt(line.devicePath(), bench::kBaudRate);
   link.setParameters(LinkParameters{});
   LinePublisher publisher(link, brokers.broker, "bench/line", {1, 2, 3}, bench::BrokerRig::Note);

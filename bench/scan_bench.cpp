@@ -46,14 +46,14 @@ int main(int argc, char** argv) {
                         .turnaroundMs = bench::kTurnaroundMs,
                         .moreAddresses = {2, 7}}};
   QtSerialPort linePort;
-  DeviceLink lineLink{linePort, silent.clock, silent.dialogs, "."};
+  DeviceLink lineLink{linePort, silent.clock, "."};
   lineLink.openPortAt(three.devicePath(), bench::kBaudRate);
   const TimedSearch line3 = Search(lineLink, silent.dialogs, {.baudRates = {bench::kBaudRate}});
 
   sim::Simulator instrument{
       {.networkAddress = 7, .baudRate = 19200, .turnaroundMs = bench::kTurnaroundMs}};
   QtSerialPort port;
-  DeviceLink link{port, silent.clock, silent.dialogs, "."};
+  DeviceLink link{port, silent.clock, "."};
   link.openPortAt(instrument.devicePath(), bench::kBaudRate);
   const TimedSearch whole = Search(link, silent.dialogs, {});
 

@@ -22,12 +22,6 @@ constexpr int kDefaultMixes = 3000;
 constexpr std::int32_t kUnreadByte = 777;
 constexpr float kUnreadFloat = -7777.0f;
 
-class SilentDialogs final : public OperatorDialogs {
- public:
-  DialogAnswer ask(const DialogMessage&) override { return DialogAnswer::No; }
-  void bringMainWindowForward() override {}
-};
-
 // Every field a whole read fills, with a getter on a model; the serial number as its two bytes,
 // which are read one after the other.
 std::vector<std::function<double(const DeviceSettings&)>> ReadFields() {
@@ -108,8 +102,7 @@ struct Outcome {
 Outcome Read(const std::vector<sim::Fault>& faults) {
   sim::InProcessSimulator simulator;
   for (const sim::Fault& fault : faults) simulator.addFault(fault);
-  SilentDialogs dialogs;
-  DeviceLink link(simulator.port(), simulator.clock(), dialogs, ".");
+  DeviceLink link(simulator.port(), simulator.clock(), ".");
   link.openPortAt("COM1", 9600);
   link.setParameters(LinkParameters{});
   bench::QuietPanel panel;

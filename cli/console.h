@@ -2,8 +2,8 @@
 // The operator-dialog and progress seams on a console: questions are printed and answered by the
 // command line, progress goes to standard error when it is a terminal, Ctrl+C acts as Escape.
 
-#include "link/operator_dialogs.h"
-#include "link/progress.h"
+#include "operator/operator_dialogs.h"
+#include "operator/progress.h"
 
 namespace zorkan::cli {
 

@@ -10,6 +10,7 @@
 
 #include "cli/profile_files.h"
 #include "ini/ini_file.h"
+#include "operator/result_messages.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "workflows/line_transfer.h"

@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "link/port_path.h"
+#include "operator/link_messages.h"
+#include "operator/result_messages.h"
 
 namespace zorkan::cli {
 
@@ -55,7 +57,7 @@ Session::Session(const LinkOptions& options, bool answerYes, std::filesystem::pa
       linkSettings_(SettingsWith(options, workDir_)),
       device_(options.device),
       dialogs_(answerYes),
-      link_(port_, clock_, dialogs_, workDir_) {
+      link_(port_, clock_, workDir_) {
   link_.setParameters(TransactionParameters(linkSettings_, workDir_));
 }
 
@@ -64,13 +66,15 @@ Session::~Session() {
 }
 
 bool Session::openPort() {
-  if (device_) return link_.openPortAt(*device_, linkSettings_.baudRate);
-  if (!IsPortNumber(linkSettings_.portNumber)) {
+  if (!device_ && !IsPortNumber(linkSettings_.portNumber)) {
     std::fprintf(stderr, "no port %d: dev.dat names a port number outside %d..%d; use --port\n",
                  linkSettings_.portNumber, kFirstPortNumber, kLastPortNumber);
     return false;
   }
-  return link_.OpenPort(linkSettings_);
+  const bool opened = device_ ? link_.openPortAt(*device_, linkSettings_.baudRate)
+                              : link_.OpenPort(linkSettings_) == PortOpening::Opened;
+  if (!opened) ReportPortNotOpened(dialogs_);
+  return opened;
 }
 
 int Session::finish(LinkError code) {

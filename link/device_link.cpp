@@ -29,27 +29,24 @@ bool IsSpace(int space) {
 
 }  // namespace
 
-DeviceLink::DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& dialogs,
-                       std::filesystem::path workDir)
+DeviceLink::DeviceLink(SerialPort& port, const Clock& clock, std::filesystem::path workDir)
     : port_(port),
       clock_(clock),
-      dialogs_(dialogs),
       workDir_(std::move(workDir)),
       timing_(*PortTimingFor(kDefaultBaudRate)) {}
 
-bool DeviceLink::OpenPort(const LinkSettings& settings) {
-  if (!IsPortNumber(settings.portNumber)) return false;
-  return openPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate);
+PortOpening DeviceLink::OpenPort(const LinkSettings& settings) {
+  if (!IsPortNumber(settings.portNumber)) return PortOpening::NoPortNumber;
+  return openPortAt(PortPath(settings.portNumber, workDir_).string(), settings.baudRate)
+             ? PortOpening::Opened
+             : PortOpening::Refused;
 }
 
 bool DeviceLink::openPortAt(const std::string& path, std::uint32_t baudRate) {
   portPath_ = path;
   const std::optional<PortTiming> timing = PortTimingFor(baudRate);
   if (timing) timing_ = *timing;
-  if (!timing || !port_.open(path, baudRate)) {
-    ShowMessage(dialogs_, "Ошибка", "Невозможно открыть последовательный порт", DialogIcon::Error);
-    return false;
-  }
+  if (!timing || !port_.open(path, baudRate)) return false;
   // Bytes that arrived before the port was (re)opened belong to nobody.
   port_.discardPending();
   open_ = true;
@@ -82,9 +79,9 @@ void DeviceLink::dropLostPort() {
   owedAnswers_ = 0;
 }
 
-void DeviceLink::ReopenPort(const LinkSettings& settings) {
+PortOpening DeviceLink::ReopenPort(const LinkSettings& settings) {
   ClosePort();
-  (void)OpenPort(settings);
+  return OpenPort(settings);
 }
 
 bool DeviceLink::reopenAt(std::uint32_t baudRate) {

@@ -1,6 +1,7 @@
 #pragma once
 // The one serial port to the instrument and the transactions over it: the only way the rest of the
-// system touches the instrument. Every transaction returns a LinkError code and shows nothing.
+// system touches the instrument. Every transaction returns a LinkError code, and every opening of
+// the port says how it went; the link tells nobody, its callers report.
 
 #include <array>
 #include <cstdint>
@@ -13,7 +14,7 @@
 #include "link/clock.h"
 #include "link/exchange_log.h"
 #include "link/link_error.h"
-#include "link/operator_dialogs.h"
+#include "link/link_parameters.h"
 #include "link/port_timing.h"
 #include "link/serial_port.h"
 
@@ -21,36 +22,32 @@ namespace zorkan {
 
 struct LinkSettings;
 
+// How an opening of the port by its number went. Only a port that was tried and refused is for
+// the operator to hear of: a number outside 1..4 opens nothing, without a word (dev.dat's check
+// warns of numbers above 4).
+enum class PortOpening { Opened, Refused, NoPortNumber };
+
 struct ProbeAnswer {
   LinkError result = kNoAnswer;
   std::int32_t value = 0;
   bool heardAnything = false;  // a byte arrived, a whole answer or not
 };
 
-// What every transaction needs, set once at start-up.
-struct LinkParameters {
-  std::uint32_t networkAddress = 1;
-  int attemptCount = 2;  // also the number of write/read-back repetitions of verified writes
-  std::uint32_t replyTimeoutMs = 1000;
-  std::filesystem::path exchangeLogPath;  // empty: no exchange log
-};
-
 class DeviceLink {
  public:
-  DeviceLink(SerialPort& port, const Clock& clock, OperatorDialogs& dialogs,
-             std::filesystem::path workDir);
+  DeviceLink(SerialPort& port, const Clock& clock, std::filesystem::path workDir);
 
-  // Opens the port of the settings' port number (nothing for a number outside 1..4) at their baud
-  // rate; a failed open is told to the operator and leaves the port closed. true when it opened.
-  bool OpenPort(const LinkSettings& settings);
-  // The same for a device path chosen directly.
+  // Opens the port of the settings' port number at their baud rate; a refused open leaves the
+  // port closed.
+  [[nodiscard]] PortOpening OpenPort(const LinkSettings& settings);
+  // The same for a device path chosen directly; true when it opened.
   bool openPortAt(const std::string& path, std::uint32_t baudRate);
   // Waits first for answers the instrument may still owe (see settleOwedAnswers), so that they
   // do not meet whoever opens the port next.
   void ClosePort();
-  void ReopenPort(const LinkSettings& settings);
+  [[nodiscard]] PortOpening ReopenPort(const LinkSettings& settings);
   // The port opened last opened again at another baud rate of the table, as openPortAt opens it.
-  bool reopenAt(std::uint32_t baudRate);
+  [[nodiscard]] bool reopenAt(std::uint32_t baudRate);
   // false also while the port is lost: the instrument's end of the line has gone. The link closed
   // it then, and the transaction that found it ended with kNoAnswer at once; each later
   // transaction first tries once, silently, to open the same port again, and fails at once with
@@ -109,7 +106,6 @@ class DeviceLink {
 
   SerialPort& port_;
   const Clock& clock_;
-  OperatorDialogs& dialogs_;
   std::filesystem::path workDir_;
   std::string portPath_;
   PortTiming timing_;

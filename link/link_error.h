@@ -1,13 +1,8 @@
 #pragma once
-// Result codes of every operation that can fail, and the one place where a code becomes a message.
-
-#include <string_view>
-
-#include "link/operator_dialogs.h"
+// Result codes of every operation that can fail. They travel up unchanged; what each one tells
+// the operator is in operator/result_messages.h.
 
 namespace zorkan {
-
-class CancelLatch;
 
 using LinkError = int;
 
@@ -30,23 +25,5 @@ enum LinkErrorCode : LinkError {
   kParameterNotFound = 22,
   kBadNumber = 23,
 };
-
-struct ResultMessage {
-  LinkError code;
-  std::string_view text;
-  std::string_view caption;
-  DialogIcon icon;
-};
-
-// nullptr for 0 and for codes outside 1..23.
-const ResultMessage* FindResultMessage(LinkError code);
-
-// The code whose box ReportResult shows as `message`; kOk for any other box.
-LinkError ReportedCode(const DialogMessage& message);
-
-// Brings the main window forward, forgets Escape presses made so far (a key pressed during the
-// failed operation must not cancel the next one) and shows the code's box; 0 and unknown codes show
-// nothing.
-void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch);
 
 }  // namespace zorkan

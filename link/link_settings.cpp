@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "ini/ini_file.h"
-#include "link/device_link.h"
 
 namespace zorkan {
 
@@ -15,16 +14,16 @@ constexpr std::uint32_t kDefaultTimeOutSeconds = 1;
 constexpr std::uint32_t kLongReplyTimeoutMs = 4000;
 constexpr std::int32_t kMinReadings = 2;
 constexpr std::int32_t kMaxReadings = 5;
-constexpr const char* kCheckLinkCaption = "Проверьте параметры установления связи с прибором";
 
-// Writes keys until the file system first refuses; that refusal is told once, later writes are
-// skipped so that the operator is not asked to close ten boxes.
+// Writes keys until the file system first refuses; later writes are skipped, so that the refusal
+// is one to tell, not ten.
 class LinkSettingsFile {
  public:
-  LinkSettingsFile(const std::filesystem::path& workDir, OperatorDialogs& dialogs)
-      : ini_(workDir / kLinkSettingsFileName), dialogs_(dialogs) {}
+  explicit LinkSettingsFile(const std::filesystem::path& workDir)
+      : ini_(workDir / kLinkSettingsFileName) {}
 
   const IniFile& ini() const { return ini_; }
+  bool refused() const { return refused_; }
 
   void writeInteger(const char* section, const char* key, std::int64_t value) {
     if (refused_) return;
@@ -39,14 +38,9 @@ class LinkSettingsFile {
   }
 
  private:
-  void noteRefusal(bool written) {
-    if (written) return;
-    refused_ = true;
-    ShowMessage(dialogs_, "Ошибка", UnableToWriteText(ini_.path()), DialogIcon::Error);
-  }
+  void noteRefusal(bool written) { refused_ = refused_ || !written; }
 
   IniFile ini_;
-  OperatorDialogs& dialogs_;
   bool refused_ = false;
 };
 
@@ -102,9 +96,9 @@ LinkSettings ReadLinkSettings(const std::filesystem::path& workDir) {
   return settings;
 }
 
-void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
-                      OperatorDialogs& dialogs) {
-  LinkSettingsFile file(workDir, dialogs);
+LinkSettingsFindings LoadLinkSettings(LinkSettings& settings,
+                                      const std::filesystem::path& workDir) {
+  LinkSettingsFile file(workDir);
   if (!file.ini().exists()) WriteDefaultLinkSettings(file);
   settings = ReadLinkSettings(workDir);
   // Every key goes back at once, so that a hand-edited or partial file is completed. The number
@@ -119,28 +113,25 @@ void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workD
   file.writeText("LOG", "LogFileName", settings.logFileName);
   file.writeText("IZM", "IzmFileName", settings.measurementLogFileName);
 
-  if (static_cast<std::uint32_t>(settings.portNumber) > kMaxPortNumber) {
-    ShowMessage(dialogs, kCheckLinkCaption, "Слишком большой номер COM порта.",
-                DialogIcon::Warning);
-  }
-  if (settings.replyTimeoutMs > kLongReplyTimeoutMs) {
-    ShowMessage(dialogs, kCheckLinkCaption,
-                "Задан большой тайм аут. Работать будет можно, но неудобно.",
-                DialogIcon::Information);
-  }
+  LinkSettingsFindings findings;
+  if (file.refused()) findings.unwritable = file.ini().path();
+  // Only warnings: the values are used as read.
+  findings.portNumberTooLarge = static_cast<std::uint32_t>(settings.portNumber) > kMaxPortNumber;
+  findings.longReplyTimeout = settings.replyTimeoutMs > kLongReplyTimeoutMs;
+  return findings;
 }
 
-void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
-                    OperatorDialogs& dialogs) {
-  LinkSettingsFile file(workDir, dialogs);
+bool SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir) {
+  LinkSettingsFile file(workDir);
   file.writeInteger("COM_SETTINGS", "Number", settings.portNumber);
+  return !file.refused();
 }
 
-void SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::path& workDir,
-                           OperatorDialogs& dialogs) {
-  LinkSettingsFile file(workDir, dialogs);
+bool SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::path& workDir) {
+  LinkSettingsFile file(workDir);
   file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
   file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
+  return !file.refused();
 }
 
 // The text is "baud,parity,data bits,stop bits"; only its first field is the rate.

@@ -3,14 +3,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "link/answer_wait.h"
-#include "link/operator_dialogs.h"
+#include "link/link_parameters.h"
 
 namespace zorkan {
-
-struct LinkParameters;
 
 // The longest reply time-out taken, however long dev.dat or a command line asks for; dev.dat keeps
 // what it holds.
@@ -32,28 +31,36 @@ struct LinkSettings {
 
 constexpr const char* kLinkSettingsFileName = "dev.dat";
 
+// What loading dev.dat found for the operator to hear of, in the order it is told.
+struct LinkSettingsFindings {
+  // dev.dat, when it could not be written: the writes stopped at the first refusal.
+  std::optional<std::filesystem::path> unwritable;
+  bool portNumberTooLarge = false;  // above 4, or negative
+  bool longReplyTimeout = false;    // above 4 s
+  bool operator==(const LinkSettingsFindings&) const = default;
+};
+
 // Reads dev.dat of `workDir`, creating it with the defaults when it is missing, and writes every
-// key read back so that a partial file is completed. A file that cannot be written is reported
-// once; the settings then come from what could be read, else the defaults, and the tool still
-// starts. Warns about a port number above 4 and a reply time-out above 4 s.
-void LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir,
-                      OperatorDialogs& dialogs);
+// key read back so that a partial file is completed. When the file cannot be written, the
+// settings come from what could be read, else the defaults, and the tool still starts.
+LinkSettingsFindings LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir);
 
 // The settings dev.dat of `workDir` holds, without writing anything: the defaults for a missing
 // file or key.
 LinkSettings ReadLinkSettings(const std::filesystem::path& workDir);
 
-// Writes only the port number back.
-void SavePortNumber(const LinkSettings& settings, const std::filesystem::path& workDir,
-                    OperatorDialogs& dialogs);
+// Writes only the port number back; false when dev.dat could not be written.
+[[nodiscard]] bool SavePortNumber(const LinkSettings& settings,
+                                  const std::filesystem::path& workDir);
 
 // A reply time-out in whole seconds as the link waits it, in milliseconds.
 std::uint32_t ReplyTimeoutMs(std::int32_t seconds);
 
 // The network address and the baud rate of the instrument found on the line (NetAdrr, and the
-// baud rate's place in Settings); no other key is written.
-void SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::path& workDir,
-                           OperatorDialogs& dialogs);
+// baud rate's place in Settings); no other key is written. false when dev.dat could not be
+// written.
+[[nodiscard]] bool SaveInstrumentAddress(const LinkSettings& settings,
+                                         const std::filesystem::path& workDir);
 
 // `settingsText` naming `baudRate` instead of the rate it names; the rest of the text stays.
 std::string SettingsTextWithBaudRate(const std::string& settingsText, std::uint32_t baudRate);

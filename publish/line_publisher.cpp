@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "link/link_at_instrument.h"
 #include "link/link_error.h"
+#include "operator/result_messages.h"
 #include "publish/instrument_topics.h"
 
 namespace zorkan {
@@ -22,19 +24,11 @@ std::string ResultText(LinkError code) {
 
 LinePublisher::LinePublisher(DeviceLink& link, Broker& broker, std::string topicPrefix,
                              const std::vector<std::uint32_t>& addresses, Note note)
-    : link_(link),
-      broker_(broker),
-      topicPrefix_(std::move(topicPrefix)),
-      linkParameters_(link.parameters()),
-      note_(std::move(note)) {
+    : link_(link), broker_(broker), topicPrefix_(std::move(topicPrefix)), note_(std::move(note)) {
   for (const std::uint32_t address : addresses) {
     Instrument& instrument = instruments_.emplace_back();
     instrument.address = address;
   }
-}
-
-LinePublisher::~LinePublisher() {
-  link_.setParameters(linkParameters_);
 }
 
 void LinePublisher::pollRound(const std::function<bool()>& stopRequested) {
@@ -82,9 +76,8 @@ PublishCounts LinePublisher::counts() const {
 
 void LinePublisher::poll(Instrument& instrument) {
   if (!instrument.connection && !identify(instrument)) return;
-  LinkParameters parameters = linkParameters_;
-  parameters.networkAddress = instrument.address;
-  link_.setParameters(std::move(parameters));
+  LinkAtInstrument atAddress(link_);
+  atAddress.moveToAddress(instrument.address);
   const LinkError result = ReadLiveValues(link_, instrument.values);
   const bool online = result == kOk;
   if (online) {

@@ -36,7 +36,6 @@ class LinePublisher {
   // the network address are used as they are. Topics start with `topicPrefix`.
   LinePublisher(DeviceLink& link, Broker& broker, std::string topicPrefix,
                 const std::vector<std::uint32_t>& addresses, Note note);
-  ~LinePublisher();
   LinePublisher(const LinePublisher&) = delete;
   LinePublisher& operator=(const LinePublisher&) = delete;
 
@@ -75,7 +74,6 @@ class LinePublisher {
   DeviceLink& link_;
   Broker& broker_;
   const std::string topicPrefix_;
-  const LinkParameters linkParameters_;
   Note note_;
   std::vector<Instrument> instruments_;
   PublishCounts counts_;

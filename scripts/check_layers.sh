@@ -9,17 +9,18 @@ cd "$(dirname "$0")/.."
 declare -A allowed=(
   [ini]=""
   [link]="ini"
-  [settings]="link ini"
-  [live]="settings link ini"
-  [profiles]="settings link ini"
-  [journal]="profiles settings link ini"
-  [workflows]="journal live profiles settings link ini"
-  [publish]="workflows journal live profiles settings link ini"
-  [report]="settings link ini"
-  [ui]="report workflows journal live profiles settings link ini"
-  [app]="ui report workflows journal live profiles settings link ini"
+  [operator]="link ini"
+  [settings]="operator link ini"
+  [live]="settings operator link ini"
+  [profiles]="settings operator link ini"
+  [journal]="profiles settings operator link ini"
+  [workflows]="journal live profiles settings operator link ini"
+  [publish]="workflows journal live profiles settings operator link ini"
+  [report]="settings operator link ini"
+  [ui]="report workflows journal live profiles settings operator link ini"
+  [app]="ui report workflows journal live profiles settings operator link ini"
   [sim]="link"
-  [cli]="publish workflows journal live profiles settings link ini"
+  [cli]="publish workflows journal live profiles settings operator link ini"
 )
 
 status=0
@@ -34,5 +35,13 @@ for folder in "${!allowed[@]}"; do
     fi
   done < <(grep -rn -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^/"]+/' --include='*.h' --include='*.cpp' "$folder" || true)
 done
-[ $status -eq 0 ] && echo "Layers: every include points down."
+
+# The link tells nobody anything: it returns results, and its callers report them through the
+# operator's layer above it. Not even a declaration of those seams may creep back into it.
+operator_seams='\b(OperatorDialogs|DialogMessage|DialogIcon|ShowMessage|ProgressPanel|ProgressLines|Progress|CancelLatch|ResultMessage|ReportResult)\b'
+if grep -rn -E "$operator_seams" --include='*.h' --include='*.cpp' link >&2; then
+  echo "link/ must not name the operator's dialogs, progress or result boxes (see above)" >&2
+  status=1
+fi
+[ $status -eq 0 ] && echo "Layers: every include points down, and the link speaks to nobody."
 exit $status

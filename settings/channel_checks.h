@@ -4,7 +4,7 @@
 // checked with the regulator meaning of its hysteresis fields and polynomial coefficients.
 
 #include "link/link_error.h"
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {

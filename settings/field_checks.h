@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "link/link_error.h"
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 
 namespace zorkan {
 

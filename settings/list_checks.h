@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "link/link_error.h"
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {

@@ -3,7 +3,7 @@
 // question: the operator may keep an unusual assignment on purpose.
 
 #include "link/link_error.h"
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {

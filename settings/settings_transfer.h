@@ -4,7 +4,7 @@
 // leaves what it exchanged so far: a field changes only by its own successful read.
 
 #include "link/device_link.h"
-#include "link/progress.h"
+#include "operator/progress.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 #include "settings/parameter_transfer.h"
 
 namespace zorkan {

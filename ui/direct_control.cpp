@@ -1,5 +1,6 @@
 #include "ui/direct_control.h"
 
+#include "operator/result_messages.h"
 #include "settings/parameter_map.h"
 #include "settings/parameter_transfer.h"
 #include "ui/tab_pages.h"

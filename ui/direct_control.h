@@ -4,7 +4,8 @@
 // byte exchange in space 1; a failure is reported and the controls still follow the button.
 
 #include "link/device_link.h"
-#include "link/progress.h"
+#include "operator/operator_dialogs.h"
+#include "operator/progress.h"
 
 namespace Ui {
 class TForm1;

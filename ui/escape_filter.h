@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 
 namespace zorkan {
 

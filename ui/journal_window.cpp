@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <string>
 
+#include "operator/result_messages.h"
 #include "settings/page_rules.h"
 #include "ui/instrument_dialogs.h"
 #include "ui_journal_window.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "journal/journal.h"
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 #include "settings/device_settings.h"
 
 namespace Ui {

@@ -8,6 +8,8 @@
 
 #include "ini/ini_file.h"
 #include "live/measurement_log.h"
+#include "operator/link_messages.h"
+#include "operator/result_messages.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "ui/instrument_dialogs.h"
@@ -80,7 +82,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
     : ui_(std::make_unique<Ui::TForm1>()),
       workDir_(std::filesystem::current_path()),
       clock_(clock),
-      link_(port, clock, dialogs_, workDir_),
+      link_(port, clock, workDir_),
       journal_(JournalFolder(workDir_), clock) {
   ui_->setupUi(this);
   // The boxes and dialogs of the window speak in its font too.
@@ -157,7 +159,7 @@ void TForm1::FormCreate() {
        {ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111, ui_->Label112, ui_->Label113}) {
     line->clear();
   }
-  LoadLinkSettings(linkSettings_, workDir_, dialogs_);
+  ReportLinkSettingsFindings(LoadLinkSettings(linkSettings_, workDir_), dialogs_);
   livePolling_ = std::make_unique<LivePolling>(link_, liveValues_, settings_, *livePage_,
                                                MeasurementLogPath(linkSettings_, workDir_));
   pages_->FillLists();
@@ -166,7 +168,7 @@ void TForm1::FormCreate() {
   pages_->ShowSettings();
   // The open-file dialog holds no path yet.
   setWindowTitle(QString(kStartTitle) + kVersionText);
-  link_.OpenPort(linkSettings_);
+  ReportPortOpening(link_.OpenPort(linkSettings_), dialogs_);
   ui_->TabbedNotebook1->setCurrentIndex(kChannelsPage);
   link_.setParameters(TransactionParameters(linkSettings_, workDir_));
   ui_->Label2->setText("COM " + QString::number(linkSettings_.portNumber));
@@ -196,7 +198,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
   FirstBoxOnly closing(dialogs_);
-  SavePortNumber(linkSettings_, workDir_, closing);
+  if (!SavePortNumber(linkSettings_, workDir_)) ReportLinkSettingsUnwritable(workDir_, closing);
   link_.ClosePort();
   pages_->CollectSettings();
   takeDescription();
@@ -302,7 +304,7 @@ void TForm1::ComboBox17Change(int index) {
   lastSearch_ = {};
   ui_->N6->setEnabled(false);
   linkSettings_.portNumber = index + 1;
-  link_.ReopenPort(linkSettings_);
+  ReportPortOpening(link_.ReopenPort(linkSettings_), dialogs_);
   pages_->ShowSettings();
 }
 

@@ -2,7 +2,7 @@
 // The operator's boxes as Qt message boxes: the stop symbol for errors, the exclamation mark for
 // warnings, OK or Да/Нет from Qt's own Russian translation.
 
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 
 class QWidget;
 

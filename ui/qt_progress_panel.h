@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 
 class QLabel;
 class QWidget;

@@ -7,7 +7,8 @@
 
 #include "journal/journal.h"
 #include "link/device_link.h"
-#include "link/progress.h"
+#include "operator/operator_dialogs.h"
+#include "operator/progress.h"
 #include "workflows/exchange_controls.h"
 
 namespace zorkan {

@@ -1,5 +1,7 @@
 #include "workflows/instrument_adoption.h"
 
+#include "operator/link_messages.h"
+
 namespace zorkan {
 
 void AdoptFoundInstrument(const FoundInstrument& found, LinkSettings& linkSettings,
@@ -9,9 +11,9 @@ void AdoptFoundInstrument(const FoundInstrument& found, LinkSettings& linkSettin
   linkSettings.baudRate = found.place.baudRate;
   linkSettings.settingsText =
       SettingsTextWithBaudRate(linkSettings.settingsText, found.place.baudRate);
-  SaveInstrumentAddress(linkSettings, workDir, dialogs);
+  if (!SaveInstrumentAddress(linkSettings, workDir)) ReportLinkSettingsUnwritable(workDir, dialogs);
   link.setParameters(TransactionParameters(linkSettings, workDir));
-  link.ReopenPort(linkSettings);
+  ReportPortOpening(link.ReopenPort(linkSettings), dialogs);
 }
 
 }  // namespace zorkan

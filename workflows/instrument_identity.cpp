@@ -1,7 +1,6 @@
 #include "workflows/instrument_identity.h"
 
-#include <utility>
-
+#include "link/link_at_instrument.h"
 #include "settings/parameter_map.h"
 #include "settings/parameter_transfer.h"
 
@@ -9,10 +8,8 @@ namespace zorkan {
 
 LinkError ReadInstrumentIdentity(DeviceLink& link, std::uint32_t address,
                                  InstrumentIdentity& identity) {
-  const LinkParameters own = link.parameters();
-  LinkParameters atAddress = own;
-  atAddress.networkAddress = address;
-  link.setParameters(std::move(atAddress));
+  LinkAtInstrument atAddress(link);
+  atAddress.moveToAddress(address);
   std::int32_t low = 0;
   std::int32_t high = 0;
   InstrumentIdentity read;
@@ -20,7 +17,6 @@ LinkError ReadInstrumentIdentity(DeviceLink& link, std::uint32_t address,
   if (result == kOk) result = ReadParameter(link, SerialNumberHighParam(), high);
   if (result == kOk) result = ReadParameter(link, DeviceTypeParam(), read.deviceType);
   if (result == kOk) result = ReadParameter(link, FirmwareVersionParam(), read.firmwareVersion);
-  link.setParameters(own);
   if (result != kOk) return result;
   read.serialNumber = (high << 8) | low;
   identity = read;

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "link/answer_wait.h"
+#include "link/link_at_instrument.h"
 #include "link/port_timing.h"
+#include "operator/link_messages.h"
 #include "settings/parameter_map.h"
 
 namespace zorkan {
@@ -142,21 +144,23 @@ InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const Instrume
   DeviceLink& link = exchange.link;
   if (!link.isOpen()) return outcome;
   exchange.latch.ResetCancel();
-  exchange.controls.LockExchangeControls();
+  const ExchangeControlsLock locked(exchange.controls);
   Progress& progress = exchange.progress;
   progress.SetProgressLines(kSearchLines);
   progress.ShowProgress();
-  const std::uint32_t ownBaudRate = link.baudRate();
+  LinkAtInstrument atRate(link);
   bool cancelled = false;
   for (const std::uint32_t baudRate : RatesOf(search)) {
-    // A port that cannot be opened at a rate was reported by the link; nothing more is heard.
-    if (baudRate != link.baudRate() && !link.reopenAt(baudRate)) break;
+    // Nothing more is heard on a port that cannot be opened at a rate.
+    if (!atRate.moveToRate(baudRate)) {
+      ReportPortNotOpened(exchange.dialogs);
+      break;
+    }
     cancelled = SearchAtOneRate(exchange, search, outcome) == kCancelledByOperator;
     if (cancelled) break;
   }
-  if (link.baudRate() != ownBaudRate || !link.isOpen()) link.reopenAt(ownBaudRate);
+  if (!atRate.giveBack()) ReportPortNotOpened(exchange.dialogs);
   progress.HideProgress();
-  exchange.controls.UnlockExchangeControls();
   if (cancelled) {
     outcome.result = kCancelledByOperator;
   } else if (!outcome.found.empty()) {

@@ -55,8 +55,8 @@ std::string ProbableDuplicateText(const LinePlace& place);
 // The exchange controls are locked meanwhile; the progress panel shows the baud rate as its
 // heading and the address as its step, and Escape stops the search between two addresses (an
 // Escape pressed before the start does not). At the end the port is open at its own baud rate
-// again, and the link parameters are as they were. Nothing is shown: the caller lists what was
-// found, or reports the code.
+// again, and the link parameters are as they were. Nothing is shown but the box of a port that
+// will not open at a rate: the caller lists what was found, or reports the code.
 InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search);
 
 }  // namespace zorkan

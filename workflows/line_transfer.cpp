@@ -3,7 +3,10 @@
 #include <functional>
 #include <utility>
 
-#include "link/progress.h"
+#include "link/link_at_instrument.h"
+#include "operator/link_messages.h"
+#include "operator/progress.h"
+#include "operator/result_messages.h"
 #include "workflows/headless_pages.h"
 #include "workflows/instrument_identity.h"
 #include "workflows/once_asked_dialogs.h"
@@ -37,32 +40,6 @@ class InstrumentPanel final : public ProgressPanel {
   const InstrumentTransfer& instrument_;
 };
 
-// The link at each instrument's place in turn, and at its own again afterwards.
-class LinkAtPlaces {
- public:
-  explicit LinkAtPlaces(DeviceLink& link)
-      : link_(link), own_(link.parameters()), ownBaudRate_(link.baudRate()) {}
-  ~LinkAtPlaces() {
-    link_.setParameters(own_);
-    if (link_.baudRate() != ownBaudRate_ || !link_.isOpen()) link_.reopenAt(ownBaudRate_);
-  }
-  LinkAtPlaces(const LinkAtPlaces&) = delete;
-  LinkAtPlaces& operator=(const LinkAtPlaces&) = delete;
-
-  // false when the port could not be opened at the place's rate (the link told the operator).
-  bool moveTo(const LinePlace& place) {
-    LinkParameters parameters = own_;
-    parameters.networkAddress = place.networkAddress;
-    link_.setParameters(std::move(parameters));
-    return place.baudRate == link_.baudRate() || link_.reopenAt(place.baudRate);
-  }
-
- private:
-  DeviceLink& link_;
-  const LinkParameters own_;
-  const std::uint32_t ownBaudRate_;
-};
-
 // One instrument's transfer with the context it runs in; the index is its place in the list.
 using OneTransfer =
     std::function<LinkError(ExchangeContext& one, InstrumentTransfer& instrument, std::size_t)>;
@@ -84,34 +61,35 @@ LineTransfer ForEachInstrument(ExchangeContext& exchange, std::span<const LinePl
   exchange.latch.ResetCancel();
   // Held for the whole line: the sequences of the single instruments would unlock them between
   // two instruments.
-  exchange.controls.LockExchangeControls();
+  const ExchangeControlsLock locked(exchange.controls);
   NoExchangeControls heldLocked;
   OnceAskedDialogs dialogs(exchange.dialogs);
   Progress& progress = exchange.progress;
   progress.SetProgressLines(kLineLines);
   progress.ShowProgress();
-  {
-    LinkAtPlaces link(exchange.link);
-    for (std::size_t i = 0; i < line.instruments.size(); ++i) {
-      InstrumentTransfer& instrument = line.instruments[i];
-      progress.SetProgressStep(InstrumentName(instrument));
-      if (progress.CancelRequested()) {
-        fail(kCancelledByOperator);
-        break;
-      }
-      InstrumentPanel panel(progress.panel(), instrument);
-      Progress named(panel, exchange.latch);
-      ExchangeContext one{exchange.link, named,      exchange.latch,
-                          dialogs,       heldLocked, exchange.journal};
-      const LinkError result =
-          link.moveTo(instrument.place) ? transfer(one, instrument, i) : LinkError{kNoAnswer};
-      instrument.result = result;
-      fail(result);
-      if (StopsTheLine(result)) break;
+  LinkAtInstrument link(exchange.link);
+  for (std::size_t i = 0; i < line.instruments.size(); ++i) {
+    InstrumentTransfer& instrument = line.instruments[i];
+    progress.SetProgressStep(InstrumentName(instrument));
+    if (progress.CancelRequested()) {
+      fail(kCancelledByOperator);
+      break;
     }
+    InstrumentPanel panel(progress.panel(), instrument);
+    Progress named(panel, exchange.latch);
+    ExchangeContext one{exchange.link, named,      exchange.latch,
+                        dialogs,       heldLocked, exchange.journal};
+    const bool there = link.moveTo(instrument.place.networkAddress, instrument.place.baudRate);
+    // Told at once and every time, as the window tells it: only the instruments' results are kept
+    // back for the end.
+    if (!there) ReportPortNotOpened(exchange.dialogs);
+    const LinkError result = there ? transfer(one, instrument, i) : LinkError{kNoAnswer};
+    instrument.result = result;
+    fail(result);
+    if (StopsTheLine(result)) break;
   }
+  if (!link.giveBack()) ReportPortNotOpened(exchange.dialogs);
   progress.HideProgress();
-  exchange.controls.UnlockExchangeControls();
   return line;
 }
 

@@ -1,6 +1,7 @@
 #include "workflows/once_asked_dialogs.h"
 
 #include "link/link_error.h"
+#include "operator/result_messages.h"
 
 namespace zorkan {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 
 namespace zorkan {
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "link/link_error.h"
+#include "operator/result_messages.h"
 #include "settings/channel_checks.h"
 #include "settings/relay_checks.h"
 #include "settings/settings_transfer.h"
@@ -37,13 +38,17 @@ LinkError Reported(ExchangeContext& exchange, LinkError code) {
 
 // The entry is made before the result's box: it is dated when the exchange ended, not when the
 // operator closed the box.
-LinkError ReadLocked(ExchangeContext& exchange, DeviceSettings& settings) {
-  exchange.controls.LockExchangeControls();
+LinkError ReadAndReport(ExchangeContext& exchange, DeviceSettings& settings) {
+  const ExchangeControlsLock locked(exchange.controls);
   SettingsTransfer transfer{exchange.link, exchange.progress, settings};
   const LinkError result = readAllSettings(transfer);
   RecordWholeRead(exchange, result, settings);
-  Reported(exchange, result);
-  exchange.controls.UnlockExchangeControls();
+  return Reported(exchange, result);
+}
+
+// The journal's failure is told once the controls are back.
+LinkError ReadLocked(ExchangeContext& exchange, DeviceSettings& settings) {
+  const LinkError result = ReadAndReport(exchange, settings);
   TellJournalFailure(exchange);
   return result;
 }
@@ -63,6 +68,32 @@ LinkError CheckAndWrite(ExchangeContext& exchange, DeviceSettings& settings) {
   const LinkError result = writeAllSettings(transfer);
   RecordWholeWrite(exchange, result, settings);
   return result;
+}
+
+// The typed numbers and the lists are checked before the pages are taken and the controls locked.
+LinkError WriteAndReport(ExchangeContext& exchange, DeviceSettings& settings, SettingsView& pages) {
+  ExchangeControlsLock controls(exchange.controls, ExchangeControlsLock::From::Later);
+  LinkError result = checkFields(pages.shownFieldTexts(), exchange.dialogs);
+  if (result == kOk) result = checkListSelections(pages.listsWithoutSelection(), exchange.dialogs);
+  if (result == kOk) {
+    pages.CollectSettings();
+    controls.lock();
+    result = CheckAndWrite(exchange, settings);
+  }
+  return Reported(exchange, result);
+}
+
+LinkError ReadAndReportEveryGroup(ExchangeContext& exchange, DeviceSettings& settings) {
+  const ExchangeControlsLock locked(exchange.controls);
+  const auto switches = GroupSwitches(settings);
+  std::array<std::int32_t, switches.size()> saved{};
+  for (std::size_t i = 0; i < switches.size(); ++i) saved[i] = *switches[i];
+  SelectEveryGroup(settings);
+  SettingsTransfer transfer{exchange.link, exchange.progress, settings};
+  LinkError result = readAllSettings(transfer);
+  for (std::size_t i = 0; i < switches.size(); ++i) *switches[i] = saved[i];
+  if (result == kOk) result = readManufactureDate(transfer);
+  return Reported(exchange, result);
 }
 
 }  // namespace
@@ -85,32 +116,14 @@ LinkError ReadWholeInstrumentInto(ExchangeContext& exchange, DeviceSettings& set
 LinkError WriteWholeInstrument(ExchangeContext& exchange, DeviceSettings& settings,
                                SettingsView& pages) {
   StartWholeExchange(exchange, settings, pages);
-  LinkError result = checkFields(pages.shownFieldTexts(), exchange.dialogs);
-  if (result == kOk) result = checkListSelections(pages.listsWithoutSelection(), exchange.dialogs);
-  if (result == kOk) {
-    pages.CollectSettings();
-    exchange.controls.LockExchangeControls();
-    result = CheckAndWrite(exchange, settings);
-  }
-  Reported(exchange, result);
-  exchange.controls.UnlockExchangeControls();
+  const LinkError result = WriteAndReport(exchange, settings, pages);
   TellJournalFailure(exchange);
   return result;
 }
 
 LinkError ReadForReport(ExchangeContext& exchange, DeviceSettings& settings, SettingsView& pages) {
   exchange.latch.ResetCancel();
-  exchange.controls.LockExchangeControls();
-  const auto switches = GroupSwitches(settings);
-  std::array<std::int32_t, switches.size()> saved{};
-  for (std::size_t i = 0; i < switches.size(); ++i) saved[i] = *switches[i];
-  SelectEveryGroup(settings);
-  SettingsTransfer transfer{exchange.link, exchange.progress, settings};
-  LinkError result = readAllSettings(transfer);
-  for (std::size_t i = 0; i < switches.size(); ++i) *switches[i] = saved[i];
-  if (result == kOk) result = readManufactureDate(transfer);
-  Reported(exchange, result);
-  exchange.controls.UnlockExchangeControls();
+  const LinkError result = ReadAndReportEveryGroup(exchange, settings);
   if (result == kOk) pages.ShowSettings();
   return result;
 }

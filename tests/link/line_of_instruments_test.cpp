@@ -13,14 +13,12 @@
 #include "sim/fault_text.h"
 #include "sim/parameter_table.h"
 #include "sim/simulator.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::RecordingDialogs;
 using testing::ScratchFolder;
 
 // A checksummed answer frame anywhere in `heard`: "!" or "$", the covered text up to its last
@@ -83,9 +81,8 @@ struct Line {
   }
 
   sim::InProcessSimulator simulator;
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{simulator.port(), simulator.clock(), dialogs, folder.path()};
+  DeviceLink link{simulator.port(), simulator.clock(), folder.path()};
 };
 
 TEST(LineOfInstruments, EachAddressHasItsOwnSerialNumberMemoryAndPlant) {

@@ -8,7 +8,6 @@
 #include "link/device_link.h"
 #include "link/frame.h"
 #include "sim/simulator.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
@@ -16,7 +15,6 @@ namespace {
 
 using sim::FaultKind;
 using testing::ReadBytes;
-using testing::RecordingDialogs;
 using testing::ScratchFolder;
 
 class LinkAgainstInstrument : public ::testing::Test {
@@ -34,9 +32,8 @@ class LinkAgainstInstrument : public ::testing::Test {
   // Unpaced: the noise after one answer has then all arrived, and is dropped, before the next
   // request goes out.
   sim::InProcessSimulator simulator{{.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0}};
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{simulator.port(), simulator.clock(), dialogs, folder.path()};
+  DeviceLink link{simulator.port(), simulator.clock(), folder.path()};
 };
 
 TEST_F(LinkAgainstInstrument, SilentInstrumentGivesNoAnswerAfterEveryAttempt) {

@@ -15,7 +15,6 @@
 #include "link/link_settings.h"
 #include "link/qt_serial_port.h"
 #include "sim/simulator.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
@@ -23,14 +22,12 @@ namespace {
 
 using sim::FaultKind;
 using sim::Simulator;
-using testing::RecordingDialogs;
 using testing::ScratchFolder;
 
 class LinkOverPtyTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(link.openPortAt(simulator.devicePath(), 9600));
-    ASSERT_TRUE(dialogs.shown.empty());
     setAttempts(2);
   }
   void setAttempts(int count) {
@@ -45,9 +42,8 @@ class LinkOverPtyTest : public ::testing::Test {
   Simulator simulator{{.networkAddress = 1, .baudRate = 0, .turnaroundMs = 0}};
   QtSerialPort port;
   SystemClock clock;
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{port, clock, dialogs, folder.path()};
+  DeviceLink link{port, clock, folder.path()};
 };
 
 TEST_F(LinkOverPtyTest, EveryOperationRoundTrips) {
@@ -100,9 +96,8 @@ TEST_F(LinkOverPtyTest, ReopenedPortWorksAndClosedPortIsSilent) {
 TEST(LinkWithoutInstrument, VanishedSimulatorIsSilenceNotACrash) {
   QtSerialPort port;
   SystemClock clock;
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{port, clock, dialogs, folder.path()};
+  DeviceLink link{port, clock, folder.path()};
   {
     Simulator simulator({.baudRate = 0, .turnaroundMs = 0});
     link.openPortAt(simulator.devicePath(), 9600);
@@ -128,13 +123,12 @@ TEST(LinkWithoutInstrument, VanishedInstrumentCostsNoCpuAndIsFoundAgain) {
   ScratchFolder folder;
   QtSerialPort port;
   SystemClock clock;
-  RecordingDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, folder.path()};
+  DeviceLink link{port, clock, folder.path()};
   auto simulator = std::make_unique<Simulator>(sim::SimulatorOptions{.baudRate = 0});
   simulator->linkAt(folder / "COM1");
   LinkSettings settings;
   settings.portNumber = 1;
-  ASSERT_TRUE(link.OpenPort(settings));
+  ASSERT_EQ(link.OpenPort(settings), PortOpening::Opened);
   link.setParameters(TransactionParameters(settings, folder.path()));
 
   std::thread killer([&simulator] {
@@ -165,18 +159,15 @@ TEST(LinkWithoutInstrument, VanishedInstrumentCostsNoCpuAndIsFoundAgain) {
   back.linkAt(folder / "COM1");
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
   EXPECT_EQ(value, 7);
-  EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST(LinkWithoutInstrument, MissingDeviceIsReportedOnce) {
+TEST(LinkWithoutInstrument, MissingDeviceIsNotOpened) {
   QtSerialPort port;
   SystemClock clock;
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{port, clock, dialogs, folder.path()};
+  DeviceLink link{port, clock, folder.path()};
   EXPECT_FALSE(link.openPortAt((folder / "COM1").string(), 9600));
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
+  EXPECT_FALSE(link.isOpen());
 }
 
 }  // namespace

@@ -5,30 +5,34 @@
 #include <algorithm>
 #include <cctype>
 
-#include "link/device_link.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 
 namespace zorkan {
 namespace {
 
 using testing::ReadBytes;
-using testing::RecordingDialogs;
 using testing::ScratchFolder;
 using testing::WriteBytes;
+
+LinkSettingsFindings Warnings(bool portNumberTooLarge, bool longReplyTimeout) {
+  LinkSettingsFindings findings;
+  findings.portNumberTooLarge = portNumberTooLarge;
+  findings.longReplyTimeout = longReplyTimeout;
+  return findings;
+}
 
 class LinkSettingsTest : public ::testing::Test {
  protected:
   LinkSettings Load() {
     LinkSettings settings;
-    LoadLinkSettings(settings, folder.path(), dialogs);
+    findings = LoadLinkSettings(settings, folder.path());
     return settings;
   }
   void WriteDevDat(const std::string& content) { WriteBytes(folder / "dev.dat", content); }
   std::string DevDat() const { return ReadBytes(folder / "dev.dat"); }
 
   ScratchFolder folder;
-  RecordingDialogs dialogs;
+  LinkSettingsFindings findings;
 };
 
 TEST_F(LinkSettingsTest, MissingFileIsCreatedWithTheTenDefaultKeys) {
@@ -48,7 +52,7 @@ TEST_F(LinkSettingsTest, MissingFileIsCreatedWithTheTenDefaultKeys) {
   EXPECT_EQ(settings.measurementLogSwitch, 1);
   EXPECT_EQ(settings.logFileName, "COM.txt");
   EXPECT_EQ(settings.measurementLogFileName, "IZM.txt");
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(findings, LinkSettingsFindings{});
 }
 
 TEST_F(LinkSettingsTest, ReadingsCountForThisRunButTheFileGetsTwo) {
@@ -92,23 +96,20 @@ TEST_F(LinkSettingsTest, HexadecimalNetworkAddressIsWrittenBackDecimal) {
 TEST_F(LinkSettingsTest, ZeroTimeOutLeavesTheMinimumWait) {
   WriteDevDat("[SETTINGS]\r\nTimeOut=0\r\n");
   EXPECT_EQ(Load().replyTimeoutMs, 0u);
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(findings, LinkSettingsFindings{});
 }
 
 TEST_F(LinkSettingsTest, NegativeTimeOutCountsAsZero) {
   WriteDevDat("[SETTINGS]\r\nTimeOut=-3\r\n");
   EXPECT_EQ(Load().replyTimeoutMs, 0u);
   EXPECT_NE(DevDat().find("TimeOut=0\r\n"), std::string::npos);
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(findings, LinkSettingsFindings{});
 }
 
-TEST_F(LinkSettingsTest, LongTimeOutIsUsedWithAnInformationBox) {
+TEST_F(LinkSettingsTest, LongTimeOutIsUsedAndWarnedOf) {
   WriteDevDat("[SETTINGS]\r\nTimeOut=5\r\n");
   EXPECT_EQ(Load().replyTimeoutMs, 5000u);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, "Задан большой тайм аут. Работать будет можно, но неудобно.");
-  EXPECT_EQ(dialogs.shown[0].caption, "Проверьте параметры установления связи с прибором");
-  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Information);
+  EXPECT_EQ(findings, Warnings(false, true));
 }
 
 // Two billion seconds would make one attempt wait 49 days without a word.
@@ -121,23 +122,18 @@ TEST_F(LinkSettingsTest, HugeTimeOutWaitsTenSecondsAndStaysInTheFile) {
 TEST_F(LinkSettingsTest, PortNumberZeroIsSilentFiveAndNegativeWarn) {
   WriteDevDat("[COM_SETTINGS]\r\nNumber=0\r\n");
   EXPECT_EQ(Load().portNumber, 0);
-  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(findings, LinkSettingsFindings{});
   for (const char* number : {"5", "-1"}) {
-    dialogs.shown.clear();
     WriteDevDat(std::string("[COM_SETTINGS]\r\nNumber=") + number + "\r\n");
     Load();
-    ASSERT_EQ(dialogs.shown.size(), 1u) << number;
-    EXPECT_EQ(dialogs.shown[0].text, "Слишком большой номер COM порта.");
-    EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Warning);
+    EXPECT_EQ(findings, Warnings(true, false)) << number;
   }
 }
 
-TEST_F(LinkSettingsTest, BothWarningsAppearOneAfterTheOther) {
+TEST_F(LinkSettingsTest, BothWarningsAreFoundTogether) {
   WriteDevDat("[COM_SETTINGS]\r\nNumber=7\r\n[SETTINGS]\r\nTimeOut=9\r\n");
   Load();
-  ASSERT_EQ(dialogs.shown.size(), 2u);
-  EXPECT_EQ(dialogs.shown[0].text, "Слишком большой номер COM порта.");
-  EXPECT_EQ(dialogs.shown[1].icon, DialogIcon::Information);
+  EXPECT_EQ(findings, Warnings(true, true));
 }
 
 TEST_F(LinkSettingsTest, LogSwitchOtherThanOneDisablesTheExchangeLog) {
@@ -158,16 +154,14 @@ TEST_F(LinkSettingsTest, AttemptCountIsClampedToTwoToFive) {
   }
 }
 
-TEST_F(LinkSettingsTest, UnwritableFolderStartsWithDefaultsAndOneMessage) {
+TEST_F(LinkSettingsTest, UnwritableFolderStartsWithDefaultsAndOneFinding) {
   WriteBytes(folder / "plain-file", "");
   LinkSettings settings;
   settings.portNumber = 3;
-  LoadLinkSettings(settings, folder / "plain-file", dialogs);
+  EXPECT_EQ(LoadLinkSettings(settings, folder / "plain-file"),
+            (LinkSettingsFindings{.unwritable = folder / "plain-file" / "dev.dat"}));
   EXPECT_EQ(settings.portNumber, 1);
   EXPECT_EQ(settings.baudRate, 9600u);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text,
-            "Unable to write to " + (folder / "plain-file" / "dev.dat").string());
 }
 
 TEST_F(LinkSettingsTest, ReadOnlyFileIsReadAndLeftAlone) {
@@ -177,7 +171,7 @@ TEST_F(LinkSettingsTest, ReadOnlyFileIsReadAndLeftAlone) {
   const LinkSettings settings = Load();
   EXPECT_EQ(settings.portNumber, 2);
   EXPECT_EQ(settings.readings, 3);
-  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(findings, (LinkSettingsFindings{.unwritable = folder / "dev.dat"}));
   EXPECT_EQ(DevDat(), content);
 }
 
@@ -197,7 +191,7 @@ TEST_F(LinkSettingsTest, SavePortNumberWritesOnlyTheNumber) {
   LinkSettings settings;
   settings.portNumber = 3;
   settings.settingsText = "changed";
-  SavePortNumber(settings, folder.path(), dialogs);
+  EXPECT_TRUE(SavePortNumber(settings, folder.path()));
   EXPECT_EQ(DevDat(), "[COM_SETTINGS]\r\nNumber=3\r\nSettings=abc\r\n");
 }
 

@@ -6,7 +6,6 @@
 #include "link/link_settings.h"
 #include "sim/virtual_clock.h"
 #include "tests/support/answers.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scripted_port.h"
 
@@ -17,7 +16,6 @@ using sim::VirtualClock;
 using testing::ByteAnswer;
 using testing::FloatAnswer;
 using testing::ReadBytes;
-using testing::RecordingDialogs;
 using testing::ScheduledAnswer;
 using testing::ScratchFolder;
 using testing::ScriptedPort;
@@ -52,9 +50,8 @@ class TransactionTest : public ::testing::Test {
   };
   VirtualClock clock;
   ScriptedPort port{clock, [this](const std::string& request) { return respond(request); }};
-  RecordingDialogs dialogs;
   ScratchFolder folder;
-  DeviceLink link{port, clock, dialogs, folder.path()};
+  DeviceLink link{port, clock, folder.path()};
 };
 
 std::vector<ScheduledAnswer> At(std::int64_t delayMs, std::string bytes) {
@@ -275,16 +272,16 @@ TEST_F(TransactionTest, VanishedPortFailsAtOnceAndComesBackWithoutABox) {
   EXPECT_EQ(link.ReadByteParam(2, 3, value), kOk);
   EXPECT_EQ(value, 0x66);
   EXPECT_EQ(port.openedPath, "/dev/ttyUSB0");
-  EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(TransactionTest, FailedOpenIsReportedAndLinkStaysUsable) {
+TEST_F(TransactionTest, RefusedOpenLeavesThePortClosedAndTransactionsFindNoAnswer) {
   port.openSucceeds = false;
   EXPECT_FALSE(link.openPortAt("/dev/nowhere", 9600));
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].text, "Невозможно открыть последовательный порт");
-  EXPECT_EQ(dialogs.shown[0].caption, "Ошибка");
-  EXPECT_EQ(dialogs.shown[0].icon, DialogIcon::Error);
+  LinkSettings settings;
+  EXPECT_EQ(link.OpenPort(settings), PortOpening::Refused);
+  EXPECT_FALSE(link.isOpen());
+  std::int32_t value = 0;
+  EXPECT_EQ(link.ReadByteParam(2, 3, value), kNoAnswer);
 }
 
 TEST_F(TransactionTest, OpenDiscardsWhatArrivedBefore) {
@@ -300,11 +297,10 @@ TEST_F(TransactionTest, OpenDiscardsWhatArrivedBefore) {
 TEST_F(TransactionTest, PortNumberOutsideOneToFourOpensNothingSilently) {
   LinkSettings settings;
   settings.portNumber = 0;
-  EXPECT_FALSE(link.OpenPort(settings));
+  EXPECT_EQ(link.OpenPort(settings), PortOpening::NoPortNumber);
   settings.portNumber = 5;
-  EXPECT_FALSE(link.OpenPort(settings));
+  EXPECT_EQ(link.OpenPort(settings), PortOpening::NoPortNumber);
   EXPECT_TRUE(port.openedPath.empty());
-  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(TransactionTest, PortNumberOpensComLinkOfWorkingFolder) {
@@ -312,7 +308,7 @@ TEST_F(TransactionTest, PortNumberOpensComLinkOfWorkingFolder) {
   settings.portNumber = 3;
   settings.baudRate = 19200;
   testing::WriteBytes(folder / "COM3", "");
-  link.OpenPort(settings);
+  EXPECT_EQ(link.OpenPort(settings), PortOpening::Opened);
   EXPECT_EQ(port.openedPath, (folder / "COM3").string());
   EXPECT_EQ(port.openedBaudRate, 19200u);
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 
 namespace zorkan::testing {
 

@@ -74,7 +74,7 @@ TEST(OwedAnswers, ClosingThePortWaitsOutTheAnswerStillOwed) {
   EXPECT_EQ(rig.link.ReadByteParam(2, 315, value), kOk);
   EXPECT_EQ(value, 9);
   rig.link.ClosePort();
-  DeviceLink next(rig.simulator.port(), rig.simulator.clock(), rig.dialogs, ".");
+  DeviceLink next(rig.simulator.port(), rig.simulator.clock(), ".");
   next.openPortAt("COM1", 9600);
   EXPECT_EQ(next.ReadByteParam(2, 317, value), kOk);
   EXPECT_EQ(value, 4);

@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "link/operator_dialogs.h"
+#include "operator/operator_dialogs.h"
 
 namespace zorkan::testing {
 

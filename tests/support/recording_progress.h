@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 
 namespace zorkan::testing {
 

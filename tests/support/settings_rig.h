@@ -20,7 +20,7 @@ struct SettingsRig {
 
   sim::InProcessSimulator simulator;
   RecordingDialogs dialogs;
-  DeviceLink link{simulator.port(), simulator.clock(), dialogs, "."};
+  DeviceLink link{simulator.port(), simulator.clock(), "."};
   CancelLatch latch;
   RecordingProgressPanel panel{latch};
   Progress progress{panel, latch};

@@ -12,6 +12,8 @@
 #include <functional>
 
 #include "link/port_path.h"
+#include "sim/virtual_clock.h"
+#include "tests/support/scripted_port.h"
 #include "tests/ui/window_rig.h"
 #include "ui/tab_pages.h"
 
@@ -266,6 +268,40 @@ TEST(Port, ChoiceReopensAtOnceAndCloseWritesOnlyThePortNumber) {
   expected.replace(expected.find("Number=1"), 8, "Number=3");
   EXPECT_EQ(ReadBytes(rig.folder / "dev.dat"), expected);
   EXPECT_NE(ReadBytes(rig.folder / "recent.prf").find("th1= 66.0000"), std::string::npos);
+}
+
+// The link only says that the port would not open; the window tells the operator, at start-up
+// and at each choice of port, and works on without the instrument.
+TEST(Port, PortThatCannotBeOpenedIsToldAtStartUpAndAtEachChoice) {
+  testing::ScratchFolder folder;
+  testing::WorkingFolder workingFolder(folder.path());
+  testing::ModalAnswerer answerer;
+  sim::VirtualClock clock;
+  testing::ScriptedPort port(
+      clock, [](const std::string&) { return std::vector<testing::ScheduledAnswer>{}; });
+  port.openSucceeds = false;
+  TForm1 window(port, clock);
+  ASSERT_EQ(answerer.boxes.size(), 1u);
+  EXPECT_EQ(answerer.boxes[0].caption, "Ошибка");
+  EXPECT_EQ(answerer.boxes[0].text, "Невозможно открыть последовательный порт");
+  EXPECT_EQ(answerer.boxes[0].icon, QMessageBox::Critical);
+
+  QComboBox* ports = window.findChild<QComboBox*>("ComboBox17");
+  ports->setCurrentIndex(2);
+  Q_EMIT ports->activated(2);
+  ASSERT_EQ(answerer.boxes.size(), 2u);
+  EXPECT_EQ(answerer.boxes[1].text, "Невозможно открыть последовательный порт");
+  EXPECT_EQ(window.findChild<QLabel*>("Label2")->text(), "3");
+}
+
+// A port number dev.dat names outside 1..4 opens nothing, and only dev.dat's warning is shown.
+TEST(Port, PortNumberAboveFourOpensNothingAndOnlyItsWarningIsShown) {
+  WindowRig rig(false);
+  testing::WriteBytes(rig.folder / "dev.dat", "[COM_SETTINGS]\r\nNumber=5\r\n");
+  rig.start();
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text, "Слишком большой номер COM порта.");
+  EXPECT_TRUE(rig.simulator.port().openedPath().empty());
 }
 
 // As root no permission refuses a write; files that are folders do.

@@ -9,7 +9,7 @@
 #include <random>
 #include <variant>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 #include "profiles/profile.h"
 #include "profiles/profile_keys.h"
 #include "tests/support/recording_dialogs.h"

@@ -98,7 +98,7 @@ TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
     return answers;
   });
   testing::RecordingDialogs dialogs;
-  DeviceLink link{port, clock, dialogs, "."};
+  DeviceLink link{port, clock, "."};
   link.openPortAt("COM1", 9600);
   CancelLatch latch;
   testing::RecordingProgressPanel panel{latch};

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 #include "journal/journal.h"
 #include "settings/enumerations.h"
@@ -139,6 +140,37 @@ TEST(WriteLineOfInstruments, RefusedCheckOrEscapeBetweenInstrumentsStopsTheLine)
   EXPECT_EQ(rig.setpointAt(2), 150.0f);
   EXPECT_EQ(WriteOutcomeText(line.instruments[0]), "Записан");
   EXPECT_EQ(WriteOutcomeText(line.instruments[1]), "Не записан");
+}
+
+// Pages that fail as the write takes them, as a page gone wrong in the middle of a line would.
+class PagesThatThrow final : public SettingsView {
+ public:
+  explicit PagesThatThrow(SettingsView& pages) : pages_(pages) {}
+  void CollectSettings() override { throw std::runtime_error("the pages cannot be taken"); }
+  void ShowSettings() override { pages_.ShowSettings(); }
+  FieldTexts shownFieldTexts() const override { return pages_.shownFieldTexts(); }
+  std::vector<ListField> listsWithoutSelection() const override {
+    return pages_.listsWithoutSelection();
+  }
+  void showGroupSelection() override { pages_.showGroupSelection(); }
+
+ private:
+  SettingsView& pages_;
+};
+
+TEST(WriteLineOfInstruments, ThrowAtAnInstrumentOfAnotherRateGivesTheLinkAndTheControlsBack) {
+  ExchangeRig rig({.networkAddress = 1, .baudRate = 0, .moreAddresses = {2}});  // every rate
+  rig.link.openPortAt("COM1", 9600);
+  const LinkParameters own = rig.link.parameters();
+  PagesThatThrow pages(rig.view);
+  constexpr LinePlace kFaster[] = {{2, 19200}};
+  EXPECT_THROW(WriteLineOfInstruments(rig.exchange, kFaster, rig.settings, pages),
+               std::runtime_error);
+  EXPECT_EQ(rig.view.calls, (Calls{"lock", "groups", "unlock"}));
+  EXPECT_EQ(rig.link.parameters().networkAddress, own.networkAddress);
+  EXPECT_EQ(rig.link.baudRate(), 9600u);
+  EXPECT_EQ(rig.simulator.port().openedBaudRate(), 9600u);
+  EXPECT_TRUE(rig.link.isOpen());
 }
 
 }  // namespace

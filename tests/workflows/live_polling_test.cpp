@@ -6,7 +6,6 @@
 
 #include "live/measurement_log.h"
 #include "sim/simulator.h"
-#include "tests/support/recording_dialogs.h"
 #include "tests/support/scratch_folder.h"
 #include "workflows/live_polling.h"
 
@@ -36,8 +35,7 @@ struct LiveRig {
   }
 
   sim::InProcessSimulator simulator;
-  testing::RecordingDialogs dialogs;
-  DeviceLink link{simulator.port(), simulator.clock(), dialogs, "."};
+  DeviceLink link{simulator.port(), simulator.clock(), "."};
   LiveValues values;
   DeviceSettings settings;
   RecordingLiveView view;

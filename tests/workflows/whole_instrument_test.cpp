@@ -2,6 +2,8 @@
 // order, what a refused check or a failed read leaves, and what reaches the instrument.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "profiles/profile.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/workflows/exchange_rig.h"
@@ -44,6 +46,30 @@ TEST(ReadWholeInstrument, FailedReadIsReportedOnceAndStillShown) {
   EXPECT_EQ(rig.settings.relays.relaySelected, 1);
   EXPECT_EQ(rig.settings.channels[1].selected, 1);
   EXPECT_EQ(rig.settings.channels[0].rangeMax, 1300.0f);  // read before the silent parameter
+}
+
+// A panel whose pending events fail at a step, as a handler that throws between two steps would.
+class PanelThatThrows final : public ProgressPanel {
+ public:
+  explicit PanelThatThrows(int atStep) : atStep_(atStep) {}
+  void setLines(const ProgressLines&) override {}
+  void setVisible(bool) override {}
+  void processPendingEvents() override {
+    if (++steps_ == atStep_) throw std::runtime_error("a handler failed");
+  }
+
+ private:
+  const int atStep_;
+  int steps_ = 0;
+};
+
+TEST(ReadWholeInstrument, ThrowHalfWayGivesTheControlsBack) {
+  ExchangeRig rig;
+  PanelThatThrows panel(3);
+  Progress progress(panel, rig.latch);
+  ExchangeContext exchange{rig.link, progress, rig.latch, rig.dialogs, rig.view};
+  EXPECT_THROW(ReadWholeInstrument(exchange, rig.settings, rig.view), std::runtime_error);
+  EXPECT_EQ(rig.view.calls, (Calls{"groups", "collect", "lock", "unlock"}));
 }
 
 TEST(WriteWholeInstrument, UnparsableFieldStopsBeforeAnythingIsSent) {

@@ -1,4 +1,4 @@
-#include "link/progress.h"
+#include "operator/progress.h"
 
 namespace zorkan {
 

@@ -1,9 +1,9 @@
-#include "link/link_error.h"
+#include "operator/result_messages.h"
 
 #include <array>
 #include <string>
 
-#include "link/progress.h"
+#include "operator/progress.h"
 
 namespace zorkan {
 

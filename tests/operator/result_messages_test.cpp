@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "link/link_error.h"
-#include "link/progress.h"
+#include "operator/progress.h"
+#include "operator/result_messages.h"
 #include "tests/support/recording_dialogs.h"
 #include "tests/support/recording_progress.h"
 
