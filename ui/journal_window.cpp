@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "settings/page_rules.h"
+#include "settings/control_conversions.h"
 #include "ui/instrument_dialogs.h"
 #include "ui_journal_window.h"
 

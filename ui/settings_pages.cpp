@@ -10,6 +10,7 @@
 #include <cassert>
 
 #include "link/link_error.h"
+#include "settings/control_conversions.h"
 #include "settings/enumerations.h"
 #include "settings/page_bindings.h"
 #include "settings/page_rules.h"
