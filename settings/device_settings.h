@@ -119,7 +119,7 @@ struct GradSettings {
   float ki05Max = 22.0f;
   float ki020Min = 14.0f;
   float ki020Max = 22.0f;
-  std::int32_t writeImmediately = 1;  // wr_grad_immid
+  std::int32_t writeImmediately = 1;  // calibration results are written back at once
 
   bool operator==(const GradSettings&) const = default;
 };
