@@ -298,18 +298,23 @@ static_assert([] {
   return true;
 }());
 
-// What a row takes part in fits together: only what a load takes can a save write, a load write
-// back, or a write send; a key without a setting is only generated; and a setting the comparison
-// shows (one a read takes and a profile holds) has its caption, for each channel.
-static_assert(std::ranges::all_of(kRows, [](const ProfileKey& key) {
-  const bool compared = key.is(kRead | kLoaded);
+// What a row takes part in fits together.
+constexpr bool UsesFitTogether(const ProfileKey& key) {
+  // Only what a load takes can a save write, a load write back or a write send.
+  if ((key.is(kSaved) || key.is(kLoadWritesBack) || key.is(kLoadResets)) && !key.is(kLoaded)) {
+    return false;
+  }
+  if (key.is(kWritten) && !key.is(kRead | kLoaded)) return false;
+  // What a load takes has a setting and a section; a key without a setting is only generated.
+  if (key.is(kLoaded) && (!HasField(key) || key.section == None)) return false;
+  if (!HasField(key) && key.uses != Uses{}) return false;
+  // A setting the comparison shows (one a read takes and a profile holds) has its caption, for
+  // each channel; no other setting has one.
   const bool captioned =
       !key.captions.first.empty() && (key.section != Channel || !key.captions.second.empty());
-  return (!key.is(kSaved) || key.is(kLoaded)) && (!key.is(kWritten) || key.is(kRead | kLoaded)) &&
-         (!(key.is(kLoadWritesBack) || key.is(kLoadResets)) || key.is(kLoaded)) &&
-         (!key.is(kLoaded) || (HasField(key) && key.section != None)) &&
-         (HasField(key) || key.uses == Uses{}) && compared == captioned;
-}));
+  return key.is(kRead | kLoaded) == captioned;
+}
+static_assert(std::ranges::all_of(kRows, UsesFitTogether));
 
 // In the generated profiles each section's keys have the places 1 to n.
 static_assert([] {
@@ -338,7 +343,7 @@ consteval const ProfileKey& FindRow(ProfileSection section, std::string_view nam
 
 }  // namespace
 
-const std::span<const ProfileKey> kProfileKeys{kRows};
+constinit const std::span<const ProfileKey> kProfileKeys{kRows};
 
 const ProfileKey& FirstDescriptionKey() {
   static constexpr const ProfileKey& kFirstLine = FindRow(Definition, "txt0");
