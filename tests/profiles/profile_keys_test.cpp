@@ -1,5 +1,6 @@
-// Every field of the model has exactly one row of the key table: a field added without one would
-// silently stay out of the load, the save, the comparisons and the generated profiles.
+// The key table against the model and the instrument: every field of the model has exactly one
+// row (a field added without one would silently stay out of the load, the save, the comparisons
+// and the generated profiles), and the rows a write sends are what a whole write changes.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,8 +8,10 @@
 #include <set>
 #include <string>
 
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_keys.h"
 #include "tests/support/settings_printer.h"
+#include "tests/support/settings_rig.h"
 
 namespace zorkan {
 namespace {
@@ -83,6 +86,35 @@ TEST(KeyTable, EveryFieldOfTheModelHasExactlyOneRow) {
   }
   EXPECT_EQ(first, second) << "a field of DeviceSettings without a row in the key table "
                               "(profiles/profile_keys.cpp) kept its first value";
+}
+
+// A row a whole write sends without kWritten, or one marked so that it never sends, would let a
+// profile lacking the key send a default unannounced, or announce a default never sent.
+TEST(KeyTable, WrittenRowsAreWhatAWholeWriteChanges) {
+  testing::SettingsRig rig;
+  ASSERT_EQ(readAllSettings(rig.transfer), kOk);
+  const DeviceSettings before = rig.settings;
+  for (const auto& [key, index] : ReadKeyPlaces()) {
+    if (const auto* integer = std::get_if<profile::IntegerField>(&key->field)) {
+      std::int32_t& value = *(*integer)(rig.settings, index);
+      value = (value + 1) % 256;
+    } else if (const auto* real = std::get_if<profile::RealField>(&key->field)) {
+      *(*real)(rig.settings, index) += 1.5f;
+    }
+  }
+  DeviceSettings sent = rig.settings;
+  ASSERT_EQ(writeAllSettings(rig.transfer), kOk);
+  ASSERT_EQ(readAllSettings(rig.transfer), kOk);
+
+  DeviceSettings after = rig.settings;
+  DeviceSettings expected = before;
+  for (const auto& [key, index] : ReadKeyPlaces()) {
+    profile::VisitField(*key, [&](auto field) {
+      if (key->is(profile::kWritten)) *field(expected, index) = *field(sent, index);
+      EXPECT_EQ(*field(after, index), *field(expected, index))
+          << profile::SectionName(key->section, index) << " " << key->name;
+    });
+  }
 }
 
 }  // namespace
