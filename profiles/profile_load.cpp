@@ -12,6 +12,7 @@ namespace zorkan {
 
 void LoadProfileFrom(IniDocument& profile, DeviceSettings& settings) {
   using namespace profile;
+  // Reads leave the document as it is: the file changes by the write-backs alone, in table order.
   for (const KeyPlace& place : EveryKeyPlace()) {
     ReadKeyValue(profile, place, settings);
     if (place.key->is(kLoadWritesBack)) WriteKeyValue(profile, place, settings);

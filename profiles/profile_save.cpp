@@ -1,5 +1,4 @@
 #include <optional>
-#include <string>
 
 #include "profiles/key_values.h"
 #include "profiles/profile.h"
