@@ -16,8 +16,6 @@ namespace {
 constexpr std::string_view kMetadataSection = "Journal";
 constexpr JournalAction kActions[] = {JournalAction::Read, JournalAction::Write,
                                       JournalAction::Set};
-constexpr const profile::ProfileKey* kFirstDescriptionLine =
-    profile::FindProfileKey(profile::ProfileSection::Definition, "txt0");
 
 std::string_view FileEnding(JournalAction action) {
   switch (action) {
@@ -94,8 +92,9 @@ std::optional<JournalEntry> EntryOfDocument(std::string_view fileName,
   if (entry->action != JournalAction::Set) {
     // A profile without its sections would load as the defaults.
     if (!HoldsProfileSection(document)) return std::nullopt;
-    entry->description = OneLine(document.readText(
-        profile::SectionName(kFirstDescriptionLine->section, 0), kFirstDescriptionLine->name, ""));
+    const profile::ProfileKey& firstLine = profile::FirstDescriptionKey();
+    entry->description =
+        OneLine(document.readText(profile::SectionName(firstLine.section, 0), firstLine.name, ""));
   }
   return entry;
 }

@@ -11,7 +11,7 @@
 #include "journal/entry_file.h"
 #include "journal/journal_folder.h"
 #include "profiles/profile_document.h"
-#include "settings/page_rules.h"
+#include "settings/control_conversions.h"
 
 namespace zorkan {
 

@@ -22,7 +22,7 @@ const std::vector<profile::KeyPlace>& WrittenKeyPlaces();
 // profile, which keeps the rest of what the profile holds.
 void CopyReadSettings(DeviceSettings instrument, DeviceSettings& profile);
 
-// "CH2 th1": the section and the key, as a message names a key.
+// The section and the key with a blank between, as a message names a key.
 std::string KeyPlaceName(const profile::KeyPlace& place);
 
 // The keys a whole write sends that `profile` does not hold, in the order above: a load gives

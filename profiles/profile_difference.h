@@ -14,8 +14,8 @@ namespace zorkan {
 // One key the two models give differently, the values in a profile's forms without the blanks
 // that align reals ("150.0000", "3"); texts as they are.
 struct ProfileKeyDifference {
-  std::string section;  // "CH1"
-  std::string key;      // "th1"
+  std::string section;  // the section and the key as a profile names them
+  std::string key;
   std::string firstValue;
   std::string secondValue;
   bool operator==(const ProfileKeyDifference&) const = default;

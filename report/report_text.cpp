@@ -6,7 +6,7 @@
 
 #include "ini/number_text.h"
 #include "report/report_blocks.h"
-#include "settings/page_rules.h"
+#include "settings/control_conversions.h"
 
 namespace zorkan {
 

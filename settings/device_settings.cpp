@@ -35,12 +35,13 @@ std::array<SensorBounds, kSensorTypeCount> DefaultSensorBounds() {
   }};
 }
 
-DeviceSettings::DeviceSettings()
-    : description{"Прибор ЗОРКАН74Х Н. Описение настроек текущего профиля.", "", "", ""} {
+std::array<ChannelSettings, kChannelCount> DefaultChannels() {
+  std::array<ChannelSettings, kChannelCount> channels;
   for (int channel = 0; channel < kChannelCount; ++channel) {
     channels[static_cast<std::size_t>(channel)].channelText =
         "Канал " + std::to_string(channel + 1);
   }
+  return channels;
 }
 
 }  // namespace zorkan

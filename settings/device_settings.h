@@ -119,7 +119,7 @@ struct GradSettings {
   float ki05Max = 22.0f;
   float ki020Min = 14.0f;
   float ki020Max = 22.0f;
-  std::int32_t writeImmediately = 1;  // wr_grad_immid
+  std::int32_t writeImmediately = 1;  // calibration results are written back at once
 
   bool operator==(const GradSettings&) const = default;
 };
@@ -133,15 +133,16 @@ struct SensorBounds {
   bool operator==(const SensorBounds&) const = default;
 };
 
+std::array<ChannelSettings, kChannelCount> DefaultChannels();  // "Канал 1", "Канал 2"
 std::array<SensorBounds, kSensorTypeCount> DefaultSensorBounds();
 
+// An aggregate, so that a test can tell that every field has its row in the profiles' key table.
 struct DeviceSettings {
-  DeviceSettings();
-
   GeneralSettings general;
-  std::array<ChannelSettings, kChannelCount> channels;
+  std::array<ChannelSettings, kChannelCount> channels = DefaultChannels();
   RelayLogic relays;
-  std::array<std::string, 4> description;
+  std::array<std::string, 4> description{"Прибор ЗОРКАН74Х Н. Описение настроек текущего профиля.",
+                                         "", "", ""};
   GradSettings grad;
   std::int32_t logInterval = 1;  // seconds between measurement-log lines; 0: none
   std::int32_t useMax = 0;       // 1: unified-signal inputs get their nominal ranges

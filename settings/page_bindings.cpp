@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ini/number_text.h"
-#include "settings/page_rules.h"
+#include "settings/control_conversions.h"
 
 namespace zorkan {
 

@@ -8,9 +8,7 @@
 // so that both give an instrument the same values for the same profile.
 
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "settings/device_settings.h"
@@ -37,16 +35,6 @@ void TakeBackFromPages(DeviceSettings& settings);
 // What taking the pages back forces, whatever the controls held.
 void ApplyCollectRules(DeviceSettings& settings);
 
-// The conversions of single controls, shared with the window.
-int ShownListIndex(std::int32_t value, int itemCount);  // -1: no item to select
-int ShownSetpointTypeIndex(std::int32_t value);
-std::int32_t CollectedSetpointType(int index);
-// A number field's text taken back: the number it starts with, 0 when there is none.
-float FieldNumber(std::string_view text);
-// The serial number as the pages show it, and as their field's text gives it back: 0 for an empty
-// text or one that holds no number; nullopt for a number outside 0..65535.
-std::int32_t ShownSerialNumber(std::int32_t serialNumber);
-std::optional<std::int32_t> SerialNumberFromField(std::string_view text);
 // "7 Марта 2024": day, month name, year; a month outside 1..12 adds no name.
 std::string ManufactureDateText(const GeneralSettings& general);
 

@@ -44,7 +44,6 @@ class Plant {
   // depends only on elapsed time, never on how often it is asked.
   void advanceTo(std::chrono::nanoseconds elapsed, const PlantSettings& settings);
   PlantReading reading() const { return reading_; }
-  double temperature() const { return temperature_; }
 
  private:
   void step(const PlantSettings& settings);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "operator/result_messages.h"
-#include "settings/page_rules.h"
+#include "settings/control_conversions.h"
 #include "ui/instrument_dialogs.h"
 #include "ui_journal_window.h"
 

@@ -85,7 +85,6 @@ class TForm1 final : public QMainWindow {
   // write sends is named to the operator once with the first few of them, since their defaults
   // would otherwise go to the instrument unnoticed.
   bool loadProfile(const std::filesystem::path& path, bool tellMissingKeys = false);
-  bool saveProfile(const std::filesystem::path& path);
   // An entry's profile onto the pages as a profile load puts it there; the title names the entry.
   void loadJournalEntry(const JournalEntry& entry);
   void reportUnwritable(const std::filesystem::path& path);

@@ -11,6 +11,7 @@
 
 #include "link/link_error.h"
 #include "operator/result_messages.h"
+#include "settings/control_conversions.h"
 #include "settings/enumerations.h"
 #include "settings/page_bindings.h"
 #include "settings/page_rules.h"

@@ -5,7 +5,8 @@
 
 #include <iomanip>
 #include <ostream>
-#include <variant>
+#include <string>
+#include <utility>
 
 #include "profiles/profile_keys.h"
 #include "settings/device_settings.h"
@@ -13,24 +14,16 @@
 namespace zorkan {
 
 inline void PrintTo(const DeviceSettings& settings, std::ostream* out) {
-  using enum profile::ProfileSection;
   DeviceSettings model = settings;  // the key table hands out writable fields
   *out << std::setprecision(9);
-  const auto& keys = profile::kProfileKeys;
-  for (auto first = keys.begin(); first != keys.end();) {
-    auto end = first;
-    while (end != keys.end() && end->section == first->section) ++end;
-    const int count = first->section == Channel    ? kChannelCount
-                      : first->section == DatBound ? kSensorTypeCount
-                                                   : 1;
-    for (int index = 0; index < count; ++index) {
-      *out << "\n[" << profile::SectionName(first->section, index) << ']';
-      for (auto key = first; key != end; ++key) {
-        *out << ' ' << key->name << '=';
-        std::visit([&](auto field) { *out << *field(model, index); }, key->field);
-      }
+  std::string section;
+  for (const auto& [key, index] : profile::EveryKeyPlace()) {
+    if (std::string name = profile::SectionName(key->section, index); name != section) {
+      section = std::move(name);
+      *out << "\n[" << section << ']';
     }
-    first = end;
+    *out << ' ' << key->name << '=';
+    profile::VisitField(*key, [&](auto field) { *out << *field(model, index); });
   }
   const GeneralSettings& general = settings.general;
   *out << "\nfirmwareVersion=" << general.firmwareVersion
