@@ -18,7 +18,7 @@ struct PlantOptions {
   double delayS = 0;      // dead time of the heater's power
   double ambient = 20.0;  // where the object settles with the heater off
   // Standard deviation in degrees of the white noise on each 10 ms sample; none: the ripple.
-  std::optional<double> noise;
+  std::optional<double> noise = std::nullopt;
   std::uint64_t seed = 1;  // of the noise
 };
 
