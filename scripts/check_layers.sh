@@ -8,18 +8,19 @@ cd "$(dirname "$0")/.."
 # What each folder may include besides itself.
 declare -A allowed=(
   [ini]=""
+  [tuning]=""
   [link]="ini"
   [settings]="link ini"
   [live]="settings link ini"
   [profiles]="settings link ini"
   [journal]="profiles settings link ini"
-  [workflows]="journal live profiles settings link ini"
-  [publish]="workflows journal live profiles settings link ini"
+  [workflows]="tuning journal live profiles settings link ini"
+  [publish]="workflows tuning journal live profiles settings link ini"
   [report]="settings link ini"
-  [ui]="report workflows journal live profiles settings link ini"
-  [app]="ui report workflows journal live profiles settings link ini"
+  [ui]="report workflows tuning journal live profiles settings link ini"
+  [app]="ui report workflows tuning journal live profiles settings link ini"
   [sim]="link"
-  [cli]="publish workflows journal live profiles settings link ini"
+  [cli]="publish workflows tuning journal live profiles settings link ini"
 )
 
 status=0
