@@ -133,7 +133,8 @@ TEST_P(LeavesTheInstrumentItsOwnRegulation, WithItsCoefficientsUnchanged) {
   if (result.end == ExperimentEnd::Refused) {
     EXPECT_FALSE(AnyWrite(rig.simulator.receivedFrames())) << "nothing changed";
   } else {
-    EXPECT_NE(result.message.find("Нагреватель выключен, прибор регулирует сам"), std::string::npos)
+    EXPECT_NE(result.message.find("Ручное управление ШИМ выключено, прибор регулирует сам"),
+              std::string::npos)
         << result.message;
   }
 }
