@@ -35,8 +35,6 @@ class RegulatorState {
  public:
   // The duty (per cent) for the period that starts now, given the mean measured over the one gone.
   double duty(const RegulatorCoefficients& coefficients, double setpoint, double measured);
-  // A period under manual control: the slope's next difference starts from this value.
-  void observe(double measured) { last_ = measured; }
   // As if the loop had long held `setpoint` with `duty`: the integral carries the duty's
   // distance from the 50 % bias.
   void settle(const RegulatorCoefficients& coefficients, double setpoint, double duty);

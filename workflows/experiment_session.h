@@ -58,7 +58,6 @@ class ExperimentSession {
   const std::vector<tuning::ExperimentSample>& samples() const { return samples_; }
   // The step line, shown only when it changes.
   void showStep(std::string text);
-  ExperimentPacing& pacing() { return pacing_; }
 
  private:
   ExchangeContext& exchange_;
