@@ -8,19 +8,20 @@ cd "$(dirname "$0")/.."
 # What each folder may include besides itself.
 declare -A allowed=(
   [ini]=""
+  [tuning]=""
   [link]="ini"
   [operator]="link ini"
   [settings]="operator link ini"
   [live]="settings operator link ini"
   [profiles]="settings operator link ini"
   [journal]="profiles settings operator link ini"
-  [workflows]="journal live profiles settings operator link ini"
-  [publish]="workflows journal live profiles settings operator link ini"
+  [workflows]="tuning journal live profiles settings operator link ini"
+  [publish]="workflows tuning journal live profiles settings operator link ini"
   [report]="settings operator link ini"
-  [ui]="report workflows journal live profiles settings operator link ini"
-  [app]="ui report workflows journal live profiles settings operator link ini"
+  [ui]="report workflows tuning journal live profiles settings operator link ini"
+  [app]="ui report workflows tuning journal live profiles settings operator link ini"
   [sim]="link"
-  [cli]="publish workflows journal live profiles settings operator link ini"
+  [cli]="publish workflows tuning journal live profiles settings operator link ini"
 )
 
 status=0

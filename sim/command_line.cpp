@@ -10,13 +10,15 @@
 
 #include "sim/fault_text.h"
 #include "sim/line_speed.h"
+#include "sim/plant_text.h"
 
 namespace zorkan::sim {
 
 namespace {
 
-std::optional<std::uint32_t> Unsigned(std::string_view text, std::uint32_t max) {
-  std::uint32_t value = 0;
+template <typename Number>
+std::optional<Number> Unsigned(std::string_view text, Number max) {
+  Number value = 0;
   const char* end = text.data() + text.size();
   const auto result = std::from_chars(text.data(), end, value);
   if (text.empty() || result.ec != std::errc() || result.ptr != end || value > max) {
@@ -46,8 +48,8 @@ bool ParseAddresses(std::string_view text, SimulatorOptions& options) {
   return true;
 }
 
-constexpr std::string_view kValueOptions[] = {"--dir",           "--name",    "--baud",
-                                              "--turnaround-ms", "--address", "--fault"};
+constexpr std::string_view kValueOptions[] = {"--dir",     "--name",  "--baud",  "--turnaround-ms",
+                                              "--address", "--fault", "--plant", "--seed"};
 
 }  // namespace
 
@@ -77,7 +79,7 @@ std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::str
       if (!baud || (*baud != 0 && TermiosSpeedOf(*baud) == B0)) return bad;
       line.options.baudRate = *baud;
     } else if (option == "--turnaround-ms") {
-      const auto turnaround = Unsigned(value, 60'000);
+      const auto turnaround = Unsigned(value, std::uint32_t{60'000});
       if (!turnaround) return bad;
       line.options.turnaroundMs = static_cast<int>(*turnaround);
     } else if (option == "--address") {
@@ -86,6 +88,12 @@ std::variant<CommandLine, std::string> ParseCommandLine(std::span<const std::str
       const auto fault = ParseFault(value);
       if (!fault) return bad;
       line.faults.push_back(*fault);
+    } else if (option == "--plant") {
+      if (const auto problem = ApplyPlantText(value, line.options.plant)) return *problem;
+    } else if (option == "--seed") {
+      const auto seed = Unsigned(value, std::numeric_limits<std::uint64_t>::max());
+      if (!seed) return bad;
+      line.options.plant.seed = *seed;
     }
   }
   return line;
@@ -114,10 +122,14 @@ std::string UsageText() {
       "                     garbage. Requests for other addresses go unanswered.\n"
       "  --fault FAULT      switch a fault on, on every instrument unless ADDRESS/ limits\n"
       "                     it; may be repeated\n"
+      "  --plant PLANT      the heated object of each instrument (default: one lag of 90 s,\n"
+      "                     no dead time)\n"
+      "  --seed N           of the plant's noise (default 1); the n-th instrument of the\n"
+      "                     line draws from N + n - 1\n"
       "  --help             this text\n"
       "\n"
       "FAULT:\n";
-  return text + kFaultTextHelp;
+  return text + kFaultTextHelp + "\nPLANT:\n" + kPlantTextHelp;
 }
 
 }  // namespace zorkan::sim

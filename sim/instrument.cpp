@@ -31,8 +31,8 @@ std::string ValueAnswer(std::uint32_t networkAddress, ValueKind kind, std::uint3
 
 }  // namespace
 
-Instrument::Instrument(std::uint32_t networkAddress, Clock clock)
-    : networkAddress_(networkAddress), clock_(std::move(clock)), start_(clock_()) {}
+Instrument::Instrument(std::uint32_t networkAddress, Clock clock, const PlantOptions& plant)
+    : networkAddress_(networkAddress), clock_(std::move(clock)), start_(clock_()), plant_(plant) {}
 
 std::optional<Reply> Instrument::handle(std::string_view text) {
   const ParsedRequest parsed = ParseRequest(text);

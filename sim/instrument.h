@@ -27,7 +27,8 @@ class Instrument {
  public:
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-  explicit Instrument(std::uint32_t networkAddress, Clock clock = std::chrono::steady_clock::now);
+  explicit Instrument(std::uint32_t networkAddress, Clock clock = std::chrono::steady_clock::now,
+                      const PlantOptions& plant = {});
 
   // `text` runs from after ':' up to the carriage return. No reply: the instrument stays silent.
   std::optional<Reply> handle(std::string_view text);

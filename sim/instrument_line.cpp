@@ -50,10 +50,13 @@ Reply Overlapped(const std::vector<Answer>& answers, std::uint32_t baudRate) {
 }  // namespace
 
 InstrumentLine::InstrumentLine(std::span<const std::uint32_t> networkAddresses,
-                               const Instrument::Clock& clock, std::uint32_t baudRate)
+                               const Instrument::Clock& clock, std::uint32_t baudRate,
+                               const PlantOptions& plant)
     : baudRate_(baudRate != 0 ? baudRate : kUnpacedTimingBaud) {
+  PlantOptions own = plant;
   for (const std::uint32_t address : networkAddresses) {
-    auto& instrument = instruments_.emplace_back(std::make_unique<Instrument>(address, clock));
+    auto& instrument = instruments_.emplace_back(std::make_unique<Instrument>(address, clock, own));
+    ++own.seed;
     const std::uint32_t serial = FactorySerialNumber() + address - 1;
     instrument->setByteParameter(Parameters::kSerialLow.space, Parameters::kSerialLow.number,
                                  static_cast<std::uint8_t>(serial));

@@ -19,9 +19,10 @@ class InstrumentLine {
   // One instrument for each address, in this order; an address given twice has two instruments.
   // The serial numbers follow the addresses: the factory number (12345) at address 1, one more
   // for each address above it (12351 at address 7). `baudRate` times overlapping answers; 0
-  // (unpaced) times them as at 9600.
+  // (unpaced) times them as at 9600. Each instrument heats an object of its own, built from
+  // `plant`, whose noise the n-th instrument draws from the seed plus n - 1.
   InstrumentLine(std::span<const std::uint32_t> networkAddresses, const Instrument::Clock& clock,
-                 std::uint32_t baudRate);
+                 std::uint32_t baudRate, const PlantOptions& plant = {});
 
   // As Instrument::handle, for the whole line.
   std::optional<Reply> handle(std::string_view text);

@@ -1,18 +1,12 @@
 #include "sim/plant.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace zorkan::sim {
 
 namespace {
 
 constexpr double kStepS = std::chrono::duration<double>(Plant::kStep).count();
-constexpr double kHeatingPerPercent = 4.0;  // full power settles at ambient + 400
-constexpr double kTimeConstantS = 90.0;
-constexpr double kRippleAmplitude = 0.03;
-constexpr double kRipplePeriodS = 7.0;
 constexpr std::uint8_t kHeaterBit = 0x10;
 constexpr std::uint8_t kEventBits = 0x07;
 constexpr std::uint8_t kStatusDisabled = 12;
@@ -33,6 +27,11 @@ bool Flag(const SetpointSettings& setpoint, double value, bool wasOn) {
 
 }  // namespace
 
+Plant::Plant(const PlantOptions& options) : object_(options, kStepS) {
+  const auto ambient = static_cast<float>(options.ambient);
+  reading_.values = {ambient, ambient};  // until the first measurement
+}
+
 void Plant::advanceTo(std::chrono::nanoseconds elapsed, const PlantSettings& settings) {
   const std::int64_t target = elapsed / kStep;
   while (steps_ < target) step(settings);
@@ -51,9 +50,7 @@ void Plant::step(const PlantSettings& settings) {
       heating = true;
     }
   }
-  const double settled = kAmbient + (heating ? 100.0 * kHeatingPerPercent : 0.0);
-  static const double decay = std::exp(-kStepS / kTimeConstantS);
-  temperature_ = settled + (temperature_ - settled) * decay;
+  object_.step(heating);
   ++steps_;
 }
 
@@ -63,7 +60,8 @@ void Plant::startPwmPeriod(const PlantSettings& settings) {
   periodStart_ = steps_;
 
   // The regulator sees the mean over the last period, so the PWM ripple does not reach it.
-  const double measured = measuredCount_ > 0 ? measuredSum_ / measuredCount_ : temperature_;
+  const double measured =
+      measuredCount_ > 0 ? measuredSum_ / measuredCount_ : object_.temperature();
   measuredSum_ = 0;
   measuredCount_ = 0;
 
@@ -112,8 +110,7 @@ void Plant::measure(const PlantSettings& settings, double timeS) {
       reading_.flags[channel] = 0;
       continue;
     }
-    const double phase = 2.0 * std::numbers::pi * timeS / kRipplePeriodS + channel;
-    const double value = temperature_ + kRippleAmplitude * std::sin(phase);
+    const double value = object_.measured(channel, timeS);
     reading_.values[channel] = static_cast<float>(value);
     reading_.statuses[channel] = 0;
     std::uint8_t flags = 0;

@@ -1,10 +1,13 @@
 #pragma once
-// A heated object on channel 1's PID regulator, and what the instrument measures and switches.
+// Channel 1's PID regulator and PWM output on the heated object, and what the instrument measures
+// and switches.
 
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
+
+#include "sim/heated_object.h"
 
 namespace zorkan::sim {
 
@@ -38,7 +41,8 @@ struct PlantReading {
 class Plant {
  public:
   static constexpr std::chrono::milliseconds kStep{10};
-  static constexpr double kAmbient = 20.0;
+
+  explicit Plant(const PlantOptions& options = {});
 
   // Integrates in fixed steps up to `elapsed` since the start, so that the course of the plant
   // depends only on elapsed time, never on how often it is asked.
@@ -53,8 +57,8 @@ class Plant {
   std::uint8_t relayStates(const PlantSettings& settings) const;
 
   std::int64_t steps_ = 0;
-  double temperature_ = kAmbient;
-  PlantReading reading_{0, {kAmbient, kAmbient}};  // until the first measurement
+  HeatedObject object_;
+  PlantReading reading_;
 
   std::int64_t periodStart_ = 0;
   std::int64_t periodSteps_ = 0;

@@ -33,7 +33,7 @@ Instrument& Found(Instrument* instrument, std::uint32_t networkAddress) {
 
 SimulatedInstrument::SimulatedInstrument(const SimulatorOptions& options,
                                          const Instrument::Clock& clock)
-    : line_(AddressesOf(options), clock, options.baudRate) {}
+    : line_(AddressesOf(options), clock, options.baudRate, options.plant) {}
 
 void SimulatedInstrument::addFault(const Fault& fault) {
   line_.addFault(fault);

@@ -32,6 +32,8 @@ struct SimulatorOptions {
   // The further instruments on the line. One at an address already taken answers together with
   // the one there, and the tool hears the two answers overlapping.
   AddressList moreAddresses = {};
+  // The heated object of each instrument.
+  PlantOptions plant = {};
 };
 
 // What tests and benchmarks see of the line, whatever carries its bytes: the calls for a single

@@ -80,6 +80,30 @@ TEST(SimulatorCommandLine, BadOptionsAreExplained) {
   EXPECT_EQ(std::get<std::string>(Parse({"--address", "-1"})), "bad value for --address: -1");
 }
 
+TEST(SimulatorCommandLine, PlantKeysSetWhatTheyNameAndLeaveTheRest) {
+  const auto line =
+      std::get<CommandLine>(Parse({"--plant", "gain=2.5,delay=4,noise=0.2", "--seed", "7"}));
+  const PlantOptions& plant = line.options.plant;
+  EXPECT_EQ(plant.gain, 2.5);
+  EXPECT_EQ(plant.delayS, 4.0);
+  EXPECT_EQ(plant.noise, 0.2);
+  EXPECT_EQ(plant.seed, 7u);
+  const PlantOptions today;
+  EXPECT_EQ(plant.lagS, today.lagS);
+  EXPECT_EQ(plant.secondLagS, today.secondLagS);
+  EXPECT_EQ(plant.ambient, today.ambient);
+  EXPECT_EQ(std::get<CommandLine>(Parse({})).options.plant.noise, std::nullopt);
+
+  EXPECT_EQ(std::get<std::string>(Parse({"--plant", "gain=4,lag=3"})), "unknown plant key \"lag\"");
+  EXPECT_EQ(std::get<std::string>(Parse({"--plant", "tau=0"})), "plant key tau needs above 0");
+  EXPECT_EQ(std::get<std::string>(Parse({"--plant", "delay=1e9"})),
+            "plant key delay needs 0 to 3600");
+  EXPECT_EQ(std::get<std::string>(Parse({"--plant", "noise"})), "plant key noise needs 0 or more");
+  EXPECT_EQ(std::get<std::string>(Parse({"--plant", "gain=1,gain=2"})),
+            "plant key gain given twice");
+  EXPECT_EQ(std::get<std::string>(Parse({"--seed", "-1"})), "bad value for --seed: -1");
+}
+
 TEST(FaultText, AddressPrefixLimitsTheFaultToOneAddress) {
   const auto limited = ParseFault("7/late@2:15=1500x1");
   ASSERT_TRUE(limited);

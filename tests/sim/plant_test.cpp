@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "link/frame.h"
 #include "sim/instrument.h"
+#include "sim/instrument_line.h"
 
 namespace zorkan::sim {
 namespace {
@@ -24,6 +26,10 @@ struct Live {
 // The instrument on a clock the test moves, asked as the tool asks over the line.
 class PlantOnFakeClock : public ::testing::Test {
  protected:
+  explicit PlantOnFakeClock(const PlantOptions& options = {})
+      : instrument(
+            1, [this] { return now; }, options) {}
+
   std::string ask(const std::string& textWithColon) {
     const std::string frame = CompleteFrame(textWithColon);
     const auto reply = instrument.handle(frame.substr(5, frame.size() - 6));
@@ -40,9 +46,14 @@ class PlantOnFakeClock : public ::testing::Test {
   }
   Live liveAfter(std::chrono::steady_clock::duration wait) {
     now += wait;
-    const std::string answer =
-        ask(ReadRequestText(1, MakeParamAddress(ValueKind::DataBlock, 1, 2)));
-    EXPECT_EQ(answer.substr(0, 3), "!1;");
+    return live(instrument);
+  }
+  // The live block of `object`, asked as the tool asks over the line.
+  static Live live(Instrument& object) {
+    const std::string frame = CompleteFrame(
+        ReadRequestText(object.networkAddress(), MakeParamAddress(ValueKind::DataBlock, 1, 2)));
+    const std::string answer = object.handle(frame.substr(5, frame.size() - 6))->bytes;
+    EXPECT_EQ(answer.substr(0, 3), "!" + std::to_string(object.networkAddress()) + ";");
     std::uint8_t d[16] = {};
     for (int i = 0; i < 16; ++i) d[i] = std::stoi(answer.substr(3 + 2 * i, 2), nullptr, 16);
     auto value = [&](int at) {
@@ -53,7 +64,7 @@ class PlantOnFakeClock : public ::testing::Test {
   }
 
   std::chrono::steady_clock::time_point now{};
-  Instrument instrument{1, [this] { return now; }};
+  Instrument instrument;
 };
 
 TEST_F(PlantOnFakeClock, ManualPwmOnTheHeaterRelayHeatsTheObject) {
@@ -148,6 +159,85 @@ TEST_F(PlantOnFakeClock, DisabledChannelReportsStatus12) {
   EXPECT_EQ(live.statuses[1], 12);
   EXPECT_EQ(live.flags[1], 0);
   EXPECT_EQ(live.statuses[0], 0);
+}
+
+// A small oven: a dead time of 5 s and two lags, measured without noise or ripple.
+class DelayedTwoLagObject : public PlantOnFakeClock {
+ protected:
+  DelayedTwoLagObject()
+      : PlantOnFakeClock(
+            {.gain = 2, .lagS = 30, .secondLagS = 10, .delayS = 5, .ambient = 15, .noise = 0.0}) {}
+};
+
+TEST_F(DelayedTwoLagObject, FollowsItsEquations) {
+  writeByte(1, 17, 1);  // the heater at full power from the start
+  writeByte(1, 18, 100);
+  EXPECT_EQ(liveAfter(4900ms).values[0], 15.0f) << "noise 0 is neither noise nor ripple";
+  for (const double t : {8.0, 20.0, 45.0, 120.0}) {
+    now = std::chrono::steady_clock::time_point(
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+            std::chrono::duration<double>(t)));
+    const double s = t - 5;
+    const double rise = 1 - (30 * std::exp(-s / 30) - 10 * std::exp(-s / 10)) / (30 - 10);
+    EXPECT_NEAR(liveAfter(0s).values[0], 15 + 200 * rise, 0.1) << t;
+  }
+}
+
+class NoisyObject : public PlantOnFakeClock {
+ protected:
+  static PlantOptions Noisy(std::uint64_t seed) { return {.noise = 0.5, .seed = seed}; }
+  NoisyObject() : PlantOnFakeClock(Noisy(3)) {}
+
+  // With the heater held off, the object stays at ambient.
+  std::vector<float> samples(Instrument& object, int count) {
+    object.setByteParameter(1, 17, 1);
+    std::vector<float> values;
+    for (int i = 0; i < count; ++i) {
+      now += 10ms;
+      values.push_back(live(object).values[0]);
+    }
+    return values;
+  }
+};
+
+TEST_F(NoisyObject, NoiseHasItsDeviationAndRepeatsForItsSeed) {
+  const std::vector<float> first = samples(instrument, 4000);
+  double sum = 0;
+  double squares = 0;
+  for (const float value : first) {
+    sum += value - 20.0;
+    squares += (value - 20.0) * (value - 20.0);
+  }
+  const double mean = sum / static_cast<double>(first.size());
+  EXPECT_NEAR(mean, 0, 0.03);
+  EXPECT_NEAR(std::sqrt(squares / static_cast<double>(first.size()) - mean * mean), 0.5, 0.025);
+
+  now = {};
+  Instrument same(
+      1, [this] { return now; }, Noisy(3));
+  EXPECT_EQ(samples(same, 4000), first);
+  now = {};
+  Instrument other(
+      1, [this] { return now; }, Noisy(4));
+  const std::vector<float> second = samples(other, 4000);
+  EXPECT_NE(second, first);
+
+  // Each instrument of a line has an object of its own, from the same options.
+  now = {};
+  const std::uint32_t addresses[] = {1, 2};
+  InstrumentLine line(
+      addresses, [this] { return now; }, 0, Noisy(3));
+  std::vector<float> atFirst;
+  std::vector<float> atSecond;
+  line.find(1)->setByteParameter(1, 17, 1);
+  line.find(2)->setByteParameter(1, 17, 1);
+  for (int i = 0; i < 4000; ++i) {
+    now += 10ms;
+    atFirst.push_back(live(*line.find(1)).values[0]);
+    atSecond.push_back(live(*line.find(2)).values[0]);
+  }
+  EXPECT_EQ(atFirst, first);
+  EXPECT_EQ(atSecond, second);
 }
 
 TEST(PlantCourse, DependsOnElapsedTimeNotOnPolling) {
