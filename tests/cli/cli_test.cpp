@@ -552,6 +552,28 @@ TEST_F(CliTest, UnwritableJournalIsOneLineAndTheReadStillSucceeds) {
       << run.errors;
 }
 
+// Past a file size limit, a write that would cross it killed read, write and set with SIGXFSZ
+// once their exchange was done, the read's profile unsaved. Here the journal's index and the
+// exchange log are past the limit already, the entries and the profile are not.
+TEST_F(CliTest, FileSizeLimitFailsWritesWithoutKillingTheRun) {
+  std::filesystem::create_directory(folder / "journal");
+  std::string comments;
+  while (comments.size() < 18'000) comments += "# written by hand\r\n";
+  testing::WriteBytes(folder / "journal" / "index.txt", comments);
+  testing::WriteBytes(folder / "COM.txt", std::string(9'000, '.'));
+  for (const std::vector<std::string>& command : std::vector<std::vector<std::string>>{
+           {"read", "a.prf"}, {"set", "2", "29", "float", "150"}, {"write", "a.prf"}}) {
+    std::vector<std::string> limited{"-c", "ulimit -f 8 && exec \"$0\" \"$@\"",
+                                     ZORKAN_CLI_EXECUTABLE};
+    for (const std::string& argument : WithDevice(command)) limited.push_back(argument);
+    limited.insert(limited.end(), {"--log", "COM.txt"});
+    ChildProcess child("/bin/bash", limited, folder.path().string());
+    EXPECT_EQ(child.waitForExit(kExitWait), 0) << command.front() << ": " << child.errorOutput();
+  }
+  EXPECT_TRUE(std::filesystem::exists(Profile("a.prf")));
+  EXPECT_EQ(Columns(RunCli({"journal"}).output).size(), 3u);
+}
+
 // One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.
 TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
   const auto publish = [](const std::string& list) {
