@@ -12,6 +12,7 @@
 #include "ini/ini_file.h"
 #include "journal/entry_file.h"
 #include "journal/journal_folder.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "settings/page_rules.h"
 
@@ -206,22 +207,19 @@ std::optional<JournalEntry> Journal::find(std::string_view numberOrFileName) con
 }
 
 bool Journal::loadProfile(const JournalEntry& entry, DeviceSettings& settings) const {
+  std::vector<profile::KeyPlace> missingWrittenKeys;
+  return loadProfile(entry, settings, missingWrittenKeys);
+}
+
+bool Journal::loadProfile(const JournalEntry& entry, DeviceSettings& settings,
+                          std::vector<profile::KeyPlace>& missingWrittenKeys) const {
   if (entry.action == JournalAction::Set) return false;
   std::optional<IniDocument> profile = ReadJournalDocument(folder_, entry.fileName);
   if (!profile || !HoldsProfileSection(*profile)) return false;
+  missingWrittenKeys = MissingWrittenKeys(*profile);
   // The load's write-backs change the document in memory only.
   LoadProfileFrom(*profile, settings);
   return true;
-}
-
-std::optional<std::vector<ProfileKeyDifference>> Journal::compare(
-    const JournalEntry& first, const JournalEntry& second) const {
-  DeviceSettings firstProfile;
-  DeviceSettings secondProfile;
-  if (!loadProfile(first, firstProfile) || !loadProfile(second, secondProfile)) {
-    return std::nullopt;
-  }
-  return DifferingProfileKeys(firstProfile, secondProfile);
 }
 
 std::optional<JournalEntry> Journal::readBeforeNewestWrite(std::int32_t serialNumber) const {

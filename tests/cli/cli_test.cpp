@@ -314,21 +314,6 @@ TEST_F(CliTest, UnreadableDevDatIsNamedNotSilentlyReplaced) {
   EXPECT_NE(run.errors.find("defaults"), std::string::npos) << run.errors;
 }
 
-// A profile cut in the middle of [CH2] would switch channel 2 off and reset its setpoints.
-TEST_F(CliTest, CutProfileIsWrittenOnlyWithTheDefaultsTakenKnowingly) {
-  ASSERT_EQ(RunCli(WithDevice({"read", Profile("whole.prf").string()})).status, 0);
-  const std::string whole = ReadBytes(Profile("whole.prf"));
-  testing::WriteBytes(Profile("cut.prf"), whole.substr(0, whole.find("th1", whole.find("[CH2]"))));
-  simulator.clearReceivedFrames();
-  const CliRun refused = RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes"}));
-  EXPECT_EQ(refused.status, 14);
-  EXPECT_NE(refused.errors.find("CH2 th1"), std::string::npos) << refused.errors;
-  EXPECT_TRUE(simulator.receivedFrames().empty());
-  const CliRun taken =
-      RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes", "--take-defaults"}));
-  EXPECT_EQ(taken.status, 0) << taken.errors;
-}
-
 TEST_F(CliTest, SetAndGetOneParameter) {
   EXPECT_EQ(RunCli(WithDevice({"set", "2", "29", "float", "12.5", "--verify"})).status, 0);
   const CliRun get = RunCli(WithDevice({"get", "2", "29", "float"}));
@@ -539,6 +524,45 @@ TEST_F(CliTest, JournalKeepsEveryExchangeAndItsReadWritesBack) {
   const CliRun same = RunCli(WithDevice({"journal", "diff", "1"}));
   EXPECT_EQ(same.status, 0) << same.output << same.errors;
   EXPECT_EQ(Columns(RunCli({"journal", "--last", "1"}).output)[0][0], "4");
+}
+
+// A profile cut in the middle of [CH2] would switch channel 2 off and reset its setpoints: the
+// write refuses it, and diff and journal diff, which showed the defaults as its values, refuse it
+// as the write does. None of them asks the instrument anything; the write sends it only with the
+// defaults taken knowingly.
+TEST_F(CliTest, CutProfileIsUsedOnlyWithTheDefaultsTakenKnowingly) {
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("whole.prf").string()})).status, 0);
+  const auto cutAtSecondChannel = [](const std::filesystem::path& path) {
+    const std::string bytes = ReadBytes(path);
+    testing::WriteBytes(path, bytes.substr(0, bytes.find("th1", bytes.find("[CH2]"))));
+  };
+  std::filesystem::copy_file(Profile("whole.prf"), Profile("cut.prf"));
+  cutAtSecondChannel(Profile("cut.prf"));
+  const std::filesystem::path entry = folder / Columns(RunCli({"journal"}).output)[0][5];
+  std::filesystem::permissions(entry, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  cutAtSecondChannel(entry);
+  simulator.clearReceivedFrames();
+
+  const CliRun write = RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes"}));
+  ASSERT_EQ(write.status, 14);
+  const std::string missing =
+      write.errors.substr(0, write.errors.find("; --take-defaults writes their defaults"));
+  const std::string reason = missing.substr(missing.find(": ", missing.find("cut.prf")));
+  EXPECT_NE(reason.find("CH2 th1"), std::string::npos) << reason;
+  const CliRun diff = RunCli(WithDevice({"diff", Profile("cut.prf").string()}));
+  EXPECT_EQ(diff.status, 14);
+  EXPECT_EQ(diff.errors, missing + "\n");
+  for (const std::vector<std::string>& journalDiff : std::vector<std::vector<std::string>>{
+           {"journal", "diff", "1"}, {"journal", "diff", "1", "1"}}) {
+    const CliRun run = RunCli(WithDevice(journalDiff));
+    EXPECT_EQ(run.status, 14) << journalDiff.size();
+    EXPECT_EQ(run.errors, "zorkan-cli: " + entry.string() + reason + "\n");
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+  const CliRun taken =
+      RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes", "--take-defaults"}));
+  EXPECT_EQ(taken.status, 0) << taken.errors;
 }
 
 // As root no permission refuses a write: a file where the folder would be does, for root too.
