@@ -302,7 +302,8 @@ struct AddressRange {
 };
 
 // Network addresses as a list of single addresses and ranges: "1,2,7", "1-3", "1-3,7". The
-// ranges in the order written; nullopt for an empty item or a range that runs backwards.
+// ranges in the order written; nullopt for an empty item, a range that runs backwards, or one of
+// more addresses than a line holds.
 std::optional<std::vector<AddressRange>> ParseAddressRanges(std::string_view text) {
   std::vector<AddressRange> ranges;
   for (;;) {
@@ -312,7 +313,9 @@ std::optional<std::vector<AddressRange>> ParseAddressRanges(std::string_view tex
     const auto first = ParseNumber<std::uint32_t>(item.substr(0, dash));
     const auto last =
         dash == std::string_view::npos ? first : ParseNumber<std::uint32_t>(item.substr(dash + 1));
-    if (!first || !last || *first > *last) return std::nullopt;
+    if (!first || !last || *first > *last || *last - *first >= kMostLineAddresses) {
+      return std::nullopt;
+    }
     ranges.push_back({*first, *last});
     if (comma == std::string_view::npos) return ranges;
     text.remove_prefix(comma + 1);
@@ -324,7 +327,6 @@ std::optional<std::vector<std::uint32_t>> LineAddresses(const std::vector<Addres
   std::vector<std::uint32_t> addresses;
   std::set<std::uint32_t> seen;
   for (const AddressRange& range : ranges) {
-    if (range.last - range.first >= kMostLineAddresses) return std::nullopt;
     for (std::uint64_t address = range.first; address <= range.last; ++address) {
       if (!seen.insert(static_cast<std::uint32_t>(address)).second) continue;
       if (addresses.size() == kMostLineAddresses) return std::nullopt;
@@ -511,7 +513,8 @@ std::variant<Command, UsageError> ParseCommand(const Parser& parser) {
     if (const auto list = parser.values.find("--addresses"); list != parser.values.end()) {
       const auto ranges = ParseAddressRanges(list->second);
       if (!ranges || ranges->size() != 1) {
-        return UsageError{"--addresses needs A-B with A <= B, or A: " + list->second};
+        return UsageError{"--addresses needs A-B with A <= B, of at most " +
+                          std::to_string(kMostLineAddresses) + " addresses, or A: " + list->second};
       }
       command.firstAddress = ranges->front().first;
       command.lastAddress = ranges->front().last;

@@ -598,7 +598,8 @@ TEST_F(CliTest, FileSizeLimitFailsWritesWithoutKillingTheRun) {
   EXPECT_EQ(Columns(RunCli({"journal"}).output).size(), 3u);
 }
 
-// One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.
+// One list parser for every command's --addresses: lists, ranges and mixes; scan's one range, of
+// no more addresses than a line holds either.
 TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
   const auto publish = [](const std::string& list) {
     return cli::ParseCommandLine({"publish", "--broker", "[::1]:1884", "--addresses", list});
@@ -617,14 +618,16 @@ TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
                                              {"publish", "--broker", "host:0"},
                                              {"publish", "--broker", "::1"},
                                              {"publish", "--broker", "host", "--topic", "plant/#"},
-                                             {"scan", "--addresses", "1,2"}}) {
+                                             {"scan", "--addresses", "1,2"},
+                                             {"scan", "--addresses", "1-4294967295"},
+                                             {"scan", "--addresses", "1-257"}}) {
     EXPECT_TRUE(std::holds_alternative<cli::UsageError>(cli::ParseCommandLine(wrong)))
         << ::testing::PrintToString(wrong);
   }
-  const auto scan = cli::ParseCommandLine({"scan", "--addresses", "4-9"});
+  const auto scan = cli::ParseCommandLine({"scan", "--addresses", "4-259"});
   const auto& range = std::get<cli::ScanCommand>(std::get<cli::CommandLine>(scan).command);
   EXPECT_EQ(range.firstAddress, 4u);
-  EXPECT_EQ(range.lastAddress, 9u);
+  EXPECT_EQ(range.lastAddress, 259u);
 }
 
 }  // namespace
