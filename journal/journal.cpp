@@ -51,15 +51,19 @@ void RemoveFiles(const std::vector<std::filesystem::path>& paths) {
 }
 
 // Each entry's number is one more than the largest there. Two writers that listed the folder at
-// one moment take the same number under two names (their times or actions differ), so a writer
-// lists the folder once more after its file is in, and where another entry carries its number, it
-// gives the number up and tries the next: of the two, the one that looked later always sees the
-// other, so they never both keep it.
+// one moment would take the same number under two names (their times or actions differ), so a
+// writer lists the folder once its file is in, and where another entry carries its number or a
+// larger one, it gives the number up and tries the one after the largest: of two writers on one
+// number, the one that looked later always sees the other, so they never both keep it. The largest
+// number the journal saw last (`lastSeen`, 0 for none) stands in for a listing before the file:
+// where no other writer has recorded since, it is right, and where one has, the listing after
+// tells.
 //
 // The reason when the file could not be made; otherwise `listing` is the folder once it is in.
 std::optional<std::string> CreateEntryFile(const std::filesystem::path& folder, JournalEntry& entry,
-                                           const IniDocument& document, JournalListing& listing) {
-  std::uint64_t last = ListJournalFolder(folder).lastSequence;
+                                           const IniDocument& document, JournalListing& listing,
+                                           std::uint64_t& lastSeen) {
+  std::uint64_t last = lastSeen != 0 ? lastSeen : ListJournalFolder(folder).lastSequence;
   for (int attempt = 1; attempt <= kMostNameAttempts; ++attempt) {
     // Numbering from the start again would sort the new entries before every other.
     if (last == std::numeric_limits<std::uint64_t>::max()) {
@@ -79,7 +83,10 @@ std::optional<std::string> CreateEntryFile(const std::filesystem::path& folder, 
         listing.entryFiles.begin(), listing.entryFiles.end(), [&](const ListedEntryFile& file) {
           return file.sequence == entry.sequence && file.name != entry.fileName;
         });
-    if (!shared) return std::nullopt;
+    if (!shared && listing.lastSequence == entry.sequence) {
+      lastSeen = entry.sequence;
+      return std::nullopt;
+    }
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     last = std::max(listing.lastSequence, entry.sequence);
@@ -136,7 +143,8 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
     std::filesystem::create_directories(folder_, error);
     if (error) return failed(UnableToWrite(folder_, error.message()));
     JournalListing listing;
-    if (std::optional<std::string> failure = CreateEntryFile(folder_, entry, document, listing)) {
+    if (std::optional<std::string> failure =
+            CreateEntryFile(folder_, entry, document, listing, lastSequence_)) {
       return failed(UnableToWrite(folder_, *failure));
     }
 

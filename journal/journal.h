@@ -96,6 +96,7 @@ class Journal {
   std::size_t mostEntries_;
   std::optional<std::string> untoldFailure_;
   bool failureTold_ = false;
+  std::uint64_t lastSequence_ = 0;  // of the entry this journal recorded last
 };
 
 }  // namespace zorkan
