@@ -306,6 +306,35 @@ TEST_F(CliTest, SecondProgramOnTheSameDeviceIsRefused) {
   }
 }
 
+// Killed at its first flock, the one on the lock file Qt has just made for the port, a program
+// leaves the file empty, before it could write its process number into it; every program after
+// it was refused the port for some 30 s. The lock on the device went with the killed program, and
+// the next one gets the port at once.
+TEST_F(CliTest, ProgramKilledWhileOpeningThePortLocksNobodyOut) {
+  std::filesystem::create_symlink(simulator.devicePath(), folder / "COM1");
+  const std::vector<std::string> get{ZORKAN_CLI_EXECUTABLE, "get", "2", "29", "float"};
+  std::vector<std::string> killed{
+      "-f", "-o", "/dev/null", "-e", "trace=flock", "-e", "inject=flock:signal=SIGKILL:when=1"};
+  killed.insert(killed.end(), get.begin(), get.end());
+  ChildProcess strace("/usr/bin/strace", killed, folder.path().string());
+  ASSERT_FALSE(strace.waitForExit(kExitWait)) << "not killed: " << strace.errorOutput();
+  // Qt names the file after the port's path, which the scratch folder's name makes unique.
+  const std::string ending = folder.path().filename().string() + "_COM1";
+  std::vector<std::filesystem::path> left;
+  for (const char* locks : {"/run/lock", "/tmp"}) {
+    for (const auto& item : std::filesystem::directory_iterator(locks)) {
+      if (item.path().filename().string().ends_with(ending)) left.push_back(item.path());
+    }
+  }
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(std::filesystem::file_size(left.front()), 0u);
+
+  const CliRun next = RunCli({"get", "2", "29", "float"});
+  EXPECT_EQ(next.status, 0) << next.errors;
+  EXPECT_EQ(next.output, "150\n");
+  EXPECT_FALSE(std::filesystem::exists(left.front())) << "the next program took it over";
+}
+
 TEST_F(CliTest, UnreadableDevDatIsNamedNotSilentlyReplaced) {
   std::filesystem::create_directory(folder / "dev.dat");
   const CliRun run = RunCli(WithDevice({"get", "2", "29", "float"}));
