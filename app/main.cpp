@@ -4,12 +4,16 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 
 #include "link/clock.h"
 #include "link/qt_serial_port.h"
 #include "ui/tool_windows.h"
 
 int main(int argc, char** argv) {
+  // Past a file size limit (ulimit -f) a write fails, as on a full disk, instead of closing the
+  // window with its pages unsaved: the journal and the logs report it or carry on without it.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication application(argc, argv);
   // The standard buttons and dialogs speak Russian, as the rest of the window does.
   QTranslator qtTranslation;

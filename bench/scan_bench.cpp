@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
   const bool threeFound = line3.result.found.size() == 3;
   const bool found =
       whole.result.found.size() == 1 && whole.result.found[0].place == LinePlace{7, 19200};
-  std::printf("silent line, 32 addresses at %u baud  %8.0f ms   limit %.0f ms, %d ms a probe%s\n",
-              bench::kBaudRate, line.ms, kSilentLineLimitMs, silent.link.probeWaitMs(),
-              fast ? "" : "   (too slow!)");
+  std::printf("silent line, 32 addresses at %u baud  %8.0f ms   limit %.0f ms, %zu probes%s\n",
+              bench::kBaudRate, line.ms, kSilentLineLimitMs,
+              silent.simulator.receivedFrames().size(), fast ? "" : "   (too slow!)");
   std::printf("3 instruments, 32 addresses           %8.0f ms   limit %.0f ms, %zu identified%s\n",
               line3.ms, kThreeInstrumentsLimitMs, line3.result.found.size(),
               threeFast && threeFound ? "" : "   (too slow or not found!)");

@@ -8,15 +8,11 @@ namespace zorkan::cli {
 
 namespace {
 
-// More addresses than a line holds is a typo such as "1-1000000", not a line.
-constexpr std::size_t kMostLineAddresses = 256;
-
 // Every address of the ranges once, in the order written; nullopt beyond what a line holds.
 std::optional<std::vector<std::uint32_t>> LineAddresses(const std::vector<AddressRange>& ranges) {
   std::vector<std::uint32_t> addresses;
   std::set<std::uint32_t> seen;
   for (const AddressRange& range : ranges) {
-    if (range.last - range.first >= kMostLineAddresses) return std::nullopt;
     for (std::uint64_t address = range.first; address <= range.last; ++address) {
       if (!seen.insert(static_cast<std::uint32_t>(address)).second) continue;
       if (addresses.size() == kMostLineAddresses) return std::nullopt;
@@ -37,7 +33,9 @@ std::optional<std::vector<AddressRange>> ParseAddressRanges(std::string_view tex
     const auto first = ParseNumber<std::uint32_t>(item.substr(0, dash));
     const auto last =
         dash == std::string_view::npos ? first : ParseNumber<std::uint32_t>(item.substr(dash + 1));
-    if (!first || !last || *first > *last) return std::nullopt;
+    if (!first || !last || *first > *last || *last - *first >= kMostLineAddresses) {
+      return std::nullopt;
+    }
     ranges.push_back({*first, *last});
     if (comma == std::string_view::npos) return ranges;
     text.remove_prefix(comma + 1);

@@ -17,7 +17,11 @@ struct AddressRange {
   std::uint32_t last;
 };
 
-// The ranges in the order written; nullopt for an empty item or a range that runs backwards.
+// More addresses than a line holds is a typo such as "1-4294967295", not a line.
+constexpr std::size_t kMostLineAddresses = 256;
+
+// The ranges in the order written; nullopt for an empty item, a range that runs backwards, or one
+// of more addresses than a line holds.
 std::optional<std::vector<AddressRange>> ParseAddressRanges(std::string_view text);
 
 // --addresses LIST of the commands that work through a line of instruments; `addresses` stays

@@ -174,7 +174,8 @@ std::variant<ScanCommand, UsageError> ParseScan(const Arguments& arguments) {
   if (const auto list = arguments.values.find("--addresses"); list != arguments.values.end()) {
     const auto ranges = ParseAddressRanges(list->second);
     if (!ranges || ranges->size() != 1) {
-      return UsageError{"--addresses needs A-B with A <= B, or A: " + list->second};
+      return UsageError{"--addresses needs A-B with A <= B, of at most " +
+                        std::to_string(kMostLineAddresses) + " addresses, or A: " + list->second};
     }
     command.firstAddress = ranges->front().first;
     command.lastAddress = ranges->front().last;

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/difference_lines.h"
 #include "cli/profile_files.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "workflows/instrument_comparison.h"
 
@@ -14,6 +15,9 @@ int RunDiff(const DiffCommand& command, Session& session) {
   // Only read: the load's write-backs stay in memory, and the file is left as it is.
   std::optional<IniDocument> profile = ReadExistingProfile(IniFile(command.profile));
   if (!profile) return kExitProfileUnusable;
+  if (const auto missing = MissingSettingsText(MissingWrittenKeys(*profile))) {
+    return Refused(command.profile, *missing);
+  }
   DeviceSettings wanted;
   LoadProfileFrom(*profile, wanted);
   if (!session.openPort()) return session.finish(kNoAnswer);

@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/difference_lines.h"
 #include "cli/profile_files.h"
+#include "profiles/profile_difference.h"
 #include "workflows/instrument_comparison.h"
 
 namespace zorkan::cli {
@@ -26,17 +28,31 @@ std::string WhatText(const JournalEntry& entry) {
   return entry.parameter ? SetParameterText(*entry.parameter) : entry.description;
 }
 
-// The read or write entry a number or a file name names, the file name also with its folder
-// ("journal/00000042-20261208-143140-write.prf"), as the listing prints it.
-std::optional<JournalEntry> FindProfileEntry(const Journal& journal, const std::string& name) {
-  std::optional<JournalEntry> entry = journal.find(std::filesystem::path(name).filename().string());
+// The profile of the read or write entry a number or a file name names, the file name also with
+// its folder ("journal/00000042-20261208-143140-write.prf"), as the listing prints it. Refused, as
+// write refuses its file, when it lacks some of the settings a write sends.
+std::optional<DeviceSettings> EntryProfile(const Journal& journal, const std::string& name) {
+  const std::optional<JournalEntry> entry =
+      journal.find(std::filesystem::path(name).filename().string());
   if (!entry) {
     Refused(name, "no entry of the journal");
-  } else if (entry->action == JournalAction::Set) {
-    Refused(name, "the entry of a set holds no profile");
-    entry.reset();
+    return std::nullopt;
   }
-  return entry;
+  if (entry->action == JournalAction::Set) {
+    Refused(name, "the entry of a set holds no profile");
+    return std::nullopt;
+  }
+  DeviceSettings profile;
+  std::vector<profile::KeyPlace> missing;
+  if (!journal.loadProfile(*entry, profile, missing)) {
+    Refused(journal.pathOf(*entry), "cannot be read");
+    return std::nullopt;
+  }
+  if (const std::optional<std::string> reason = MissingSettingsText(missing)) {
+    Refused(journal.pathOf(*entry), *reason);
+    return std::nullopt;
+  }
+  return profile;
 }
 
 }  // namespace
@@ -60,22 +76,16 @@ int RunJournal(const JournalCommand& command, Session& session) {
 
 int RunJournalDiff(const JournalDiffCommand& command, Session& session) {
   const Journal& journal = session.journal();
-  const std::optional<JournalEntry> first = FindProfileEntry(journal, command.first);
+  const std::optional<DeviceSettings> first = EntryProfile(journal, command.first);
   if (!first) return kExitProfileUnusable;
   if (command.second) {
-    const std::optional<JournalEntry> second = FindProfileEntry(journal, *command.second);
+    const std::optional<DeviceSettings> second = EntryProfile(journal, *command.second);
     if (!second) return kExitProfileUnusable;
-    const auto differences = journal.compare(*first, *second);
-    if (!differences) return Refused(JournalFolder({}), "an entry's file cannot be read");
-    return PrintDifferences(*differences);
-  }
-  DeviceSettings entryProfile;
-  if (!journal.loadProfile(*first, entryProfile)) {
-    return Refused(journal.pathOf(*first), "cannot be read");
+    return PrintDifferences(DifferingProfileKeys(*first, *second));
   }
   if (!session.openPort()) return session.finish(kNoAnswer);
   ExchangeContext exchange = session.exchange();
-  InstrumentComparison comparison = CompareInstrumentWith(exchange, entryProfile);
+  InstrumentComparison comparison = CompareInstrumentWith(exchange, *first);
   if (comparison.result != kOk) return comparison.result;
   // The entry was named first.
   for (ProfileKeyDifference& difference : comparison.differences) {

@@ -1,6 +1,7 @@
 // zorkan-cli: configures and checks an instrument from scripts, with the tool's own link,
 // transfers, checks and profiles.
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -27,6 +28,9 @@ std::string WorkingFolderName() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file size limit (ulimit -f) a write fails, as on a full disk, instead of killing the
+  // run after its exchange: the journal and the logs report it or carry on without it.
+  std::signal(SIGXFSZ, SIG_IGN);
   // The serial port needs an application object, even without an event loop.
   QCoreApplication application(argc, argv);
   const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -80,12 +80,9 @@ int RunWrite(const WriteCommand& command, Session& session) {
   if (!profile) return kExitProfileUnusable;
   // A profile cut short would be written with defaults in place of what it lost, and the write
   // would report success.
-  if (const auto missing = MissingWrittenKeys(*profile);
-      !missing.empty() && !command.takeDefaults) {
-    return Refused(file.path(), std::to_string(missing.size()) +
-                                    " of the settings a write sends are missing, the first " +
-                                    KeyPlaceName(missing.front()) +
-                                    "; --take-defaults writes their defaults");
+  if (const auto missing = MissingSettingsText(MissingWrittenKeys(*profile));
+      missing && !command.takeDefaults) {
+    return Refused(file.path(), *missing + "; --take-defaults writes their defaults");
   }
   DeviceSettings settings;
   LoadExistingProfile(file, std::move(*profile), settings);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/session.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 
 namespace zorkan::cli {
@@ -37,6 +38,12 @@ std::optional<IniDocument> ReadExistingProfile(const IniFile& file) {
     return std::nullopt;
   }
   return profile;
+}
+
+std::optional<std::string> MissingSettingsText(const std::vector<profile::KeyPlace>& missing) {
+  if (missing.empty()) return std::nullopt;
+  return std::to_string(missing.size()) + " of the settings a write sends are missing, the first " +
+         KeyPlaceName(missing.front());
 }
 
 }  // namespace zorkan::cli

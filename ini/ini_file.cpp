@@ -1,51 +1,14 @@
 #include "ini/ini_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
 #include "ini/atomic_file.h"
+#include "ini/file_bytes.h"
 
 namespace zorkan {
-
-namespace {
-
-enum class FileState { Read, Missing, Unreadable };
-
-// Anything but a regular file (a directory, a pipe, a device) counts as unreadable: reading a
-// pipe or a device could block or never end.
-FileState ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-  bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    return errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
-  }
-  FileState state = FileState::Unreadable;
-  struct stat status {};
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-    // The size only sizes the buffer: the file may change while it is read.
-    std::size_t length = 0;
-    bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
-    for (;;) {
-      if (length == bytes.size()) bytes.resize(2 * bytes.size());
-      const ssize_t count = ::read(fd, bytes.data() + length, bytes.size() - length);
-      if (count < 0 && errno == EINTR) continue;
-      if (count <= 0) {
-        if (count == 0) state = FileState::Read;
-        break;
-      }
-      length += static_cast<std::size_t>(count);
-    }
-    bytes.resize(state == FileState::Read ? length : 0);
-  }
-  ::close(fd);
-  return state;
-}
-
-}  // namespace
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
@@ -56,7 +19,7 @@ bool IniFile::exists() const {
 
 std::optional<IniDocument> IniFile::readDocument() const {
   std::string bytes;
-  if (ReadFileBytes(path_, bytes) == FileState::Unreadable) return std::nullopt;
+  if (ReadRegularFile(path_, bytes) == FileRead::Unreadable) return std::nullopt;
   return IniDocument(std::move(bytes));
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <exception>
+#include <limits>
+#include <string>
 #include <system_error>
 #include <utility>
 
@@ -10,6 +12,7 @@
 #include "ini/ini_file.h"
 #include "journal/entry_file.h"
 #include "journal/journal_folder.h"
+#include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "settings/control_conversions.h"
 
@@ -24,8 +27,8 @@ constexpr std::filesystem::perms kReadOnly = std::filesystem::perms::owner_read 
 // A full journal drops this share of its entries, the oldest, at once.
 constexpr std::size_t kPrunedShare = 40;
 
-// A name is taken only when another writer recorded at the same moment; this many in a row mean
-// something else is wrong.
+// A name or a number is taken only when another writer recorded at the same moment; this many in
+// a row mean something else is wrong.
 constexpr int kMostNameAttempts = 100;
 
 std::string UnableToWrite(const std::filesystem::path& folder, const std::string& reason) {
@@ -45,6 +48,50 @@ void RemoveFiles(const std::vector<std::filesystem::path>& paths) {
     std::error_code error;
     std::filesystem::remove(path, error);
   }
+}
+
+// Each entry's number is one more than the largest there. Two writers that listed the folder at
+// one moment would take the same number under two names (their times or actions differ), so a
+// writer lists the folder once its file is in, and where another entry carries its number or a
+// larger one, it gives the number up and tries the one after the largest: of two writers on one
+// number, the one that looked later always sees the other, so they never both keep it. The largest
+// number the journal saw last (`lastSeen`, 0 for none) stands in for a listing before the file:
+// where no other writer has recorded since, it is right, and where one has, the listing after
+// tells.
+//
+// The reason when the file could not be made; otherwise `listing` is the folder once it is in.
+std::optional<std::string> CreateEntryFile(const std::filesystem::path& folder, JournalEntry& entry,
+                                           const IniDocument& document, JournalListing& listing,
+                                           std::uint64_t& lastSeen) {
+  std::uint64_t last = lastSeen != 0 ? lastSeen : ListJournalFolder(folder).lastSequence;
+  for (int attempt = 1; attempt <= kMostNameAttempts; ++attempt) {
+    // Numbering from the start again would sort the new entries before every other.
+    if (last == std::numeric_limits<std::uint64_t>::max()) {
+      return "no entry number is left after " + std::to_string(last);
+    }
+    entry.sequence = last + 1;
+    entry.fileName = EntryFileName(entry.sequence, entry.time, entry.action);
+    const std::filesystem::path path = folder / entry.fileName;
+    const std::error_code error = CreateFileAtomically(path, document.bytes(), kReadOnly);
+    if (error == std::errc::file_exists) {
+      last = entry.sequence;
+      continue;
+    }
+    if (error) return error.message();
+    listing = ListJournalFolder(folder);
+    const bool shared = std::any_of(
+        listing.entryFiles.begin(), listing.entryFiles.end(), [&](const ListedEntryFile& file) {
+          return file.sequence == entry.sequence && file.name != entry.fileName;
+        });
+    if (!shared && listing.lastSequence == entry.sequence) {
+      lastSeen = entry.sequence;
+      return std::nullopt;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    last = std::max(listing.lastSequence, entry.sequence);
+  }
+  return "every entry number tried was taken by another writer";
 }
 
 }  // namespace
@@ -95,15 +142,11 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
     if (error) return failed(UnableToWrite(folder_, error.message()));
-    JournalListing listing = ListJournalFolder(folder_);
-    std::uint64_t sequence = listing.lastSequence;
-    for (int attempt = 1;; ++attempt) {
-      entry.sequence = ++sequence;
-      entry.fileName = EntryFileName(entry.sequence, entry.time, entry.action);
-      error = CreateFileAtomically(folder_ / entry.fileName, document.bytes(), kReadOnly);
-      if (error != std::errc::file_exists || attempt == kMostNameAttempts) break;
+    JournalListing listing;
+    if (std::optional<std::string> failure =
+            CreateEntryFile(folder_, entry, document, listing, lastSequence_)) {
+      return failed(UnableToWrite(folder_, *failure));
     }
-    if (error) return failed(UnableToWrite(folder_, error.message()));
 
     // As a rebuilt index will list it.
     if (std::optional<JournalEntry> written = EntryOfDocument(entry.fileName, document)) {
@@ -112,9 +155,8 @@ JournalOutcome Journal::record(JournalEntry entry, const DeviceSettings* profile
     // The oldest go a batch at a time, so that the index is rewritten once a batch rather than
     // with each entry. The rewrite finds this entry's line in the index, and need not read its
     // file back.
-    const bool full = listing.entryFiles.size() >= mostEntries_;
+    const bool full = listing.entryFiles.size() > mostEntries_;
     if (!AppendToJournalIndex(folder_, entry) || full) {
-      listing.entryFiles.push_back({entry.fileName, entry.sequence});
       RewriteJournalIndex(folder_, listing, mostEntries_,
                           mostEntries_ - mostEntries_ / kPrunedShare);
     }
@@ -173,22 +215,19 @@ std::optional<JournalEntry> Journal::find(std::string_view numberOrFileName) con
 }
 
 bool Journal::loadProfile(const JournalEntry& entry, DeviceSettings& settings) const {
+  std::vector<profile::KeyPlace> missingWrittenKeys;
+  return loadProfile(entry, settings, missingWrittenKeys);
+}
+
+bool Journal::loadProfile(const JournalEntry& entry, DeviceSettings& settings,
+                          std::vector<profile::KeyPlace>& missingWrittenKeys) const {
   if (entry.action == JournalAction::Set) return false;
-  std::optional<IniDocument> profile = IniFile(pathOf(entry)).readDocument();
+  std::optional<IniDocument> profile = ReadJournalDocument(folder_, entry.fileName);
   if (!profile || !HoldsProfileSection(*profile)) return false;
+  missingWrittenKeys = MissingWrittenKeys(*profile);
   // The load's write-backs change the document in memory only.
   LoadProfileFrom(*profile, settings);
   return true;
-}
-
-std::optional<std::vector<ProfileKeyDifference>> Journal::compare(
-    const JournalEntry& first, const JournalEntry& second) const {
-  DeviceSettings firstProfile;
-  DeviceSettings secondProfile;
-  if (!loadProfile(first, firstProfile) || !loadProfile(second, secondProfile)) {
-    return std::nullopt;
-  }
-  return DifferingProfileKeys(firstProfile, secondProfile);
 }
 
 std::optional<JournalEntry> Journal::readBeforeNewestWrite(std::int32_t serialNumber) const {

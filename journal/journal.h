@@ -19,7 +19,7 @@
 
 #include "journal/journal_entry.h"
 #include "link/clock.h"
-#include "profiles/profile_difference.h"
+#include "profiles/profile_keys.h"
 #include "settings/device_settings.h"
 
 namespace zorkan {
@@ -77,10 +77,10 @@ class Journal {
   // no profile carries, such as the serial number, stays); the file is not touched. false, with
   // the model unchanged, when the entry has no profile or its file cannot be read.
   bool loadProfile(const JournalEntry& entry, DeviceSettings& settings) const;
-  // The profile keys the two entries give differently, `first`'s value first; nullopt when either
-  // profile cannot be loaded.
-  std::optional<std::vector<ProfileKeyDifference>> compare(const JournalEntry& first,
-                                                           const JournalEntry& second) const;
+  // As above; `missingWrittenKeys` gets the keys of the settings a whole write sends that the file
+  // does not hold (their settings took the defaults): a damaged entry, or one made by hand.
+  bool loadProfile(const JournalEntry& entry, DeviceSettings& settings,
+                   std::vector<profile::KeyPlace>& missingWrittenKeys) const;
   // "Вернуть настройки до записи": the newest successful read of this instrument made before
   // its newest write; nullopt when there is no write or no such read.
   std::optional<JournalEntry> readBeforeNewestWrite(std::int32_t serialNumber) const;
@@ -96,6 +96,7 @@ class Journal {
   std::size_t mostEntries_;
   std::optional<std::string> untoldFailure_;
   bool failureTold_ = false;
+  std::uint64_t lastSequence_ = 0;  // of the entry this journal recorded last
 };
 
 }  // namespace zorkan

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <chrono>
 #include <deque>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +17,7 @@
 
 #include "ini/atomic_file.h"
 #include "ini/cp1251.h"
-#include "ini/ini_file.h"
+#include "ini/file_bytes.h"
 #include "journal/entry_fields.h"
 #include "journal/entry_file.h"
 
@@ -66,13 +65,10 @@ std::optional<JournalEntry> ParseIndexLine(std::string_view bytes) {
   return entry;
 }
 
+// Empty where no index is, or something else is in its place.
 std::string ReadIndexBytes(const std::filesystem::path& folder) {
-  std::ifstream file(folder / kJournalIndexName, std::ios::binary | std::ios::ate);
-  if (!file) return {};
-  std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
-  file.seekg(0);
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  std::string bytes;
+  (void)ReadRegularFile(folder / kJournalIndexName, bytes, SymbolicLinks::Refused);
   return bytes;
 }
 
@@ -94,7 +90,10 @@ void ForEachIndexLine(std::string_view bytes, OnLine&& onLine) {
 bool ReplaceIndex(const std::filesystem::path& folder, const std::string& lines) {
   const std::filesystem::path path = folder / kJournalIndexName;
   std::error_code error;
-  if (!std::filesystem::remove(path, error) && error) return false;
+  if (!std::filesystem::remove(path, error) && error) {
+    // A folder in the index's place names no entry either.
+    return std::filesystem::is_directory(std::filesystem::symlink_status(path, error));
+  }
   (void)ReplaceFileAtomically(path, Utf8ToCp1251(IndexHeader()) + std::string(kLineEnd) + lines);
   return true;
 }
@@ -128,7 +127,7 @@ std::unordered_map<std::string_view, EntryFile> EntryFiles(const JournalListing&
 // The entry a file holds; nullopt for a file named as an entry that holds none.
 std::optional<JournalEntry> ReadEntryFile(const std::filesystem::path& folder,
                                           const std::string& name) {
-  const std::optional<IniDocument> document = IniFile(folder / name).readDocument();
+  const std::optional<IniDocument> document = ReadJournalDocument(folder, name);
   if (!document) return std::nullopt;
   return EntryOfDocument(name, *document);
 }
@@ -139,6 +138,15 @@ bool Older(const JournalEntry& a, const JournalEntry& b) {
 }
 
 }  // namespace
+
+std::optional<IniDocument> ReadJournalDocument(const std::filesystem::path& folder,
+                                               std::string_view name) {
+  std::string bytes;
+  if (ReadRegularFile(folder / name, bytes, SymbolicLinks::Refused) != FileRead::Read) {
+    return std::nullopt;
+  }
+  return IniDocument(std::move(bytes));
+}
 
 // Plain readdir: a recording lists the whole folder, and a path built for each name would cost
 // more than the rest of the recording.
@@ -193,8 +201,16 @@ void WriteJournalIndex(const std::filesystem::path& folder,
 }
 
 bool AppendToJournalIndex(const std::filesystem::path& folder, const JournalEntry& entry) {
-  const int fd = ::open((folder / kJournalIndexName).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  // A pipe without a reader refuses a non-blocking open; one with a reader, or a link, a folder
+  // or a device, is no index.
+  const int fd = ::open((folder / kJournalIndexName).c_str(),
+                        O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0) return false;
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    return false;
+  }
   // One write, so that two writers' lines do not interleave.
   const std::string line = IndexLine(entry) + std::string(kLineEnd);
   const bool appended = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());

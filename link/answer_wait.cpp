@@ -74,10 +74,11 @@ LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits l
   }
 }
 
-LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, std::int64_t limitMs,
+LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, ProbeWaitLimits limits,
                              std::string& answer, AnswerWait& wait) {
   Collection collection(port, clock, answer, wait);
   for (;;) {
+    const std::int64_t limitMs = answer.empty() ? limits.firstByteMs : limits.answerMs;
     const std::int64_t leftMs = limitMs - collection.elapsedMs();
     if (leftMs <= 0) return collection.finish(kNoAnswer);
     if (const auto result = collection.readPiece(static_cast<int>(leftMs))) return *result;

@@ -41,9 +41,17 @@ std::int64_t AnswerWaitLimitMs(std::uint32_t replyTimeoutMs);
 LinkError ReceiveAnswer(SerialPort& port, const Clock& clock, AnswerWaitLimits limits,
                         std::string& answer, AnswerWait& wait);
 
-// The wait of a probe: as ReceiveAnswer, but for at most `limitMs` however short, each read taking
-// no longer than what is left of it.
-LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, std::int64_t limitMs,
+// How long a probe listens, counted from its request: for the first byte of an answer, and for
+// the carriage return that ends it.
+struct ProbeWaitLimits {
+  std::int64_t firstByteMs;
+  std::int64_t answerMs;
+};
+
+// The wait of a probe: as ReceiveAnswer, but given up as silent once nothing has come within
+// `firstByteMs`, and for at most `answerMs` however short, each read taking no longer than what is
+// left of them.
+LinkError ReceiveProbeAnswer(SerialPort& port, const Clock& clock, ProbeWaitLimits limits,
                              std::string& answer, AnswerWait& wait);
 
 }  // namespace zorkan

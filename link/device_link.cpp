@@ -14,17 +14,26 @@ namespace {
 
 constexpr std::uint32_t kDefaultBaudRate = 9600;
 constexpr double kFloatReadBackTolerance = 0.01;
-// A probe waits as long as a read of this many characters may take (99 ms at 9600 baud): its
-// request and a short answer need a few character times on the line, and an instrument that is
-// there answers at once. A silent address must cost little, since a search asks up to 32 of them
-// at each baud rate.
+// A probe's answer may take as long to end as a read of this many characters may take (99 ms at
+// 9600 baud): its request and a short answer need a few character times on the line, and an
+// instrument that is there answers at once.
 constexpr std::size_t kProbeWaitCharacters = 10;
 // The fast rates' few milliseconds are no time for an instrument to turn round, nor for the
 // system to schedule the reads.
 constexpr int kMinProbeWaitMs = 60;
+// A silent address must cost little, since a search probes each of up to 32 twice at each baud
+// rate: the answer must have begun once the request has crossed the line and this long has
+// passed, for the instrument's turnaround and the scheduling of the reads (some 50 ms in all at
+// 9600 baud).
+constexpr std::int64_t kProbeTurnaroundMs = 25;
 
 bool IsSpace(int space) {
   return space == 1 || space == 2;
+}
+
+std::string ProbeFrame(std::uint32_t networkAddress, int space, unsigned number) {
+  return CompleteFrame(
+      ReadRequestText(networkAddress, MakeParamAddress(ValueKind::Byte, space, number)));
 }
 
 }  // namespace
@@ -234,20 +243,30 @@ LinkError DeviceLink::ReadDataBlock(unsigned block, DataBlock& destination) {
   return result;
 }
 
+ProbeAnswer DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, unsigned number) {
+  const std::string frame = ProbeFrame(networkAddress, space, number);
+  const std::int64_t answerMs = probeWaitMs();
+  // The answer's first byte follows the request's last.
+  const std::int64_t firstByteMs = timing_.lineTimeMs(frame.size() + 1) + kProbeTurnaroundMs;
+  return probe(space, frame, {std::min(firstByteMs, answerMs), answerMs});
+}
+
 ProbeAnswer DeviceLink::probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
                                        std::int64_t waitMs) {
+  return probe(space, ProbeFrame(networkAddress, space, number), {waitMs, waitMs});
+}
+
+ProbeAnswer DeviceLink::probe(int space, const std::string& frame, ProbeWaitLimits limits) {
   ProbeAnswer probe;
   if (!IsSpace(space)) {
     probe.result = kAddressTooLarge;
     return probe;
   }
-  const std::string frame = CompleteFrame(
-      ReadRequestText(networkAddress, MakeParamAddress(ValueKind::Byte, space, number)));
   if (!recoverLostPort()) return probe;
   settleOwedAnswers();
   port_.discardPending();
   probe.result =
-      attempt(frame, [&] { return ReceiveProbeAnswer(port_, clock_, waitMs, answer_, lastWait_); });
+      attempt(frame, [&] { return ReceiveProbeAnswer(port_, clock_, limits, answer_, lastWait_); });
   probe.heardAnything = !answer_.empty();
   std::uint8_t value = 0;
   if (probe.result == kOk) probe.result = ParseByteAnswer(AnswerText(answer_), value);

@@ -75,10 +75,13 @@ class DeviceLink {
   LinkError ReadDataBlock(unsigned block, DataBlock& destination);
 
   // One read of a byte parameter from the instrument at `networkAddress`, for searching the line:
-  // one attempt, waiting `waitMs` for the answer instead of the reply time-out, so that a silent
-  // address costs little (probeWaitMs: a few character times of the baud rate). The link
-  // parameters are neither used nor changed, and an unanswered probe leaves no answer owed: an
-  // instrument that answers later than that is not the one being looked for.
+  // one attempt, short instead of the reply time-out, so that a silent address costs little. Its
+  // answer must begin within the request's own time on the line and an instrument's turnaround,
+  // and end within probeWaitMs (a few character times of the baud rate). The link parameters are
+  // neither used nor changed, and an unanswered probe leaves no answer owed: an instrument that
+  // answers later than that is not the one being looked for.
+  ProbeAnswer probeByteParam(std::uint32_t networkAddress, int space, unsigned number);
+  // As above, but with `waitMs` for the answer, however late it begins.
   ProbeAnswer probeByteParam(std::uint32_t networkAddress, int space, unsigned number,
                              std::int64_t waitMs);
   int probeWaitMs() const;
@@ -98,6 +101,7 @@ class DeviceLink {
   // Sends `frame`, collects its answer with `receive` and logs the attempt.
   LinkError attempt(const std::string& frame, const AnswerReceiver& receive);
   void settleOwedAnswers();
+  ProbeAnswer probe(int space, const std::string& frame, ProbeWaitLimits limits);
   // false while a lost port cannot be opened again.
   bool recoverLostPort();
   void dropLostPort();

@@ -16,6 +16,10 @@ struct PortTiming {
   int transferTimeoutMs(std::size_t bytes) const {
     return charTimeoutMs * static_cast<int>(bytes) + charTimeoutMs;
   }
+  // The time n bytes take on the line, ten bits each (8N1), rounded up.
+  int lineTimeMs(std::size_t bytes) const {
+    return static_cast<int>((bytes * 10 * 1000 + baudRate - 1) / baudRate);
+  }
 };
 
 // Every baud rate the link supports, slowest first.

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <thread>
 
+#include "link/port_lock_file.h"
+
 namespace zorkan {
 
 namespace {
@@ -36,6 +38,7 @@ bool QtSerialPort::open(const std::string& path, std::uint32_t baudRate) {
   port_->close();
   lost_ = false;
   port_->setPortName(QString::fromStdString(path));
+  RemoveOrphanedPortLockFile(port_->portName().toStdString());
   if (!port_->open(QIODevice::ReadWrite)) return false;
   // Qt's own lock is named after the path, and the kernel's exclusive mode does not stop root: a
   // lock on the device itself keeps out a second program that names it by another path (COM1 and

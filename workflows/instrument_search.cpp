@@ -1,7 +1,10 @@
 #include "workflows/instrument_search.h"
 
+#include <deque>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "link/answer_wait.h"
 #include "link/link_at_instrument.h"
@@ -22,6 +25,11 @@ std::vector<std::uint32_t> RatesOf(const InstrumentSearch& search) {
   return rates;
 }
 
+ProbeAnswer ProbeFirmwareVersion(DeviceLink& link, std::uint32_t address) {
+  const ParameterRef firmware = FirmwareVersionParam();
+  return link.probeByteParam(address, firmware.space, firmware.number);
+}
+
 ProbeAnswer ProbeFirmwareVersion(DeviceLink& link, std::uint32_t address, std::int64_t waitMs) {
   const ParameterRef firmware = FirmwareVersionParam();
   return link.probeByteParam(address, firmware.space, firmware.number, waitMs);
@@ -39,7 +47,7 @@ struct AddressProbes {
 AddressProbes ProbeAddress(DeviceLink& link, std::uint32_t address) {
   AddressProbes probes;
   for (int probe = 0; probe < 2; ++probe) {
-    const ProbeAnswer answer = ProbeFirmwareVersion(link, address, link.probeWaitMs());
+    const ProbeAnswer answer = ProbeFirmwareVersion(link, address);
     probes.heardAnything = probes.heardAnything || answer.heardAnything;
     if (answer.result != kOk) return probes;
   }
@@ -67,20 +75,43 @@ class RateSearch {
   RateSearch(ExchangeContext& exchange, InstrumentSearchResult& outcome)
       : link_(exchange.link), outcome_(outcome), baudRate_(exchange.link.baudRate()) {}
 
-  void searchAddress(std::uint32_t address) {
+  // false when the short probes heard nothing at all.
+  bool searchAddress(std::uint32_t address) {
     const AddressProbes probes = ProbeAddress(link_, address);
+    if (!probes.heardAnything) {
+      std::erase(recentSilent_, address);
+      if (recentSilent_.size() == kStrayAnswerReach) recentSilent_.pop_front();
+      recentSilent_.push_back(address);
+      return false;
+    }
     if (probes.answered) {
       identify(address);
-    } else if (probes.heardAnything) {
-      if (silentBefore_ && ProbeCarefully(link_, address - 1) == CarefulAnswer::Answered) {
-        identify(address - 1);
-      }
+    } else {
+      searchRecentSilent();
       searchCarefully(address);
     }
-    silentBefore_ = !probes.heardAnything;
+    recentSilent_.clear();
+    return true;
+  }
+
+  // Asked carefully already: a second round has nothing to add.
+  bool searchedCarefully(std::uint32_t address) const {
+    return searchedCarefully_.contains(address);
   }
 
  private:
+  // A slow instrument at an address that seemed silent answers during the probes of one of the
+  // next ones, the oldest first.
+  void searchRecentSilent() {
+    for (const std::uint32_t address : recentSilent_) {
+      searchedCarefully_.insert(address);
+      if (ProbeCarefully(link_, address) == CarefulAnswer::Answered) {
+        identify(address);
+        return;
+      }
+    }
+  }
+
   // Garbage twice more, each time after a quiet line, is no noise that happened to pass.
   void searchCarefully(std::uint32_t address) {
     switch (ProbeCarefully(link_, address)) {
@@ -104,15 +135,22 @@ class RateSearch {
     }
   }
 
+  // A silent probe ends once no answer has begun, at about half of a probe's wait: an answer as
+  // late as twice that wait arrives during the probe of one of the next three silent addresses.
+  static constexpr std::size_t kStrayAnswerReach = 3;
+
   DeviceLink& link_;
   InstrumentSearchResult& outcome_;
   const std::uint32_t baudRate_;
-  // Nothing at all was heard at the address before: a slow instrument there answers during this
-  // address's probes.
-  bool silentBefore_ = false;
+  // The last addresses probed, in order, where nothing at all was heard since something last was.
+  std::deque<std::uint32_t> recentSilent_;
+  std::set<std::uint32_t> searchedCarefully_;
 };
 
-// Every address of the search at the rate the port is open at; kOk or kCancelledByOperator.
+// Every address of the search at the rate the port is open at; kOk or kCancelledByOperator. A
+// lost answer says nothing, so every address where nothing at all was heard is asked again in a
+// second round, once a round's time has passed: asked twice in a row, a slow instrument would
+// answer both probes of the next address, which would pass for an instrument there.
 LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& search,
                           InstrumentSearchResult& outcome) {
   Progress& progress = exchange.progress;
@@ -120,14 +158,23 @@ LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& sea
   heading += std::to_string(exchange.link.baudRate());
   heading += " бод";
   progress.setProgressHeading(std::move(heading));
-  RateSearch rate(exchange, outcome);
-  // Wide enough that the last address of the 32-bit range ends the loop.
-  for (std::uint64_t next = search.firstAddress; next <= search.lastAddress; ++next) {
-    const auto address = static_cast<std::uint32_t>(next);
+  const auto stopped = [&](std::uint32_t address) {
     std::string step = "Сетевой адрес ";
     step += std::to_string(address);
     progress.SetProgressStep(std::move(step));
-    if (progress.CancelRequested()) return kCancelledByOperator;
+    return progress.CancelRequested();
+  };
+  RateSearch rate(exchange, outcome);
+  std::vector<std::uint32_t> silent;
+  // Wide enough that the last address of the 32-bit range ends the loop.
+  for (std::uint64_t next = search.firstAddress; next <= search.lastAddress; ++next) {
+    const auto address = static_cast<std::uint32_t>(next);
+    if (stopped(address)) return kCancelledByOperator;
+    if (!rate.searchAddress(address)) silent.push_back(address);
+  }
+  for (const std::uint32_t address : silent) {
+    if (rate.searchedCarefully(address)) continue;
+    if (stopped(address)) return kCancelledByOperator;
     rate.searchAddress(address);
   }
   return kOk;

@@ -48,9 +48,10 @@ struct InstrumentSearchResult {
 // "Возможно, несколько приборов на адресе N".
 std::string ProbableDuplicateText(const LinePlace& place);
 
-// Searches on the link's open port, each address with two probes of a few character times
-// (DeviceLink::probeByteParam), and where something was heard without a clean answer, with a
-// careful probe after the line has gone quiet. An instrument found has its identity read at once
+// Searches on the link's open port, each address with probes of a few character times
+// (DeviceLink::probeByteParam): two where the first is answered, one more in a second round where
+// nothing at all was heard, and where something was heard without a clean answer, a careful probe
+// after the line has gone quiet. An instrument found has its identity read at once
 // with the link's attempts and reply time-out; one whose identity cannot be read is not listed.
 // The exchange controls are locked meanwhile; the progress panel shows the baud rate as its
 // heading and the address as its step, and Escape stops the search between two addresses (an

@@ -306,27 +306,41 @@ TEST_F(CliTest, SecondProgramOnTheSameDeviceIsRefused) {
   }
 }
 
+// Killed at its first flock, the one on the lock file Qt has just made for the port, a program
+// leaves the file empty, before it could write its process number into it; every program after
+// it was refused the port for some 30 s. The lock on the device went with the killed program, and
+// the next one gets the port at once.
+TEST_F(CliTest, ProgramKilledWhileOpeningThePortLocksNobodyOut) {
+  std::filesystem::create_symlink(simulator.devicePath(), folder / "COM1");
+  const std::vector<std::string> get{ZORKAN_CLI_EXECUTABLE, "get", "2", "29", "float"};
+  std::vector<std::string> killed{
+      "-f", "-o", "/dev/null", "-e", "trace=flock", "-e", "inject=flock:signal=SIGKILL:when=1"};
+  killed.insert(killed.end(), get.begin(), get.end());
+  ChildProcess strace("/usr/bin/strace", killed, folder.path().string());
+  ASSERT_FALSE(strace.waitForExit(kExitWait)) << "not killed: " << strace.errorOutput();
+  // Qt names the file after the port's path, which the scratch folder's name makes unique.
+  const std::string ending = folder.path().filename().string() + "_COM1";
+  std::vector<std::filesystem::path> left;
+  for (const char* locks : {"/run/lock", "/tmp"}) {
+    for (const auto& item : std::filesystem::directory_iterator(locks)) {
+      if (item.path().filename().string().ends_with(ending)) left.push_back(item.path());
+    }
+  }
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(std::filesystem::file_size(left.front()), 0u);
+
+  const CliRun next = RunCli({"get", "2", "29", "float"});
+  EXPECT_EQ(next.status, 0) << next.errors;
+  EXPECT_EQ(next.output, "150\n");
+  EXPECT_FALSE(std::filesystem::exists(left.front())) << "the next program took it over";
+}
+
 TEST_F(CliTest, UnreadableDevDatIsNamedNotSilentlyReplaced) {
   std::filesystem::create_directory(folder / "dev.dat");
   const CliRun run = RunCli(WithDevice({"get", "2", "29", "float"}));
   EXPECT_EQ(run.status, 0) << run.errors;
   EXPECT_NE(run.errors.find("dev.dat"), std::string::npos) << run.errors;
   EXPECT_NE(run.errors.find("defaults"), std::string::npos) << run.errors;
-}
-
-// A profile cut in the middle of [CH2] would switch channel 2 off and reset its setpoints.
-TEST_F(CliTest, CutProfileIsWrittenOnlyWithTheDefaultsTakenKnowingly) {
-  ASSERT_EQ(RunCli(WithDevice({"read", Profile("whole.prf").string()})).status, 0);
-  const std::string whole = ReadBytes(Profile("whole.prf"));
-  testing::WriteBytes(Profile("cut.prf"), whole.substr(0, whole.find("th1", whole.find("[CH2]"))));
-  simulator.clearReceivedFrames();
-  const CliRun refused = RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes"}));
-  EXPECT_EQ(refused.status, 14);
-  EXPECT_NE(refused.errors.find("CH2 th1"), std::string::npos) << refused.errors;
-  EXPECT_TRUE(simulator.receivedFrames().empty());
-  const CliRun taken =
-      RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes", "--take-defaults"}));
-  EXPECT_EQ(taken.status, 0) << taken.errors;
 }
 
 TEST_F(CliTest, SetAndGetOneParameter) {
@@ -541,6 +555,45 @@ TEST_F(CliTest, JournalKeepsEveryExchangeAndItsReadWritesBack) {
   EXPECT_EQ(Columns(RunCli({"journal", "--last", "1"}).output)[0][0], "4");
 }
 
+// A profile cut in the middle of [CH2] would switch channel 2 off and reset its setpoints: the
+// write refuses it, and diff and journal diff, which showed the defaults as its values, refuse it
+// as the write does. None of them asks the instrument anything; the write sends it only with the
+// defaults taken knowingly.
+TEST_F(CliTest, CutProfileIsUsedOnlyWithTheDefaultsTakenKnowingly) {
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("whole.prf").string()})).status, 0);
+  const auto cutAtSecondChannel = [](const std::filesystem::path& path) {
+    const std::string bytes = ReadBytes(path);
+    testing::WriteBytes(path, bytes.substr(0, bytes.find("th1", bytes.find("[CH2]"))));
+  };
+  std::filesystem::copy_file(Profile("whole.prf"), Profile("cut.prf"));
+  cutAtSecondChannel(Profile("cut.prf"));
+  const std::filesystem::path entry = folder / Columns(RunCli({"journal"}).output)[0][5];
+  std::filesystem::permissions(entry, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+  cutAtSecondChannel(entry);
+  simulator.clearReceivedFrames();
+
+  const CliRun write = RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes"}));
+  ASSERT_EQ(write.status, 14);
+  const std::string missing =
+      write.errors.substr(0, write.errors.find("; --take-defaults writes their defaults"));
+  const std::string reason = missing.substr(missing.find(": ", missing.find("cut.prf")));
+  EXPECT_NE(reason.find("CH2 th1"), std::string::npos) << reason;
+  const CliRun diff = RunCli(WithDevice({"diff", Profile("cut.prf").string()}));
+  EXPECT_EQ(diff.status, 14);
+  EXPECT_EQ(diff.errors, missing + "\n");
+  for (const std::vector<std::string>& journalDiff : std::vector<std::vector<std::string>>{
+           {"journal", "diff", "1"}, {"journal", "diff", "1", "1"}}) {
+    const CliRun run = RunCli(WithDevice(journalDiff));
+    EXPECT_EQ(run.status, 14) << journalDiff.size();
+    EXPECT_EQ(run.errors, "zorkan-cli: " + entry.string() + reason + "\n");
+  }
+  EXPECT_TRUE(simulator.receivedFrames().empty());
+  const CliRun taken =
+      RunCli(WithDevice({"write", Profile("cut.prf").string(), "--yes", "--take-defaults"}));
+  EXPECT_EQ(taken.status, 0) << taken.errors;
+}
+
 // As root no permission refuses a write: a file where the folder would be does, for root too.
 TEST_F(CliTest, UnwritableJournalIsOneLineAndTheReadStillSucceeds) {
   testing::WriteBytes(folder / "journal", "");
@@ -552,7 +605,30 @@ TEST_F(CliTest, UnwritableJournalIsOneLineAndTheReadStillSucceeds) {
       << run.errors;
 }
 
-// One list parser for every command's --addresses: lists, ranges and mixes; scan's one range.
+// Past a file size limit, a write that would cross it killed read, write and set with SIGXFSZ
+// once their exchange was done, the read's profile unsaved. Here the journal's index and the
+// exchange log are past the limit already, the entries and the profile are not.
+TEST_F(CliTest, FileSizeLimitFailsWritesWithoutKillingTheRun) {
+  std::filesystem::create_directory(folder / "journal");
+  std::string comments;
+  while (comments.size() < 18'000) comments += "# written by hand\r\n";
+  testing::WriteBytes(folder / "journal" / "index.txt", comments);
+  testing::WriteBytes(folder / "COM.txt", std::string(9'000, '.'));
+  for (const std::vector<std::string>& command : std::vector<std::vector<std::string>>{
+           {"read", "a.prf"}, {"set", "2", "29", "float", "150"}, {"write", "a.prf"}}) {
+    std::vector<std::string> limited{"-c", "ulimit -f 8 && exec \"$0\" \"$@\"",
+                                     ZORKAN_CLI_EXECUTABLE};
+    for (const std::string& argument : WithDevice(command)) limited.push_back(argument);
+    limited.insert(limited.end(), {"--log", "COM.txt"});
+    ChildProcess child("/bin/bash", limited, folder.path().string());
+    EXPECT_EQ(child.waitForExit(kExitWait), 0) << command.front() << ": " << child.errorOutput();
+  }
+  EXPECT_TRUE(std::filesystem::exists(Profile("a.prf")));
+  EXPECT_EQ(Columns(RunCli({"journal"}).output).size(), 3u);
+}
+
+// One list parser for every command's --addresses: lists, ranges and mixes; scan's one range, of
+// no more addresses than a line holds either.
 TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
   const auto publish = [](const std::string& list) {
     return cli::ParseCommandLine({"publish", "--broker", "[::1]:1884", "--addresses", list});
@@ -571,14 +647,16 @@ TEST(CommandLine, AddressListsAreParsedOnceForEveryCommand) {
                                              {"publish", "--broker", "host:0"},
                                              {"publish", "--broker", "::1"},
                                              {"publish", "--broker", "host", "--topic", "plant/#"},
-                                             {"scan", "--addresses", "1,2"}}) {
+                                             {"scan", "--addresses", "1,2"},
+                                             {"scan", "--addresses", "1-4294967295"},
+                                             {"scan", "--addresses", "1-257"}}) {
     EXPECT_TRUE(std::holds_alternative<cli::UsageError>(cli::ParseCommandLine(wrong)))
         << ::testing::PrintToString(wrong);
   }
-  const auto scan = cli::ParseCommandLine({"scan", "--addresses", "4-9"});
+  const auto scan = cli::ParseCommandLine({"scan", "--addresses", "4-259"});
   const auto& range = std::get<cli::ScanCommand>(std::get<cli::CommandLine>(scan).command);
   EXPECT_EQ(range.firstAddress, 4u);
-  EXPECT_EQ(range.lastAddress, 9u);
+  EXPECT_EQ(range.lastAddress, 259u);
 }
 
 }  // namespace

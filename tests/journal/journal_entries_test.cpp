@@ -9,6 +9,7 @@
 
 #include "journal/journal.h"
 #include "profiles/profile.h"
+#include "profiles/profile_difference.h"
 #include "sim/virtual_clock.h"
 #include "tests/profiles/profile_helpers.h"
 #include "tests/support/scratch_folder.h"
@@ -102,7 +103,11 @@ TEST(JournalEntries, RecordedEntriesReadBackAsRecorded) {
   loaded.general.serialNumber = read.general.serialNumber;
   EXPECT_EQ(loaded, read);
   EXPECT_FALSE(rig.journal.loadProfile(set, loaded));
-  EXPECT_EQ(rig.journal.compare(readEntry, write),
+  DeviceSettings written;
+  std::vector<profile::KeyPlace> missing{{}};
+  ASSERT_TRUE(rig.journal.loadProfile(write, written, missing));
+  EXPECT_TRUE(missing.empty()) << "an entry holds every setting a write sends";
+  EXPECT_EQ(DifferingProfileKeys(loaded, written),
             (std::vector<ProfileKeyDifference>{{"CH1", "th1", "71.5000", "80.2500"}}));
 
   const std::filesystem::path path = rig.journal.pathOf(readEntry);

@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ini/ini_file.h"
 #include "journal/journal.h"
@@ -105,6 +106,45 @@ TEST(KilledRecording, LeavesWholeEntriesOnly) {
     ASSERT_EQ(journal.entries().size(), entryNames.size());
   }
   RecordProperty("killedMidWrite", killedMidWrite);
+}
+
+// Two programs that list the folder at one moment took one number under two names (a read's and a
+// set's), and "journal diff N" then picked one of them.
+TEST(ConcurrentRecording, TwoRecordersNeverShareANumber) {
+  constexpr unsigned kEach = 150;
+  ScratchFolder folder;
+  const sim::VirtualClock clock;
+  int start[2];
+  ASSERT_EQ(::pipe(start), 0);
+  std::vector<pid_t> recorders;
+  for (unsigned recorder = 0; recorder < 2; ++recorder) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::alarm(120);
+      ::close(start[1]);
+      char go = 0;
+      (void)!::read(start[0], &go, 1);
+      Journal journal(folder.path(), clock);
+      for (unsigned i = 0; i < kEach; ++i) {
+        // A read or a set each: the same number gives each its own name.
+        if (!RecordNumber(journal, recorder == 0 ? 0 : 2)) ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    recorders.push_back(child);
+  }
+  ::close(start[0]);
+  ::close(start[1]);  // both start at once
+  for (const pid_t child : recorders) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+  const std::vector<JournalEntry> entries = Journal(folder.path(), clock).entries();
+  std::set<std::uint64_t> numbers;
+  for (const JournalEntry& entry : entries) numbers.insert(entry.sequence);
+  EXPECT_EQ(entries.size(), 2 * kEach);
+  EXPECT_EQ(numbers.size(), entries.size());
 }
 
 // As root no permission refuses a write: a file where the folder would be does, for root too.

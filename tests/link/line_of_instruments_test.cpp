@@ -146,11 +146,10 @@ TEST(LineOfInstruments, TwoInstrumentsAtOneAddressNeverGiveAValidAnswer) {
       HoldsValidAnswer(line.heardFor(ReadRequestText(1, MakeParamAddress(ValueKind::Byte, 1, 6)))));
 
   // The search's probe of the firmware version finds nobody at 3, and the rest of the line clean.
-  const int waitMs = line.link.probeWaitMs();
-  const ProbeAnswer duplicate = line.link.probeByteParam(3, 1, 6, waitMs);
+  const ProbeAnswer duplicate = line.link.probeByteParam(3, 1, 6);
   EXPECT_NE(duplicate.result, kOk);
   EXPECT_TRUE(duplicate.heardAnything);
-  const ProbeAnswer single = line.link.probeByteParam(1, 1, 6, waitMs);
+  const ProbeAnswer single = line.link.probeByteParam(1, 1, 6);
   ASSERT_EQ(single.result, kOk);
   EXPECT_EQ(single.value, 0x52);
 }

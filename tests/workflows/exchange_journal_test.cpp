@@ -6,6 +6,7 @@
 
 #include "ini/ini_file.h"
 #include "journal/journal.h"
+#include "profiles/profile_difference.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/workflows/exchange_rig.h"
 #include "workflows/instrument_comparison.h"
@@ -69,7 +70,9 @@ TEST(ExchangeJournal, ReadAndWriteLeaveWhatTheyMovedAndNotAFrameMore) {
   EXPECT_EQ(write.action, JournalAction::Write);
   EXPECT_EQ(write.result, kOk);
   EXPECT_EQ(write.serial, (EntrySerial{12345, SerialSource::Pages}));
-  EXPECT_EQ(rig.journal.compare(readEntry, write),
+  DeviceSettings sent;
+  ASSERT_TRUE(rig.journal.loadProfile(write, sent));
+  EXPECT_EQ(DifferingProfileKeys(recorded, sent),
             (std::vector<ProfileKeyDifference>{{"CH1", "th1", "150.0000", "160.0000"}}));
   EXPECT_EQ(rig.journal.readBeforeNewestWrite(12345), readEntry);
 }

@@ -38,7 +38,8 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
   const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kOk);
   EXPECT_EQ(search.found, (Found{{{7, 19200}, kIdentityAt7}}));
-  EXPECT_EQ(rig.panel.steps.size(), 5u * 32);
+  // Every address at every rate, and once more wherever nothing was heard: all but one.
+  EXPECT_EQ(rig.panel.steps.size(), 2u * 5 * 32 - 1);
   EXPECT_FALSE(rig.panel.visible);
   EXPECT_EQ(rig.view.calls, (Calls{"lock", "unlock"}));
 
@@ -51,9 +52,9 @@ TEST(FindInstruments, FindsTheInstrumentAtItsOwnAddressAndRateOnlyAndGivesTheLin
   EXPECT_GE(rig.simulator.clock().elapsed() - start, parameters.attemptCount * 1000ms);
 }
 
-// A silent address costs one short probe: neither the reply time-out nor a wait for its answer
-// before the next address. 32 addresses at 9600 baud stay under 4 s.
-TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
+// A silent address costs two short probes: neither the reply time-out nor a wait for its whole
+// answer before the next address. 32 addresses at 9600 baud stay under 4 s.
+TEST(FindInstruments, SilentLineCostsTwoShortWaitsPerAddress) {
   ExchangeRig rig;
   rig.simulator.addFault({.kind = sim::FaultKind::Silence});
   const auto start = rig.simulator.clock().elapsed();
@@ -61,7 +62,7 @@ TEST(FindInstruments, SilentLineCostsOneShortWaitPerAddress) {
   const InstrumentSearchResult search = FindInstruments(rig.exchange, {.baudRates = {9600}});
   EXPECT_EQ(search.result, kNoAnswer);
   EXPECT_TRUE(search.found.empty());
-  EXPECT_EQ(rig.simulator.receivedFrames().size(), 32u);
+  EXPECT_EQ(rig.simulator.receivedFrames().size(), 64u);
   EXPECT_LT(rig.simulator.clock().elapsed() - start, 32 * 125ms);
 }
 
@@ -82,41 +83,44 @@ TEST(FindInstruments, NoisyOrSlowInstrumentIsFoundAtItsOwnAddressOnly) {
   }
 }
 
-// The second probe's answer is lost on the line: one more probe tells.
+// The first or the second probe's answer is lost on the line: the first gave no sign at all that
+// an instrument is there, so the address is asked again; after the second, one more probe tells.
 TEST(FindInstruments, OneLostAnswerDoesNotHideTheInstrument) {
-  sim::VirtualClock clock;
-  int firmwareReads = 0;
-  // Every other parameter of the instrument at 7 reads 3.
-  testing::ScriptedPort port(clock, [&](const std::string& request) {
-    std::vector<testing::ScheduledAnswer> answers;
-    if (request.find(":7;37;") == std::string::npos) return answers;
-    if (request.find(";002006;") == std::string::npos) {
-      answers.push_back({5, testing::DataAnswer("03", 7)});
-    } else if (++firmwareReads != 2) {
-      answers.push_back({5, testing::DataAnswer("52", 7)});
-    }
-    return answers;
-  });
-  testing::RecordingDialogs dialogs;
-  DeviceLink link{port, clock, "."};
-  link.openPortAt("COM1", 9600);
-  CancelLatch latch;
-  testing::RecordingProgressPanel panel{latch};
-  Progress progress{panel, latch};
-  DeviceSettings settings;
-  testing::RecordingView view{settings};
-  ExchangeContext exchange{link, progress, latch, dialogs, view};
+  for (const int lostRead : {1, 2}) {
+    sim::VirtualClock clock;
+    int firmwareReads = 0;
+    // Every other parameter of the instrument at 7 reads 3.
+    testing::ScriptedPort port(clock, [&](const std::string& request) {
+      std::vector<testing::ScheduledAnswer> answers;
+      if (request.find(":7;37;") == std::string::npos) return answers;
+      if (request.find(";002006;") == std::string::npos) {
+        answers.push_back({5, testing::DataAnswer("03", 7)});
+      } else if (++firmwareReads != lostRead) {
+        answers.push_back({5, testing::DataAnswer("52", 7)});
+      }
+      return answers;
+    });
+    testing::RecordingDialogs dialogs;
+    DeviceLink link{port, clock, "."};
+    link.openPortAt("COM1", 9600);
+    CancelLatch latch;
+    testing::RecordingProgressPanel panel{latch};
+    Progress progress{panel, latch};
+    DeviceSettings settings;
+    testing::RecordingView view{settings};
+    ExchangeContext exchange{link, progress, latch, dialogs, view};
 
-  const InstrumentSearchResult search =
-      FindInstruments(exchange, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
-  EXPECT_EQ(search.found, (Found{{{7, 9600}, {0x0303, 3, 0x52}}}));
-  EXPECT_EQ(firmwareReads, 4);  // the identity's read of it the last
+    const InstrumentSearchResult search =
+        FindInstruments(exchange, {.firstAddress = 6, .lastAddress = 8, .baudRates = {9600}});
+    EXPECT_EQ(search.found, (Found{{{7, 9600}, {0x0303, 3, 0x52}}})) << lostRead;
+    EXPECT_EQ(firmwareReads, 4) << lostRead;  // the identity's read of it the last
+  }
 }
 
 TEST(FindInstruments, EscapeStopsBetweenProbesKeepsWhatWasFoundAndGivesTheLinkBack) {
   MisconfiguredRig rig;
   rig.latch.press();                    // before the start: must not stop the search
-  rig.panel.escapeAtStep = 2 * 32 + 8;  // address 8 at 19200 baud, the third rate
+  rig.panel.escapeAtStep = 2 * 64 + 8;  // address 8 at 19200 baud, the third rate
 
   const InstrumentSearchResult search = FindInstruments(rig.exchange, {});
   EXPECT_EQ(search.result, kCancelledByOperator);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "journal/journal.h"
+#include "profiles/profile_difference.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/workflows/tuning_rig.h"
 #include "workflows/regulator_parameters.h"
@@ -41,7 +42,10 @@ TEST(WriteTunedCoefficients, WritesTheFourNumbersAndTheReadBeforeTakesThemBack) 
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].action, JournalAction::Write);
   EXPECT_EQ(entries[1].action, JournalAction::Read);
-  EXPECT_EQ(rig.journal.compare(entries[1], entries[0]),
+  DeviceSettings read, written;
+  ASSERT_TRUE(rig.journal.loadProfile(entries[1], read));
+  ASSERT_TRUE(rig.journal.loadProfile(entries[0], written));
+  EXPECT_EQ(DifferingProfileKeys(read, written),
             (std::vector<ProfileKeyDifference>{{"CH1", "th2", "10.0000", "1.0000"},
                                                {"CH1", "his1", "20.0000", "42.5000"},
                                                {"CH1", "koef1", "30.0000", "2.6000"},
