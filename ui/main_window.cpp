@@ -289,6 +289,7 @@ void TForm1::N6Click() {
 
 void TForm1::ConfigurationJournalClick() {
   pages_->CollectSettings();
+  takeDescription();
   JournalWindow window(journal_, settings_, dialogs_, this);
   window.exec();
   if (window.entryToLoad()) loadJournalEntry(*window.entryToLoad());
