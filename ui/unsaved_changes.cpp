@@ -41,9 +41,9 @@ bool UnsavedChanges::settleBeforeClose(const DeviceSettings& pages) {
     return true;
   }
   QMessageBox box(QMessageBox::Question, "Несохранённые изменения",
-                  "Настройки на страницах изменены после загрузки профиля " +
+                  "Настройки на страницах изменены после загрузки профиля\n" +
                       QString::fromStdString(profile_->string()) +
-                      " и не сохранены.\nСохранить их в этот профиль?",
+                      "\nи не сохранены. Сохранить их в этот профиль?",
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window_);
   box.setDefaultButton(QMessageBox::Yes);
   switch (box.exec()) {
