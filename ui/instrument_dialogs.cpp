@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -68,7 +69,12 @@ void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& d
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
-  dialog.resize(720, 400);
+  // Room for two description lines side by side, where the screen has it (at a large scale).
+  QSize size(720, 400);
+  if (const QScreen* screen = dialog.screen()) {
+    size = size.boundedTo(screen->availableGeometry().size());
+  }
+  dialog.resize(size);
   dialog.exec();
 }
 
