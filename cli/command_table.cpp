@@ -93,10 +93,10 @@ constexpr std::string_view kDiffHelp =
     "Usage: zorkan-cli diff PROFILE [link options]\n"
     "Reads the whole instrument as read does, writing nothing, and compares it with PROFILE\n"
     "(which must exist) as write would send it: a line for every setting that differs, the\n"
-    "profile key with its section (CH1 th1), the instrument's value and the profile's,\n"
-    "tab-separated. Values only profiles keep (calibration, descriptions, sensor bounds) are\n"
-    "not compared. Exit status 0 when they are equal, {differ} when they differ, else as for\n"
-    "read.\n";
+    "profile key with its section (CH1 th1), the instrument's value, the profile's and the\n"
+    "caption the window shows the setting under, tab-separated. Values only profiles keep\n"
+    "(calibration, descriptions, sensor bounds) are not compared. Exit status 0 when they are\n"
+    "equal, {differ} when they differ, else as for read.\n";
 
 constexpr std::string_view kPublishHelp =
     "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
@@ -135,7 +135,8 @@ constexpr std::string_view kJournalHelp =
     "did not succeed, the step it stopped at. --serial N: the reads and writes of the\n"
     "instrument with serial number N only; --last N: the newest N.\n"
     "journal diff A B prints the profile keys that entries A and B (each a number or a file\n"
-    "name) give differently: the key with its section, A's value, B's value, tab-separated.\n"
+    "name) give differently: the key with its section, A's value, B's value and the\n"
+    "setting's caption, tab-separated.\n"
     "journal diff A reads the whole instrument as diff does, writing nothing, and prints the\n"
     "settings it holds otherwise than A: A's value first, the instrument's second. Exit status\n"
     "0 when they are equal, {differ} when they differ, 14 when an entry is not there or holds\n"

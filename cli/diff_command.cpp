@@ -29,8 +29,8 @@ int RunDiff(const DiffCommand& command, Session& session) {
 
 int PrintDifferences(const std::vector<ProfileKeyDifference>& differences) {
   for (const ProfileKeyDifference& row : differences) {
-    std::printf("%s %s\t%s\t%s\n", row.section.c_str(), row.key.c_str(), row.firstValue.c_str(),
-                row.secondValue.c_str());
+    std::printf("%s %s\t%s\t%s\t%s\n", row.section.c_str(), row.key.c_str(), row.firstValue.c_str(),
+                row.secondValue.c_str(), profile::CaptionOfKey(row.section, row.key).c_str());
   }
   return differences.empty() ? kOk : kExitDiffers;
 }

@@ -58,9 +58,11 @@ constexpr ProfileKey kRows[] = {
     Row{Channel, "adj", "1.0", kExchanged | kKept, Generated(4),
         Captions("Диапазон", "Подстройка диапазона канала 2"),
         [](S& s, int i) { return &s.channels[i].rangeAdjust; }},
-    Row{Channel, "lin", "0.2", kKept, Generated(5), Captions(),
+    Row{Channel, "lin", "0.2", kKept, Generated(5),
+        Captions("Сопротивление линии канала 1", "Сопротивление линии канала 2"),
         [](S& s, int i) { return &s.channels[i].lineResistance; }},
-    Row{Channel, "wire", "3", kKept, Generated(6), Captions(),
+    Row{Channel, "wire", "3", kKept, Generated(6),
+        Captions("Число проводов канала 1", "Число проводов канала 2"),
         [](S& s, int i) { return &s.channels[i].wireCount; }},
     Row{Channel, "flag", "0", kExchanged | kKept, Generated(7),
         Captions("Корнеизвлечение", "Корнеизвлечение канала 2"),
@@ -107,29 +109,41 @@ constexpr ProfileKey kRows[] = {
     Row{Channel, "koef3", "0.0", kExchanged | kKept, Generated(21, "1.0", "0"),
         Captions("Коэфф асимметрии", "Коэффициент полинома 3 канала 2"),
         [](S& s, int i) { return &s.channels[i].polynomial[3]; }},
-    Row{Channel, "uref", "26.32", kKept, Generated(31), Captions(),
+    Row{Channel, "uref", "26.32", kKept, Generated(31),
+        Captions("Калибровка uref канала 1", "Калибровка uref канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.uref; }},
-    Row{Channel, "rref", "7491.0", kKept, Generated(32), Captions(),
+    Row{Channel, "rref", "7491.0", kKept, Generated(32),
+        Captions("Калибровка rref канала 1", "Калибровка rref канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.rref; }},
-    Row{Channel, "ku", "94.44", kKept, Generated(33), Captions(),
+    Row{Channel, "ku", "94.44", kKept, Generated(33),
+        Captions("Калибровка ku канала 1", "Калибровка ku канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.ku; }},
-    Row{Channel, "ku10", "9.43", kKept, Generated(34), Captions(),
+    Row{Channel, "ku10", "9.43", kKept, Generated(34),
+        Captions("Калибровка ku10 канала 1", "Калибровка ku10 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.ku10; }},
-    Row{Channel, "ki05", "18.43", kKept, Generated(35), Captions(),
+    Row{Channel, "ki05", "18.43", kKept, Generated(35),
+        Captions("Калибровка ki05 канала 1", "Калибровка ki05 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.ki05; }},
-    Row{Channel, "ki020", "18.43", kKept, Generated(36), Captions(),
+    Row{Channel, "ki020", "18.43", kKept, Generated(36),
+        Captions("Калибровка ki020 канала 1", "Калибровка ki020 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibration.ki020; }},
-    Row{Channel, "set_ra", "40.0", kKept, Generated(37), Captions(),
+    Row{Channel, "set_ra", "40.0", kKept, Generated(37),
+        Captions("Эталон калибровки set_ra канала 1", "Эталон калибровки set_ra канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setRa; }},
-    Row{Channel, "set_rb", "300.0", kKept, Generated(38), Captions(),
+    Row{Channel, "set_rb", "300.0", kKept, Generated(38),
+        Captions("Эталон калибровки set_rb канала 1", "Эталон калибровки set_rb канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setRb; }},
-    Row{Channel, "set_ku", "100.0", kKept, Generated(41), Captions(),
+    Row{Channel, "set_ku", "100.0", kKept, Generated(41),
+        Captions("Эталон калибровки set_ku канала 1", "Эталон калибровки set_ku канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setKu; }},
-    Row{Channel, "set_ku10", "10.0", kKept, Generated(42), Captions(),
+    Row{Channel, "set_ku10", "10.0", kKept, Generated(42),
+        Captions("Эталон калибровки set_ku10 канала 1", "Эталон калибровки set_ku10 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setKu10; }},
-    Row{Channel, "set_ki05", "5.0", kKept, Generated(39), Captions(),
+    Row{Channel, "set_ki05", "5.0", kKept, Generated(39),
+        Captions("Эталон калибровки set_ki05 канала 1", "Эталон калибровки set_ki05 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setKi05; }},
-    Row{Channel, "set_ki020", "20.0", kKept, Generated(40), Captions(),
+    Row{Channel, "set_ki020", "20.0", kKept, Generated(40),
+        Captions("Эталон калибровки set_ki020 канала 1", "Эталон калибровки set_ki020 канала 2"),
         [](S& s, int i) { return &s.channels[i].calibrationReferences.setKi020; }},
     Row{Channel, "search", "2", kExchanged | kKept, Generated(22),
         Captions("Число наблюдений канала 1", "Число наблюдений перед срабатыванием"),
@@ -137,7 +151,8 @@ constexpr ProfileKey kRows[] = {
     Row{Channel, "point", "1", kExchanged | kKept, Generated(23),
         Captions("Знаков", "Знаков после запятой канала 2"),
         [](S& s, int i) { return &s.channels[i].decimals; }},
-    Row{Channel, "select", "1", kKept, Generated(30), Captions(),
+    Row{Channel, "select", "1", kKept, Generated(30),
+        Captions("Обмен с каналом 1", "Обмен с каналом 2"),
         [](S& s, int i) { return &s.channels[i].selected; }},
     Row{Channel, "use", "0", kExchanged | kKept, Generated(24, "1"),
         Captions("Разрешение работы канала 1", "Разрешение работы канала 2"),
@@ -151,15 +166,18 @@ constexpr ProfileKey kRows[] = {
     Row{Channel, "pulse_int", "5", kExchanged | kKept, Generated(27, "10", "2").inBuiltin("2"),
         Captions("Макс. длит. импульса", "Импульс регулятора канала 2"),
         [](S& s, int i) { return &s.channels[i].pulseInterval; }},
-    Row{Channel, "text", "Канал %u", kKept, Generated(28), Captions(),
+    Row{Channel, "text", "Канал %u", kKept, Generated(28),
+        Captions("Название канала 1", "Название канала 2"),
         [](S& s, int i) { return &s.channels[i].channelText; }},
-    Row{Channel, "unit", "<....>", kKept, Generated(29), Captions(),
+    Row{Channel, "unit", "<....>", kKept, Generated(29),
+        Captions("Единица измерения канала 1", "Единица измерения канала 2"),
         [](S& s, int i) { return &s.channels[i].unitText; }},
 
-    Row{Rele, "select", "1", kKept, Generated(1), Captions(),
+    Row{Rele, "select", "1", kKept, Generated(1), Captions("Обмен назначением реле"),
         [](S& s, int) { return &s.relays.relaySelected; }},
-    Row{Rele, "use", "1", kKept, Generated(3), Captions(), [](S& s, int) { return &s.relays.use; }},
-    Row{Rele, "test", "0", kKept, Generated(2), Captions(),
+    Row{Rele, "use", "1", kKept, Generated(3), Captions("Использование реле"),
+        [](S& s, int) { return &s.relays.use; }},
+    Row{Rele, "test", "0", kKept, Generated(2), Captions("Проверка реле"),
         [](S& s, int) { return &s.relays.test; }},
     Row{Rele, "rel0_msk0", "0", kExchanged | kKept, Generated(4, "16"),
         Captions("Назначение реле 1 (канал 1)"),
@@ -176,70 +194,72 @@ constexpr ProfileKey kRows[] = {
 
     // A save writes only the calibration procedure's first two settings; the rest of the section
     // stays as the file has it.
-    Row{Grad, "kalib_usr", "8", kKept, Generated(1), Captions(),
+    Row{Grad, "kalib_usr", "8", kKept, Generated(1), Captions("Калибровка kalib_usr"),
         [](S& s, int) { return &s.grad.kalibUsr; }},
-    Row{Grad, "kalib_del", "90", kKept, Generated(2, "180").inBuiltin("90"), Captions(),
-        [](S& s, int) { return &s.grad.kalibDel; }},
-    Row{Grad, "usr_ref", "8", kLoaded, Generated(15), Captions(),
+    Row{Grad, "kalib_del", "90", kKept, Generated(2, "180").inBuiltin("90"),
+        Captions("Калибровка kalib_del"), [](S& s, int) { return &s.grad.kalibDel; }},
+    Row{Grad, "usr_ref", "8", kLoaded, Generated(15), Captions("Калибровка usr_ref"),
         [](S& s, int) { return &s.grad.usrRef; }},
-    Row{Grad, "del_ref", "90", kLoaded, Generated(18), Captions(),
+    Row{Grad, "del_ref", "90", kLoaded, Generated(18), Captions("Калибровка del_ref"),
         [](S& s, int) { return &s.grad.delRef; }},
-    Row{Grad, "usr_ku", "8", kLoaded, Generated(16), Captions(),
+    Row{Grad, "usr_ku", "8", kLoaded, Generated(16), Captions("Калибровка usr_ku"),
         [](S& s, int) { return &s.grad.usrKu; }},
-    Row{Grad, "del_ku", "40", kLoaded, Generated(19), Captions(),
+    Row{Grad, "del_ku", "40", kLoaded, Generated(19), Captions("Калибровка del_ku"),
         [](S& s, int) { return &s.grad.delKu; }},
-    Row{Grad, "usr_ki", "8", kLoaded, Generated(17), Captions(),
+    Row{Grad, "usr_ki", "8", kLoaded, Generated(17), Captions("Калибровка usr_ki"),
         [](S& s, int) { return &s.grad.usrKi; }},
-    Row{Grad, "del_ki", "40", kLoaded, Generated(20), Captions(),
+    Row{Grad, "del_ki", "40", kLoaded, Generated(20), Captions("Калибровка del_ki"),
         [](S& s, int) { return &s.grad.delKi; }},
-    Row{Grad, "rref_min", "5000.0", kLoaded, Generated(3), Captions(),
-        [](S& s, int) { return &s.grad.rrefMin; }},
-    Row{Grad, "rref_max", "9000.0", kLoaded, Generated(4), Captions(),
-        [](S& s, int) { return &s.grad.rrefMax; }},
-    Row{Grad, "uref_min", "18.0", kLoaded, Generated(5), Captions(),
+    Row{Grad, "rref_min", "5000.0", kLoaded, Generated(3),
+        Captions("Нижний предел калибровки rref"), [](S& s, int) { return &s.grad.rrefMin; }},
+    Row{Grad, "rref_max", "9000.0", kLoaded, Generated(4),
+        Captions("Верхний предел калибровки rref"), [](S& s, int) { return &s.grad.rrefMax; }},
+    Row{Grad, "uref_min", "18.0", kLoaded, Generated(5), Captions("Нижний предел калибровки uref"),
         [](S& s, int) { return &s.grad.urefMin; }},
-    Row{Grad, "uref_max", "32.0", kLoaded, Generated(6), Captions(),
+    Row{Grad, "uref_max", "32.0", kLoaded, Generated(6), Captions("Верхний предел калибровки uref"),
         [](S& s, int) { return &s.grad.urefMax; }},
-    Row{Grad, "ku_min", "75.0", kLoaded, Generated(7), Captions(),
+    Row{Grad, "ku_min", "75.0", kLoaded, Generated(7), Captions("Нижний предел калибровки ku"),
         [](S& s, int) { return &s.grad.kuMin; }},
-    Row{Grad, "ku_max", "115.0", kLoaded, Generated(8), Captions(),
+    Row{Grad, "ku_max", "115.0", kLoaded, Generated(8), Captions("Верхний предел калибровки ku"),
         [](S& s, int) { return &s.grad.kuMax; }},
-    Row{Grad, "ku10_min", "7.5", kLoaded, Generated(9), Captions(),
+    Row{Grad, "ku10_min", "7.5", kLoaded, Generated(9), Captions("Нижний предел калибровки ku10"),
         [](S& s, int) { return &s.grad.ku10Min; }},
-    Row{Grad, "ku10_max", "11.5", kLoaded, Generated(10), Captions(),
-        [](S& s, int) { return &s.grad.ku10Max; }},
-    Row{Grad, "ki05_min", "14.0", kLoaded, Generated(11), Captions(),
+    Row{Grad, "ku10_max", "11.5", kLoaded, Generated(10),
+        Captions("Верхний предел калибровки ku10"), [](S& s, int) { return &s.grad.ku10Max; }},
+    Row{Grad, "ki05_min", "14.0", kLoaded, Generated(11), Captions("Нижний предел калибровки ki05"),
         [](S& s, int) { return &s.grad.ki05Min; }},
-    Row{Grad, "ki05_max", "22.0", kLoaded, Generated(12), Captions(),
-        [](S& s, int) { return &s.grad.ki05Max; }},
-    Row{Grad, "ki020_min", "14.0", kLoaded, Generated(13), Captions(),
-        [](S& s, int) { return &s.grad.ki020Min; }},
-    Row{Grad, "ki020_max", "22.0", kLoaded, Generated(14), Captions(),
-        [](S& s, int) { return &s.grad.ki020Max; }},
+    Row{Grad, "ki05_max", "22.0", kLoaded, Generated(12),
+        Captions("Верхний предел калибровки ki05"), [](S& s, int) { return &s.grad.ki05Max; }},
+    Row{Grad, "ki020_min", "14.0", kLoaded, Generated(13),
+        Captions("Нижний предел калибровки ki020"), [](S& s, int) { return &s.grad.ki020Min; }},
+    Row{Grad, "ki020_max", "22.0", kLoaded, Generated(14),
+        Captions("Верхний предел калибровки ki020"), [](S& s, int) { return &s.grad.ki020Max; }},
     // Whatever a profile says, immediate write-back of calibration results is on again after a
     // load.
-    Row{Grad, "wr_grad_immid", "1", kLoaded | kLoadResets, Generated(21), Captions(),
+    Row{Grad, "wr_grad_immid", "1", kLoaded | kLoadResets, Generated(21),
+        Captions("Немедленная запись калибровки"),
         [](S& s, int) { return &s.grad.writeImmediately; }},
 
     Row{Definition, "txt0", "Прибор ЗОРКАН74Х Н. Описение настроек текущего профиля.", kKept,
         Generated(1, "Прибор ЗОРКАН 740 НР. Одноканальный прибор с ПИД управлением нагревателем.")
             .inBuiltin(
                 "Прибор ЗОРКАН 740 НР ПИД. Одноканальный прибор с ПИД управлением нагревателем."),
-        Captions(), [](S& s, int) { return &s.description[0]; }},
+        Captions("Описание настроек, строка 1"), [](S& s, int) { return &s.description[0]; }},
     Row{Definition, "txt1", "", kKept,
         Generated(2, "Реле 1 включает нагреватель, реле 2 - назначено на уставку.")
             .inBuiltin("Реле 1 включает нагреватель, реле 2 - дополнительная уставка."),
-        Captions(), [](S& s, int) { return &s.description[1]; }},
-    Row{Definition, "txt2", "", kKept, Generated(3), Captions(),
+        Captions("Описание настроек, строка 2"), [](S& s, int) { return &s.description[1]; }},
+    Row{Definition, "txt2", "", kKept, Generated(3), Captions("Описание настроек, строка 3"),
         [](S& s, int) { return &s.description[2]; }},
-    Row{Definition, "txt3", "", kKept, Generated(4), Captions(),
+    Row{Definition, "txt3", "", kKept, Generated(4), Captions("Описание настроек, строка 4"),
         [](S& s, int) { return &s.description[3]; }},
 
-    Row{Gen, "gen_select", "1", kKept, Generated(1), Captions(),
+    Row{Gen, "gen_select", "1", kKept, Generated(1), Captions("Обмен общими параметрами"),
         [](S& s, int) { return &s.general.generalSelected; }},
     Row{Gen, "proc_ver", "3", kExchanged | kKept, Generated(2), Captions("Тип прибора"),
         [](S& s, int) { return &s.general.deviceType; }},
-    Row{Gen, "use_max", "0", kKept, Generated(3, "1").inBuiltin("0"), Captions(),
+    Row{Gen, "use_max", "0", kKept, Generated(3, "1").inBuiltin("0"),
+        Captions("Номинальные диапазоны унифицированных входов"),
         [](S& s, int) { return &s.useMax; }},
     // The kind of instrument the generated profiles were made for; no setting reads it.
     Row{Gen, "dev_type", "", Uses{}, Generated(4, "47"), Captions(), ProfileField()},
@@ -249,15 +269,17 @@ constexpr ProfileKey kRows[] = {
         Captions("Номер прибора"), [](S& s, int) { return &s.general.qcCode; }},
     Row{Err, "err_ver", "1", kExchanged | kKept, Generated(1).inBuiltin("0"),
         Captions("Отображение ошибки"), [](S& s, int) { return &s.general.errorDisplay; }},
-    Row{Graf, "wr_int", "1", kKept, Generated(1), Captions(),
+    Row{Graf, "wr_int", "1", kKept, Generated(1), Captions("Интервал записи измерений, с"),
         [](S& s, int) { return &s.logInterval; }},
 
-    Row{DatBound, "max", &SensorBoundTexts::max, kLoaded, Generated(1), Captions(),
+    Row{DatBound, "max", &SensorBoundTexts::max, kLoaded, Generated(1),
+        Captions("Верхняя граница датчика «%s»"),
         [](S& s, int i) { return &s.sensorBounds[i].max; }},
-    Row{DatBound, "min", &SensorBoundTexts::min, kLoaded, Generated(2), Captions(),
+    Row{DatBound, "min", &SensorBoundTexts::min, kLoaded, Generated(2),
+        Captions("Нижняя граница датчика «%s»"),
         [](S& s, int i) { return &s.sensorBounds[i].min; }},
-    Row{DatBound, "pogr", &SensorBoundTexts::pogr, kLoaded, Generated(3), Captions(),
-        [](S& s, int i) { return &s.sensorBounds[i].pogr; }},
+    Row{DatBound, "pogr", &SensorBoundTexts::pogr, kLoaded, Generated(3),
+        Captions("Погрешность датчика «%s»"), [](S& s, int i) { return &s.sensorBounds[i].pogr; }},
 
     // What a whole read gives and the pages show; a menu load keeps what they showed.
     Row{None, "", "", kRead, Generated(), Captions(),
@@ -308,11 +330,11 @@ constexpr bool UsesFitTogether(const ProfileKey& key) {
   // What a load takes has a setting and a section; a key without a setting is only generated.
   if (key.is(kLoaded) && (!HasField(key) || key.section == None)) return false;
   if (!HasField(key) && key.uses != Uses{}) return false;
-  // A setting the comparison shows (one a read takes and a profile holds) has its caption, for
-  // each channel; no other setting has one.
+  // A setting a comparison can show (one a profile holds) has its caption, for each channel; no
+  // other setting has one.
   const bool captioned =
       !key.captions.first.empty() && (key.section != Channel || !key.captions.second.empty());
-  return key.is(kRead | kLoaded) == captioned;
+  return key.is(kLoaded) == captioned;
 }
 static_assert(std::ranges::all_of(kRows, UsesFitTogether));
 
@@ -424,9 +446,19 @@ std::optional<KeyPlace> FindKeyPlace(std::string_view section, std::string_view 
   return std::nullopt;
 }
 
-std::string_view CaptionOf(const KeyPlace& place) {
+std::string CaptionOf(const KeyPlace& place) {
   const Captions& captions = place.key->captions;
-  return place.key->section == Channel && place.index == 1 ? captions.second : captions.first;
+  std::string caption(place.key->section == Channel && place.index == 1 ? captions.second
+                                                                        : captions.first);
+  if (const std::size_t at = caption.find("%s"); at != std::string::npos) {
+    caption.replace(at, 2, kSensorTypeTexts[static_cast<std::size_t>(place.index)]);
+  }
+  return caption;
+}
+
+std::string CaptionOfKey(std::string_view section, std::string_view key) {
+  if (const std::optional<KeyPlace> place = FindKeyPlace(section, key)) return CaptionOf(*place);
+  return std::string(section) + " " + std::string(key);
 }
 
 }  // namespace profile

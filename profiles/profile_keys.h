@@ -94,9 +94,9 @@ struct Generated {
   }
 };
 
-// What the operator calls a setting the comparison with the instrument shows: the caption the
-// pages give its control, or a plain name where this edition hides the control. Channel keys have
-// one for each channel.
+// What the operator calls a setting the comparisons show: the caption the pages give its control,
+// or a plain name where this edition hides the control or has none. Channel keys have one for each
+// channel; in a sensor type's limits "%s" stands for the sensor type's name.
 struct Captions {
   std::string_view first;
   std::string_view second;
@@ -153,7 +153,11 @@ const std::vector<KeyPlace>& EveryKeyPlace();
 // they are written.
 std::optional<KeyPlace> FindKeyPlace(std::string_view section, std::string_view key);
 
-// The caption of the setting at `place`; empty for a setting the comparison never shows.
-std::string_view CaptionOf(const KeyPlace& place);
+// The caption of the setting at `place`; empty for a setting no profile holds.
+std::string CaptionOf(const KeyPlace& place);
+
+// The caption of the key `key` in the section named `section`, as a comparison names the row;
+// the section and the key with a blank between for a key the table does not have.
+std::string CaptionOfKey(std::string_view section, std::string_view key);
 
 }  // namespace zorkan::profile

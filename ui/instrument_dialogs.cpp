@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,12 +22,24 @@ QTableWidget* Table(QDialog& dialog, const QStringList& headings, int rows) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
+// The captions take what they need; the two values share the rest, a long one (a description
+// line) wrapped in its cell, so that neither value is pushed out of sight.
+void ShareWidthBetweenValues(QTableWidget& table) {
+  QHeaderView& header = *table.horizontalHeader();
+  header.setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  for (int column = 1; column < table.columnCount(); ++column) {
+    header.setSectionResizeMode(column, QHeaderView::Stretch);
+    for (int row = 0; row < table.rowCount(); ++row) {
+      QTableWidgetItem* cell = table.item(row, column);
+      cell->setToolTip(cell->text());
+    }
+  }
+  table.setWordWrap(true);
+  QObject::connect(&header, &QHeaderView::sectionResized, &table,
+                   [&table] { table.resizeRowsToContents(); });
 }
 
 }  // namespace
@@ -46,17 +59,22 @@ void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& d
                               static_cast<int>(differences.size()));
   table->setObjectName("Differences");
   for (std::size_t row = 0; row < differences.size(); ++row) {
-    const ProfileKeyDifference& difference = differences[row];
+    const auto& [section, key, first, second] = differences[row];
     SetTableRow(*table, static_cast<int>(row),
-                {SettingCaption(difference.section, difference.key), Text(difference.firstValue),
-                 Text(difference.secondValue)});
+                {SettingCaption(section, key), SettingValueText(section, key, first),
+                 SettingValueText(section, key, second)});
   }
-  table->resizeColumnsToContents();
+  ShareWidthBetweenValues(*table);
   layout->addWidget(table);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
-  dialog.resize(560, 360);
+  // Room for two description lines side by side, where the screen has it (at a large scale).
+  QSize size(720, 400);
+  if (const QScreen* screen = dialog.screen()) {
+    size = size.boundedTo(screen->availableGeometry().size());
+  }
+  dialog.resize(size);
   dialog.exec();
 }
 

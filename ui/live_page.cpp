@@ -27,9 +27,23 @@ void Paint(QLabel* panel, const QColor& colour) {
   panel->setPalette(palette);
 }
 
+// What an indicator's two states are called: a screen reader cannot see its colour.
+struct StateWords {
+  const char* on;
+  const char* off;
+};
+constexpr StateWords kSetpointWords{"достигнута", "не достигнута"};
+constexpr StateWords kBreakWords{"обрыв датчика", "нет обрыва"};
+constexpr StateWords kRelayWords{"включено", "выключено"};
+constexpr StateWords kKeyWords{"нажата", "не нажата"};
+constexpr StateWords kEncoderWords{"горит", "не горит"};
+constexpr std::size_t kKeyCount = 5;  // "У", "П", "Ш", "0", "Диапазон"; then the encoder's two
+
 // Yellow means active or attention.
-void Indicate(QLabel* indicator, std::uint8_t bits, std::uint8_t mask) {
-  Paint(indicator, (bits & mask) != 0 ? QColor(Qt::yellow) : Neutral());
+void Indicate(QLabel* indicator, std::uint8_t bits, std::uint8_t mask, const StateWords& words) {
+  const bool on = (bits & mask) != 0;
+  Paint(indicator, on ? QColor(Qt::yellow) : Neutral());
+  indicator->setAccessibleDescription(on ? words.on : words.off);
 }
 
 void ShowChannel(QLabel* value, QLabel* status, const ChannelLiveValues& channel) {
@@ -75,18 +89,19 @@ void LivePage::ShowLiveValues(const LiveValues& values) {
   ShowChannel(ui_.Panel3, ui_.Panel4, first);
   ShowChannel(ui_.Panel8, ui_.Panel9, second);
   ui_.Panel27->setText(ui_.Panel3->text());
-  Indicate(ui_.Panel7, first.flags, kSetpoint1Reached);
-  Indicate(ui_.Panel6, first.flags, kSetpoint2Reached);
-  Indicate(ui_.Panel5, first.flags, kSensorBreak);
-  Indicate(ui_.Panel12, second.flags, kSetpoint1Reached);
-  Indicate(ui_.Panel11, second.flags, kSetpoint2Reached);
-  Indicate(ui_.Panel10, second.flags, kSensorBreak);
-  Indicate(ui_.Panel13, values.relays, 0x01);
-  Indicate(ui_.Panel14, values.relays, 0x02);
+  Indicate(ui_.Panel7, first.flags, kSetpoint1Reached, kSetpointWords);
+  Indicate(ui_.Panel6, first.flags, kSetpoint2Reached, kSetpointWords);
+  Indicate(ui_.Panel5, first.flags, kSensorBreak, kBreakWords);
+  Indicate(ui_.Panel12, second.flags, kSetpoint1Reached, kSetpointWords);
+  Indicate(ui_.Panel11, second.flags, kSetpoint2Reached, kSetpointWords);
+  Indicate(ui_.Panel10, second.flags, kSensorBreak, kBreakWords);
+  Indicate(ui_.Panel13, values.relays, 0x01, kRelayWords);
+  Indicate(ui_.Panel14, values.relays, 0x02, kRelayWords);
   QLabel* const keys[] = {ui_.Panel15, ui_.Panel16, ui_.Panel17, ui_.Panel18,
                           ui_.Panel19, ui_.Panel20, ui_.Panel21};
   for (std::size_t bit = 0; bit < std::size(keys); ++bit) {
-    Indicate(keys[bit], values.keys, static_cast<std::uint8_t>(1u << bit));
+    Indicate(keys[bit], values.keys, static_cast<std::uint8_t>(1u << bit),
+             bit < kKeyCount ? kKeyWords : kEncoderWords);
   }
 }
 

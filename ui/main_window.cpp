@@ -12,6 +12,9 @@
 #include "operator/result_messages.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
+#include "ui/about_box.h"
+#include "ui/fitted_window.h"
+#include "ui/help_window.h"
 #include "ui/instrument_dialogs.h"
 #include "ui/journal_window.h"
 #include "ui/line_dialogs.h"
@@ -51,6 +54,11 @@ class FirstBoxOnly final : public OperatorDialogs {
   bool shown_ = false;
 };
 
+// A menu item's text as the operator reads it, without the mark of its Alt letter.
+QString ShownText(const QAction& item) {
+  return QString(item.text()).remove('&');
+}
+
 std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mode,
                                      const QString& caption, const std::filesystem::path& folder) {
   QFileDialog dialog(parent, caption, QString::fromStdString(folder.string()));
@@ -87,7 +95,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   ui_->setupUi(this);
   // The boxes and dialogs of the window speak in its font too.
   setAttribute(Qt::WA_WindowPropagation);
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  ScrollPagesInWindow(*this, *ui_->ClientArea, QSize(kClientWidth, kClientHeight));
   progressPanel_ = std::make_unique<QtProgressPanel>(
       *ui_->Panel76,
       std::array<QLabel*, 6>{ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111,
@@ -106,6 +114,9 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
       ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_, &journal_});
   livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
   directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
+  recentProfiles_ = std::make_unique<RecentProfiles>(
+      *ui_->RecentProfiles, workDir_,
+      [this](const std::filesystem::path& path) { openRecentProfile(path); });
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");
   Timer3 = new QTimer(this);
@@ -114,7 +125,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   connectHandlers();
   FormCreate();
   if (const QScreen* screen = this->screen()) {
-    move(screen->availableGeometry().center() - rect().center());
+    setGeometry(OpeningGeometry(sizeHint(), screen->availableGeometry()));
   }
 }
 
@@ -132,6 +143,9 @@ void TForm1::connectHandlers() {
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
+  connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
+  connect(ui_->HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
+  connect(ui_->About, &QAction::triggered, this, [this] { ShowAboutBox(this, workDir_); });
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
   connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -192,6 +206,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  if (!offerToSaveChanges()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }
@@ -221,31 +239,59 @@ void TForm1::Timer2Timer() {
   repaint();
 }
 
+bool TForm1::offerToSaveChanges() {
+  if (!unsaved_.holdsMenuProfile()) return true;
+  pages_->CollectSettings();
+  takeDescription();
+  return unsaved_.settleBeforeClose(settings_);
+}
+
 void TForm1::Button1Click() {
-  ReadWholeInstrument(*exchange_, settings_, *pages_);
+  if (ReadWholeInstrument(*exchange_, settings_, *pages_) == kOk) unsaved_.settled(settings_);
 }
 
 void TForm1::Button3Click() {
-  WriteWholeInstrument(*exchange_, settings_, *pages_);
+  if (WriteWholeInstrument(*exchange_, settings_, *pages_) == kOk) unsaved_.settled(settings_);
 }
 
 void TForm1::N2Click() {
   const std::filesystem::path path =
-      AskProfilePath(this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
-  if (path.empty()) return;
+      AskProfilePath(this, QFileDialog::AcceptOpen, ShownText(*ui_->N2), workDir_);
+  if (!path.empty()) loadProfileFromMenu(path);
+}
+
+void TForm1::loadProfileFromMenu(const std::filesystem::path& path) {
   pages_->CollectSettings();
   if (!loadProfile(path, true)) return;
   setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
   pages_->ShowSettings();
+  recentProfiles_->add(path);
+  unsaved_.profileLoaded(path, settings_);
+}
+
+void TForm1::openRecentProfile(const std::filesystem::path& path) {
+  // A load creates a missing profile with the defaults: a profile gone since is no default one.
+  if (!std::filesystem::is_regular_file(path)) {
+    ShowMessage(dialogs_, "Недавние профили", "Профиль не найден: " + path.string(),
+                DialogIcon::Warning);
+    recentProfiles_->forget(path);
+    return;
+  }
+  loadProfileFromMenu(path);
 }
 
 void TForm1::N3Click() {
   const std::filesystem::path path =
-      AskProfilePath(this, QFileDialog::AcceptSave, ui_->N3->text(), workDir_);
+      AskProfilePath(this, QFileDialog::AcceptSave, ShownText(*ui_->N3), workDir_);
   if (path.empty()) return;
   pages_->CollectSettings();
   takeDescription();
-  if (!SaveProfile(path, settings_)) reportUnwritable(path);
+  if (!SaveProfile(path, settings_)) {
+    reportUnwritable(path);
+    return;
+  }
+  recentProfiles_->add(path);
+  unsaved_.settled(settings_);
 }
 
 void TForm1::N4Click() {
@@ -279,6 +325,7 @@ void TForm1::N6Click() {
   Timer3->stop();
   const LineTransfer line = WriteLineOfInstruments(*exchange_, chosen, settings_, *pages_);
   Timer3->start(kLiveTickMs);
+  if (line.result == kOk) unsaved_.settled(settings_);
   // A refused check stopped the write before any instrument, as it stops a single write.
   if (line.result == kStoppedToClarify || line.result == kStoppedToCorrect) {
     ReportResult(line.result, dialogs_, latch_);
@@ -289,6 +336,7 @@ void TForm1::N6Click() {
 
 void TForm1::ConfigurationJournalClick() {
   pages_->CollectSettings();
+  takeDescription();
   JournalWindow window(journal_, settings_, dialogs_, this);
   window.exec();
   if (window.entryToLoad()) loadJournalEntry(*window.entryToLoad());
@@ -378,6 +426,7 @@ void TForm1::loadJournalEntry(const JournalEntry& entry) {
   setWindowTitle(QString(kTitle) + kVersionText +
                  QString::fromStdString(journal_.pathOf(entry).string()));
   pages_->ShowSettings();
+  unsaved_.forget();
 }
 
 void TForm1::reportUnwritable(const std::filesystem::path& path) {

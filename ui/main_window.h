@@ -21,7 +21,9 @@
 #include "ui/message_boxes.h"
 #include "ui/qt_exchange_controls.h"
 #include "ui/qt_progress_panel.h"
+#include "ui/recent_profiles.h"
 #include "ui/settings_pages.h"
+#include "ui/unsaved_changes.h"
 #include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
 #include "workflows/live_polling.h"
@@ -57,6 +59,12 @@ class TForm1 final : public QMainWindow {
   void Button3Click();
   void N2Click();
   void N3Click();
+  // A profile from the menu ("Прочитать из файла настройки прибора", "Недавние профили") onto the
+  // pages; the title names it.
+  void loadProfileFromMenu(const std::filesystem::path& path);
+  void openRecentProfile(const std::filesystem::path& path);
+  // Before the close sequence: false when the window is to stay open.
+  bool offerToSaveChanges();
   // "Найти прибор…": the instruments on the port at any address and baud rate; the one picked
   // goes into dev.dat and the port is opened for it.
   void N4Click();
@@ -106,6 +114,8 @@ class TForm1 final : public QMainWindow {
   std::unique_ptr<ExchangeContext> exchange_;
   std::unique_ptr<LivePage> livePage_;
   std::unique_ptr<DirectControlPage> directControlPage_;
+  std::unique_ptr<RecentProfiles> recentProfiles_;
+  UnsavedChanges unsaved_{*this, dialogs_};
   TForm6* reportPage_ = nullptr;
   std::unique_ptr<LivePolling> livePolling_;
   EscapeFilter escapeFilter_{latch_};

@@ -440,7 +440,7 @@ TEST_F(CliTest, DiffPrintsOneLinePerDifferingSettingAndWritesNothing) {
   simulator.clearReceivedFrames();
   const CliRun differs = RunCli(WithDevice({"diff", Profile("a.prf").string()}));
   EXPECT_EQ(differs.status, 30) << differs.errors;
-  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\n");
+  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\tРегулируемое значение\n");
   EXPECT_EQ(ReadBytes(Profile("a.prf")), edited);
   for (const std::string& frame : simulator.receivedFrames()) {
     EXPECT_NE(frame.find(";37;"), std::string::npos) << "not a read: " << frame;
@@ -543,7 +543,7 @@ TEST_F(CliTest, JournalKeepsEveryExchangeAndItsReadWritesBack) {
   EXPECT_EQ(DifferingProfileKeys(read, recorded), std::vector<ProfileKeyDifference>{});
   const CliRun differs = RunCli({"journal", "diff", "1", lines[1][5]});
   EXPECT_EQ(differs.status, 30) << differs.errors;
-  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\n");
+  EXPECT_EQ(differs.output, "CH1 th1\t150.0000\t160.0000\tРегулируемое значение\n");
 
   const std::string entryBytes = ReadBytes(folder / readEntry);
   const CliRun restored = RunCli(WithDevice({"write", readEntry}));

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
 #include <QTableWidget>
 
+#include "profiles/profile_keys.h"
 #include "tests/ui/window_rig.h"
+#include "ui/setting_captions.h"
 
 namespace zorkan {
 namespace {
@@ -51,9 +55,12 @@ TEST(InstrumentSearch, FoundInstrumentGoesIntoDevDatAndThePortWorksWithIt) {
   EXPECT_EQ(rig.text("Edit5").trimmed(), "88.0000");
 }
 
-TEST(InstrumentComparison, OneChangedSettingIsOneRowUnderItsCaption) {
+// Each changed setting is one row under the caption the pages give it, a list's value shown as
+// its item.
+TEST(InstrumentComparison, ChangedSettingsAreRowsUnderTheirCaptionsWithTheirItems) {
   WindowRig rig;
   rig.click("Button1");
+  rig.find<QComboBox>("ComboBox1")->setCurrentIndex(kSensorCurrent0To5mA);
   rig.find<QLineEdit>("Edit5")->setText("160");
   std::vector<QStringList> rows;
   rig.answerer.onDialog = [&](QDialog& dialog) {
@@ -65,13 +72,68 @@ TEST(InstrumentComparison, OneChangedSettingIsOneRowUnderItsCaption) {
     dialog.reject();
   };
   rig.find<QAction>("N5")->trigger();
-  EXPECT_EQ(rows, (std::vector<QStringList>{{"Регулируемое значение", "150.0000", "160.0000"}}));
+  EXPECT_EQ(rows,
+            (std::vector<QStringList>{{"Тип датчика", "ТХА ТП ХА(K) хромель/алюмель", "Ток 0-5 мА"},
+                                      {"Регулируемое значение", "150.0000", "160.0000"}}));
 
   rig.simulator.addFault({.kind = sim::FaultKind::Silence});
   rig.find<QAction>("N5")->trigger();
   EXPECT_EQ(rig.answerer.otherDialogs.size(), 1u);
   ASSERT_EQ(rig.answerer.boxes.size(), 1u);
   EXPECT_EQ(rig.answerer.boxes[0].text, "Прибор не ответил (ERR 2)");
+}
+
+// A value is shown as its control shows it only where the control gives that value back: a
+// setpoint type of 7 from an instrument would otherwise read "Нет", as 0 does.
+TEST(InstrumentComparison, ValuesAreItemsOnlyWhereTheControlHoldsThem) {
+  const struct {
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* shown;
+  } cases[] = {
+      {"CH1", "dat", "9", "ТХА ТП ХА(K) хромель/алюмель"},
+      {"CH1", "dat", "30", "30"},
+      {"CH2", "th_type1", "2", "Повышение"},
+      {"CH2", "th_type1", "7", "7"},
+      {"CH1", "flag", "1", "да"},
+      {"CH1", "flag", "5", "5"},
+      {"GEN", "proc_ver", "3", "740 НР Одноканальн. ПИД регул."},
+      {"CH1", "ns", "3", "3"},
+      {"CH1", "th1", "150.0000", "150.0000"},
+  };
+  for (const auto& [section, key, value, shown] : cases) {
+    EXPECT_EQ(SettingValueText(section, key, value), shown)
+        << section << " " << key << " " << value;
+  }
+}
+
+// A comparison names each setting shown on the pages by the caption beside its control (a bare
+// "0" only in brackets after what it is).
+TEST(InstrumentComparison, EveryShownSettingIsNamedByTheCaptionBesideItsControl) {
+  WindowRig rig;
+  auto* tabs = rig.find<QTabWidget>("TabbedNotebook1");
+  int named = 0;
+  for (int page = 0; page < tabs->count(); ++page) {
+    tabs->setCurrentIndex(page);
+    for (const profile::KeyPlace& place : profile::EveryKeyPlace()) {
+      const PageBinding* binding = PageBindingOf(place);
+      if (binding == nullptr) continue;
+      QWidget* control = rig.find<QWidget>(std::string(binding->control).c_str());
+      if (!control->isVisible()) continue;
+      SCOPED_TRACE(binding->control);
+      QString beside;
+      if (const auto* check = qobject_cast<QCheckBox*>(control)) beside = check->text();
+      for (const QLabel* label : rig.window->findChildren<QLabel*>()) {
+        if (label->buddy() == control) beside = label->text().trimmed();
+      }
+      const QString caption = QString::fromStdString(profile::CaptionOf(place));
+      EXPECT_TRUE(caption == beside || caption.endsWith(" (" + beside + ")"))
+          << caption.toStdString();
+      ++named;
+    }
+  }
+  EXPECT_GT(named, 20);
 }
 
 // The pages go to the instruments left checked, each one's result is shown, and the window works

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <utility>
 
 #include "tests/ui/window_rig.h"
@@ -24,9 +26,9 @@ std::vector<QStringList> Rows(const QTableWidget& table, int columns) {
 }
 
 // No write yet, nothing to go back to. After a read and a write of one changed value, the journal
-// window lists both newest first, shows the read's difference from the pages under the pages'
-// caption, and its button, like the menu item, puts the value from before the write back on the
-// pages without a frame to the instrument.
+// window lists both newest first, shows the read's differences from the pages under their
+// captions, both values in sight however long, and its button, like the menu item, puts the value
+// from before the write back on the pages without a frame to the instrument.
 TEST(ConfigurationJournal, RestoreBeforeWritePutsThePreWriteValuesBackAndSendsNothing) {
   WindowRig rig;
   rig.click("Button1");
@@ -40,14 +42,26 @@ TEST(ConfigurationJournal, RestoreBeforeWritePutsThePreWriteValuesBackAndSendsNo
   ASSERT_EQ(rig.simulator.floatParameter(2, 29), 160.0f);
   const std::size_t framesSent = rig.simulator.receivedFrames().size();
 
+  const QString longLine = "Печь 3, зона нагрева 2: коэффициенты подобраны при пусконаладке " +
+                           QString("после замены нагревателя и термопары, проверено на 150 и 300");
+  auto* description = rig.find<QTextEdit>("RichEdit1");
+  QStringList lines = description->toPlainText().split('\n');
+  lines[0] = longLine;
+  description->setPlainText(lines.join('\n'));
   std::vector<QStringList> entries;
   std::vector<QStringList> differences;
+  bool bothValuesInSight = false;
   // The comparison's box is modal over the journal window: it is opened from the window's own
   // event loop, where the answerer sees it.
   bool compareClicked = false;
   rig.answerer.onDialog = [&](QDialog& dialog) {
     if (dialog.objectName() == "DifferencesDialog") {
-      differences = Rows(*dialog.findChild<QTableWidget*>("Differences"), 3);
+      const auto* table = dialog.findChild<QTableWidget*>("Differences");
+      differences = Rows(*table, 3);
+      const QHeaderView* header = table->horizontalHeader();
+      bothValuesInSight =
+          header->sectionSize(1) > 150 && header->sectionSize(2) > 150 &&
+          header->sectionViewportPosition(2) + header->sectionSize(2) <= table->viewport()->width();
       dialog.reject();
       return;
     }
@@ -66,7 +80,9 @@ TEST(ConfigurationJournal, RestoreBeforeWritePutsThePreWriteValuesBackAndSendsNo
             (std::vector<QStringList>{{"Запись", "Выполнено", "12345 (страницы)", entries[0][3]},
                                       {"Чтение", "Выполнено", "12345 (прибор)", entries[1][3]}}));
   EXPECT_EQ(differences,
-            (std::vector<QStringList>{{"Регулируемое значение", "150.0000", "160.0000"}}));
+            (std::vector<QStringList>{{"Регулируемое значение", "150.0000", "160.0000"},
+                                      {"Описание настроек, строка 1", entries[1][3], longLine}}));
+  EXPECT_TRUE(bothValuesInSight);
   EXPECT_EQ(rig.text("Edit5").trimmed(), "150.0000");
   EXPECT_TRUE(rig.window->windowTitle().contains("-read.prf"))
       << rig.window->windowTitle().toStdString();

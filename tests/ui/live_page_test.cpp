@@ -128,6 +128,8 @@ TEST(LiveValues, ValuesAndStatusesReachAScreenReaderWithTheirCaptions) {
   EXPECT_EQ(Colour(rig, "Panel27"), QColor(Qt::white)) << "the chart's value panel is white";
 }
 
+// Each indicator lights for its own bit, and says its state in words to a screen reader, which
+// cannot see the colour.
 TEST(LiveValues, EveryBitLightsItsOwnIndicator) {
   WindowRig rig;
   rig.showPage(kCurrentValuesPage);
@@ -140,16 +142,34 @@ TEST(LiveValues, EveryBitLightsItsOwnIndicator) {
       {Block(0, 0, 0, 0, 0, 0, 0x04), {"Panel5"}},
       {Block(0, 0, 0, 0, 0, 0, 0, 0x01 | 0x02), {"Panel12", "Panel11"}},
   };
-  const char* indicators[] = {"Panel5",  "Panel6",  "Panel7",  "Panel10", "Panel11",
-                              "Panel12", "Panel13", "Panel14", "Panel15", "Panel16",
-                              "Panel17", "Panel18", "Panel19", "Panel20", "Panel21"};
+  const struct {
+    const char* name;
+    QString on;
+    QString off;
+  } indicators[] = {{"Panel5", "обрыв датчика", "нет обрыва"},
+                    {"Panel6", "достигнута", "не достигнута"},
+                    {"Panel7", "достигнута", "не достигнута"},
+                    {"Panel10", "обрыв датчика", "нет обрыва"},
+                    {"Panel11", "достигнута", "не достигнута"},
+                    {"Panel12", "достигнута", "не достигнута"},
+                    {"Panel13", "включено", "выключено"},
+                    {"Panel14", "включено", "выключено"},
+                    {"Panel15", "нажата", "не нажата"},
+                    {"Panel16", "нажата", "не нажата"},
+                    {"Panel17", "нажата", "не нажата"},
+                    {"Panel18", "нажата", "не нажата"},
+                    {"Panel19", "нажата", "не нажата"},
+                    {"Panel20", "горит", "не горит"},
+                    {"Panel21", "горит", "не горит"}};
   for (const auto& [block, lit] : cases) {
     rig.simulator.overrideLiveBlock(block);
     rig.window->PollLiveValues();
-    for (const char* indicator : indicators) {
-      const bool expected =
-          std::find(lit.begin(), lit.end(), std::string_view(indicator)) != lit.end();
-      EXPECT_EQ(Yellow(rig, indicator), expected) << indicator;
+    for (const auto& [name, on, off] : indicators) {
+      const bool expected = std::find(lit.begin(), lit.end(), std::string_view(name)) != lit.end();
+      EXPECT_EQ(Yellow(rig, name), expected) << name;
+      QAccessibleInterface* accessible =
+          QAccessible::queryAccessibleInterface(rig.find<QLabel>(name));
+      EXPECT_EQ(accessible->text(QAccessible::Description), expected ? on : off) << name;
     }
   }
 }

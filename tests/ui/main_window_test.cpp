@@ -106,6 +106,35 @@ TEST(StartUp, EveryVisibleInputAnnouncesTheCaptionShownBesideIt) {
   }
 }
 
+// Each time field's hint names the quantity it sends (derivative time 2:6, integral time 2:7), and
+// a screen reader hears the same hint.
+TEST(StartUp, EachTimeFieldHintsAtTheQuantityItSends) {
+  WindowRig rig;
+  const struct {
+    const char* caption;
+    const char* hint;
+    int parameter;
+    const char* typed;
+  } fields[] = {{"T  дифф", "Величина времени дифференцирования.", 6, "12.5"},
+                {"T инт", "Величина времени интегрирования.", 7, "34.5"}};
+  for (const auto& field : fields) {
+    QWidget* input = nullptr;
+    for (const QLabel* label : rig.window->findChildren<QLabel*>()) {
+      if (label->text() == field.caption) input = label->buddy();
+    }
+    ASSERT_NE(input, nullptr) << field.caption;
+    EXPECT_EQ(input->toolTip(), field.hint);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(input)->text(QAccessible::Description),
+              field.hint);
+    static_cast<QLineEdit*>(input)->setText(field.typed);
+  }
+  rig.click("Button3");
+  for (const auto& field : fields) {
+    EXPECT_EQ(rig.simulator.floatParameter(2, field.parameter), std::stof(field.typed))
+        << field.caption;
+  }
+}
+
 // A tab typed into the description would go into the profile's description lines.
 TEST(Keyboard, TabAndShiftTabLeaveTheDescriptionUnchanged) {
   WindowRig rig;
