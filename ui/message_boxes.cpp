@@ -26,6 +26,7 @@ DialogAnswer MessageBoxes::ask(const DialogMessage& message) {
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption),
                   QString::fromStdString(message.text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &mainWindow_);
+  box.setInformativeText(QString::fromStdString(message.detail));
   const int answer = box.exec();
   if (!question) return DialogAnswer::Ok;
   return answer == QMessageBox::Yes ? DialogAnswer::Yes : DialogAnswer::No;
