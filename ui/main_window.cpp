@@ -104,7 +104,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
                       ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   exchange_ = std::make_unique<ExchangeContext>(
       ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_, &journal_});
-  livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
+  livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_, clock_);
   directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
   Timer2 = new QTimer(this);
   Timer2->setObjectName("Timer2");
