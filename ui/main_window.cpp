@@ -63,6 +63,10 @@ std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mo
   return dialog.selectedFiles().front().toStdString();
 }
 
+QString FileName(const std::filesystem::path& path) {
+  return QString::fromStdString(path.filename().string());
+}
+
 std::string MissingKeysText(const std::vector<profile::KeyPlace>& missing) {
   std::string text = "В профиле нет настроек, которые записываются в прибор: ";
   text += std::to_string(missing.size());
@@ -87,7 +91,10 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   ui_->setupUi(this);
   // The boxes and dialogs of the window speak in its font too.
   setAttribute(Qt::WA_WindowPropagation);
-  setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+  statusLine_ = new StatusLine(link_, linkSettings_, settings_, clock_, workDir_, this);
+  setStatusBar(statusLine_);
+  setFixedSize(kClientWidth,
+               kClientHeight + menuBar()->sizeHint().height() + statusLine_->sizeHint().height());
   progressPanel_ = std::make_unique<QtProgressPanel>(
       *ui_->Panel76,
       std::array<QLabel*, 6>{ui_->Label108, ui_->Label109, ui_->Label110, ui_->Label111,
@@ -113,6 +120,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   QCoreApplication::instance()->installEventFilter(&escapeFilter_);
   connectHandlers();
   FormCreate();
+  statusLine_->refresh();
   if (const QScreen* screen = this->screen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -211,6 +219,7 @@ void TForm1::FormClose() {
 void TForm1::PollLiveValues() {
   Timer3->start(kLiveTickMs);
   livePolling_->PollLiveValues();
+  statusLine_->refresh();
 }
 
 void TForm1::Timer2Timer() {
@@ -222,11 +231,13 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::Button1Click() {
-  ReadWholeInstrument(*exchange_, settings_, *pages_);
+  const bool read = ReadWholeInstrument(*exchange_, settings_, *pages_) == kOk;
+  statusLine_->showOutcome(read, ReadConfirmation(settings_));
 }
 
 void TForm1::Button3Click() {
-  WriteWholeInstrument(*exchange_, settings_, *pages_);
+  const bool written = WriteWholeInstrument(*exchange_, settings_, *pages_) == kOk;
+  statusLine_->showOutcome(written, WriteConfirmation(settings_));
 }
 
 void TForm1::N2Click() {
@@ -234,9 +245,12 @@ void TForm1::N2Click() {
       AskProfilePath(this, QFileDialog::AcceptOpen, ui_->N2->text(), workDir_);
   if (path.empty()) return;
   pages_->CollectSettings();
-  if (!loadProfile(path, true)) return;
-  setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
-  pages_->ShowSettings();
+  const bool loaded = loadProfile(path, true);
+  if (loaded) {
+    setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
+    pages_->ShowSettings();
+  }
+  statusLine_->showOutcome(loaded, "Загружен профиль " + FileName(path));
 }
 
 void TForm1::N3Click() {
@@ -245,7 +259,9 @@ void TForm1::N3Click() {
   if (path.empty()) return;
   pages_->CollectSettings();
   takeDescription();
-  if (!SaveProfile(path, settings_)) reportUnwritable(path);
+  const bool saved = SaveProfile(path, settings_);
+  if (!saved) reportUnwritable(path);
+  statusLine_->showOutcome(saved, "Сохранено в профиль " + FileName(path));
 }
 
 void TForm1::N4Click() {
@@ -263,6 +279,7 @@ void TForm1::N4Click() {
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, lastSearch_);
   if (!chosen) return;
   AdoptFoundInstrument(*chosen, linkSettings_, workDir_, link_, dialogs_);
+  statusLine_->showOutcome(true, AdoptionConfirmation(*chosen));
 }
 
 void TForm1::N5Click() {
@@ -284,6 +301,8 @@ void TForm1::N6Click() {
     ReportResult(line.result, dialogs_, latch_);
     return;
   }
+  statusLine_->showOutcome(line.result == kOk,
+                           "Записано в приборы линии: " + QString::number(line.instruments.size()));
   ShowLineResults(this, line);
 }
 
@@ -306,6 +325,7 @@ void TForm1::ComboBox17Change(int index) {
   linkSettings_.portNumber = index + 1;
   ReportPortOpening(link_.ReopenPort(linkSettings_), dialogs_);
   pages_->ShowSettings();
+  statusLine_->refresh();
 }
 
 void TForm1::TabbedNotebook1Change(int page) {

@@ -12,6 +12,7 @@
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "live/live_values.h"
+#include "operator/link_place.h"
 #include "operator/progress.h"
 #include "report/report_page.h"
 #include "settings/device_settings.h"
@@ -22,6 +23,7 @@
 #include "ui/qt_exchange_controls.h"
 #include "ui/qt_progress_panel.h"
 #include "ui/settings_pages.h"
+#include "ui/status_line.h"
 #include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
 #include "workflows/live_polling.h"
@@ -96,9 +98,10 @@ class TForm1 final : public QMainWindow {
   DeviceSettings settings_;
   LiveValues liveValues_;
   CancelLatch latch_;
-  MessageBoxes dialogs_{*this};
+  MessageBoxes messageBoxes_{*this};
   const Clock& clock_;
   DeviceLink link_;
+  NoAnswerPlaceDialogs dialogs_{messageBoxes_, link_, linkSettings_, workDir_};
   Journal journal_;
   std::unique_ptr<QtProgressPanel> progressPanel_;
   std::unique_ptr<Progress> progress_;
@@ -106,6 +109,7 @@ class TForm1 final : public QMainWindow {
   std::unique_ptr<QtExchangeControls> controls_;
   std::unique_ptr<ExchangeContext> exchange_;
   std::unique_ptr<LivePage> livePage_;
+  StatusLine* statusLine_;
   std::unique_ptr<DirectControlPage> directControlPage_;
   TForm6* reportPage_ = nullptr;
   std::unique_ptr<LivePolling> livePolling_;
