@@ -15,10 +15,12 @@
 #include "ui/instrument_dialogs.h"
 #include "ui/journal_window.h"
 #include "ui/line_dialogs.h"
+#include "ui/link_settings_dialog.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 #include "workflows/instrument_adoption.h"
 #include "workflows/line_transfer.h"
+#include "workflows/link_settings_change.h"
 #include "workflows/whole_instrument.h"
 
 namespace zorkan {
@@ -139,6 +141,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
+  connect(ui_->ChangeLinkSettings, &QAction::triggered, this, &TForm1::ChangeLinkSettingsClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
@@ -318,10 +321,24 @@ void TForm1::RestoreBeforeWriteClick() {
   if (const auto read = FindReadBeforeWrite(journal_, settings_, dialogs_)) loadJournalEntry(*read);
 }
 
-void TForm1::ComboBox17Change(int index) {
-  // The instruments found are on the port left.
+void TForm1::ChangeLinkSettingsClick() {
+  const std::optional<LinkSettings> chosen = AskLinkSettings(this, linkSettings_, workDir_);
+  if (!chosen) return;
+  const LinkSettingsChange change =
+      ChangeLinkSettings(*chosen, linkSettings_, workDir_, link_, dialogs_);
+  if (change.portReopened) forgetLastSearch();
+  pages_->ShowSettings();
+  statusLine_->showOutcome(change.saved, "Параметры связи записаны в dev.dat");
+}
+
+void TForm1::forgetLastSearch() {
   lastSearch_ = {};
   ui_->N6->setEnabled(false);
+}
+
+void TForm1::ComboBox17Change(int index) {
+  // The instruments found are on the port left.
+  forgetLastSearch();
   linkSettings_.portNumber = index + 1;
   ReportPortOpening(link_.ReopenPort(linkSettings_), dialogs_);
   pages_->ShowSettings();

@@ -70,6 +70,8 @@ class TForm1 final : public QMainWindow {
   void N6Click();
   // "Журнал настроек…": the journal's entries, one of them compared with the pages or loaded.
   void ConfigurationJournalClick();
+  // "Параметры связи…": dev.dat's link settings changed; the next exchange goes to the new place.
+  void ChangeLinkSettingsClick();
   // "Вернуть настройки до записи": onto the pages, to be written with "Записать в прибор".
   void RestoreBeforeWriteClick();
   void ComboBox17Change(int index);
@@ -91,6 +93,8 @@ class TForm1 final : public QMainWindow {
   // An entry's profile onto the pages as a profile load puts it there; the title names the entry.
   void loadJournalEntry(const JournalEntry& entry);
   void reportUnwritable(const std::filesystem::path& path);
+  // The instruments found are on another port or at another baud rate now.
+  void forgetLastSearch();
 
   std::unique_ptr<Ui::TForm1> ui_;
   const std::filesystem::path workDir_;
