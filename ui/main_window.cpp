@@ -268,15 +268,23 @@ void TForm1::N3Click() {
 }
 
 void TForm1::N4Click() {
+  const std::optional<InstrumentSearch> search =
+      ChooseSearch(this, linkSettings_.baudRate, searchEveryRate_);
+  if (!search) return;
   // A live tick between two probes would wait out its whole reply time at a probed baud rate.
   Timer3->stop();
-  lastSearch_ = FindInstruments(*exchange_, InstrumentSearch{});
+  lastSearch_ = FindInstruments(*exchange_, *search);
   Timer3->start(kLiveTickMs);
   ui_->N6->setEnabled(!lastSearch_.found.empty());
   // Addresses that seem to hold two instruments are said in the table's dialog.
   const bool nothingHeard = lastSearch_.found.empty() && lastSearch_.probableDuplicates.empty();
-  if (lastSearch_.result == kCancelledByOperator || nothingHeard) {
+  if (lastSearch_.result == kCancelledByOperator) {
     ReportResult(lastSearch_.result, dialogs_, latch_);
+  } else if (nothingHeard) {
+    // Where it asked, since the link itself is back at dev.dat's single place.
+    ReportResult(lastSearch_.result, dialogs_, latch_,
+                 PortText(link_, linkSettings_.portNumber, workDir_) + ", " +
+                     SearchedText(*search) + ": никто не ответил.");
   }
   if (nothingHeard) return;
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, lastSearch_);

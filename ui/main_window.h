@@ -124,6 +124,7 @@ class TForm1 final : public QMainWindow {
   // What the last search on this port found; "Записать в несколько приборов…" offers its
   // instruments.
   InstrumentSearchResult lastSearch_;
+  bool searchEveryRate_ = true;
   int shownPage_ = 0;
 };
 
