@@ -105,6 +105,21 @@ void DeviceLink::setParameters(LinkParameters parameters) {
 }
 
 LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest& test) {
+  bool answered = false;
+  const LinkError result = attempts(requestText, test, answered);
+  noteActivity(answered);
+  return result;
+}
+
+void DeviceLink::noteActivity(bool answered) {
+  const LinkTarget now = target();
+  if (!activity_ || activity_->target != now) activity_ = LinkActivity{now};
+  activity_->answered = answered;
+  if (answered) activity_->lastAnswerMs = clock_.monotonicMs();
+}
+
+LinkError DeviceLink::attempts(const std::string& requestText, const AnswerTest& test,
+                               bool& answered) {
   const std::string frame = CompleteFrame(requestText);
   const AnswerWaitLimits limits{timing_.transferTimeoutMs(kAnswerReadPiece),
                                 parameters_.replyTimeoutMs};
@@ -122,6 +137,7 @@ LinkError DeviceLink::transact(const std::string& requestText, const AnswerTest&
     // Whichever request it answers, one answer less is owed.
     if (result == kOk && owedAnswers_ > 0) --owedAnswers_;
     if (result != kOk) continue;
+    answered = true;
     result = test(AnswerText(answer_));
     if (result == kOk) return kOk;
   }

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "link/answer_parser.h"
 #include "link/answer_wait.h"
 #include "link/clock.h"
 #include "link/exchange_log.h"
+#include "link/link_activity.h"
 #include "link/link_error.h"
 #include "link/link_parameters.h"
 #include "link/port_timing.h"
@@ -57,6 +59,11 @@ class DeviceLink {
   std::uint32_t baudRate() const { return timing_.baudRate; }
   // The device path opened last ("/dev/ttyUSB0", "COM1" in the working folder).
   const std::string& portPath() const { return portPath_; }
+  // Where the next transaction goes.
+  LinkTarget target() const { return {portPath_, timing_.baudRate, parameters_.networkAddress}; }
+  // How the target of the last transaction answered it; nullopt before the first transaction.
+  // Another target starts afresh, with no answer heard from it yet.
+  const std::optional<LinkActivity>& activity() const { return activity_; }
 
   void setParameters(LinkParameters parameters);
   const LinkParameters& parameters() const { return parameters_; }
@@ -98,6 +105,9 @@ class DeviceLink {
   using AnswerReceiver = std::function<LinkError()>;
 
   LinkError transact(const std::string& requestText, const AnswerTest& test);
+  // The attempts of one transaction; `answered` once any attempt got an answer.
+  LinkError attempts(const std::string& requestText, const AnswerTest& test, bool& answered);
+  void noteActivity(bool answered);
   // Sends `frame`, collects its answer with `receive` and logs the attempt.
   LinkError attempt(const std::string& frame, const AnswerReceiver& receive);
   void settleOwedAnswers();
@@ -117,6 +127,7 @@ class DeviceLink {
   ExchangeLog log_;
   std::string answer_;
   AnswerWait lastWait_;
+  std::optional<LinkActivity> activity_;
   bool open_ = false;
   bool lost_ = false;
   // Requests sent on the open port whose answers have not arrived (yet), and when the last

@@ -12,8 +12,6 @@ namespace {
 constexpr std::int32_t kMaxPortNumber = 4;
 constexpr std::uint32_t kDefaultTimeOutSeconds = 1;
 constexpr std::uint32_t kLongReplyTimeoutMs = 4000;
-constexpr std::int32_t kMinReadings = 2;
-constexpr std::int32_t kMaxReadings = 5;
 
 // Writes keys until the file system first refuses; later writes are skipped, so that the refusal
 // is one to tell, not ten.
@@ -113,9 +111,14 @@ LinkSettingsFindings LoadLinkSettings(LinkSettings& settings,
   file.writeText("LOG", "LogFileName", settings.logFileName);
   file.writeText("IZM", "IzmFileName", settings.measurementLogFileName);
 
-  LinkSettingsFindings findings;
+  LinkSettingsFindings findings = CheckLinkSettings(settings);
   if (file.refused()) findings.unwritable = file.ini().path();
-  // Only warnings: the values are used as read.
+  return findings;
+}
+
+// Only warnings: the values are used as they are.
+LinkSettingsFindings CheckLinkSettings(const LinkSettings& settings) {
+  LinkSettingsFindings findings;
   findings.portNumberTooLarge = static_cast<std::uint32_t>(settings.portNumber) > kMaxPortNumber;
   findings.longReplyTimeout = settings.replyTimeoutMs > kLongReplyTimeoutMs;
   return findings;
@@ -132,6 +135,20 @@ bool SaveInstrumentAddress(const LinkSettings& settings, const std::filesystem::
   file.writeInteger("DEVICE", "NetAdrr", settings.networkAddress);
   file.writeText("COM_SETTINGS", "Settings", settings.settingsText);
   return !file.refused();
+}
+
+bool SaveLinkSettings(const LinkSettings& settings, const std::filesystem::path& workDir) {
+  const IniFile file(workDir / kLinkSettingsFileName);
+  std::optional<IniDocument> document = file.readDocument();
+  if (!document) return false;
+  document->writeInteger("COM_SETTINGS", "Number", settings.portNumber);
+  document->writeText("COM_SETTINGS", "Settings", settings.settingsText);
+  document->writeInteger(
+      "DEVICE", "NetAdrr",
+      static_cast<std::int32_t>(std::min(settings.networkAddress, kMaxNetworkAddress)));
+  document->writeInteger("SETTINGS", "NOfReadings", settings.readings);
+  document->writeInteger("SETTINGS", "TimeOut", settings.timeOutSeconds);
+  return file.replaceWith(*document);
 }
 
 // The text is "baud,parity,data bits,stop bits"; only its first field is the rate.

@@ -14,6 +14,11 @@ namespace zorkan {
 // The longest reply time-out taken, however long dev.dat or a command line asks for; dev.dat keeps
 // what it holds.
 constexpr std::int32_t kMaxReplyTimeoutSeconds = kMaxAnswerWaitMs / 1000;
+// The attempts per transaction a run takes, whatever dev.dat holds.
+constexpr std::int32_t kMinReadings = 2;
+constexpr std::int32_t kMaxReadings = 5;
+// dev.dat holds the network address as a signed 32-bit number.
+constexpr std::uint32_t kMaxNetworkAddress = 0x7FFF'FFFF;
 
 struct LinkSettings {
   std::int32_t portNumber = 1;
@@ -45,6 +50,9 @@ struct LinkSettingsFindings {
 // settings come from what could be read, else the defaults, and the tool still starts.
 LinkSettingsFindings LoadLinkSettings(LinkSettings& settings, const std::filesystem::path& workDir);
 
+// A port number above 4 and a long reply time-out; nothing is unwritable here.
+LinkSettingsFindings CheckLinkSettings(const LinkSettings& settings);
+
 // The settings dev.dat of `workDir` holds, without writing anything: the defaults for a missing
 // file or key.
 LinkSettings ReadLinkSettings(const std::filesystem::path& workDir);
@@ -61,6 +69,13 @@ std::uint32_t ReplyTimeoutMs(std::int32_t seconds);
 // written.
 [[nodiscard]] bool SaveInstrumentAddress(const LinkSettings& settings,
                                          const std::filesystem::path& workDir);
+
+// The port number, the baud rate (in its place in Settings), the network address, the attempts and
+// the reply time-out in seconds, in one replacement of dev.dat: whatever happens midway, the file
+// holds all of them or none. No other key changes; the attempts hold for the next start, which
+// writes 2 back as every start does. false when dev.dat could not be read or written.
+[[nodiscard]] bool SaveLinkSettings(const LinkSettings& settings,
+                                    const std::filesystem::path& workDir);
 
 // `settingsText` naming `baudRate` instead of the rate it names; the rest of the text stays.
 std::string SettingsTextWithBaudRate(const std::string& settingsText, std::uint32_t baudRate);

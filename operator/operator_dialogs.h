@@ -14,6 +14,8 @@ struct DialogMessage {
   std::string text;
   DialogIcon icon = DialogIcon::Error;
   DialogButtons buttons = DialogButtons::Ok;
+  // Shown beside the text, which stays as it is: what the operator needs to act on it.
+  std::string detail = {};
 };
 
 class OperatorDialogs {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "operator/progress.h"
 
@@ -55,11 +56,13 @@ LinkError ReportedCode(const DialogMessage& message) {
   return kOk;
 }
 
-void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch) {
+void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch,
+                  std::string detail) {
   dialogs.bringMainWindowForward();
   latch.ResetCancel();
   if (const ResultMessage* message = FindResultMessage(code)) {
-    ShowMessage(dialogs, std::string(message->caption), std::string(message->text), message->icon);
+    dialogs.ask({std::string(message->caption), std::string(message->text), message->icon,
+                 DialogButtons::Ok, std::move(detail)});
   }
 }
 

@@ -2,6 +2,7 @@
 // The one place where a result code becomes a message: its text, caption and icon, and the box
 // that shows it.
 
+#include <string>
 #include <string_view>
 
 #include "link/link_error.h"
@@ -25,8 +26,9 @@ const ResultMessage* FindResultMessage(LinkError code);
 LinkError ReportedCode(const DialogMessage& message);
 
 // Brings the main window forward, forgets Escape presses made so far (a key pressed during the
-// failed operation must not cancel the next one) and shows the code's box; 0 and unknown codes show
-// nothing.
-void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch);
+// failed operation must not cancel the next one) and shows the code's box, with `detail` beside
+// its text; 0 and unknown codes show nothing.
+void ReportResult(LinkError code, OperatorDialogs& dialogs, CancelLatch& latch,
+                  std::string detail = {});
 
 }  // namespace zorkan

@@ -4,6 +4,7 @@
 #include "settings/parameter_map.h"
 #include "settings/parameter_transfer.h"
 #include "ui/tab_pages.h"
+#include "ui/typed_number_choice.h"
 #include "ui_main_window.h"
 
 namespace zorkan {
@@ -23,18 +24,20 @@ void Enable(std::initializer_list<QWidget*> widgets, bool enabled) {
 
 DirectControlPage::DirectControlPage(Ui::TForm1& ui, DeviceLink& link, OperatorDialogs& dialogs,
                                      CancelLatch& latch)
-    : ui_(ui), link_(link), dialogs_(dialogs), latch_(latch) {
+    : ui_(ui), link_(link), dialogs_(dialogs), latch_(latch), banner_(*ui.ManualPwmBanner) {
   ui_.ComboBox30->clear();
   for (int duty = 0; duty <= kLargestDuty; ++duty) {
     ui_.ComboBox30->addItem(QString::asprintf("%3d", duty));
   }
+  new TypedNumberChoice(*ui_.ComboBox30);
 }
 
 void DirectControlPage::setInitialState() {
   state_ = DirectControl{};
   showDuty();
+  banner_.showState(state_);
   Enable({ui_.Button13, ui_.Button15}, false);
-  Enable({ui_.Button14, ui_.ComboBox30}, true);
+  Enable({ui_.Button12, ui_.Button14, ui_.ComboBox30}, true);
   Enable({ui_.RadioGroup1, ui_.RadioButton1, ui_.RadioButton2}, false);
   ui_.RadioButton1->setChecked(true);
   ui_.RadioButton2->setChecked(false);
@@ -50,7 +53,15 @@ void DirectControlPage::report(LinkError result) {
 
 void DirectControlPage::writeControlWord() {
   state_.controlWord = ui_.RadioButton1->isChecked() ? kManualOnRelay1 : kManualOnRelay2;
-  report(WriteParameter(link_, PwmControlWordParam(), state_.controlWord));
+  sendControlWord();
+}
+
+// The banner follows what the instrument was told, before a failure's box waits for the operator.
+void DirectControlPage::sendControlWord() {
+  const LinkError result = WriteParameter(link_, PwmControlWordParam(), state_.controlWord);
+  state_.wordTaken = result == kOk;
+  banner_.showState(state_);
+  report(result);
 }
 
 void DirectControlPage::Button12Click() {
@@ -59,20 +70,25 @@ void DirectControlPage::Button12Click() {
   Enable({ui_.Button13, ui_.Button14, ui_.Button15, ui_.ComboBox30, ui_.RadioGroup1,
           ui_.RadioButton1, ui_.RadioButton2},
          true);
+  Enable({ui_.Button12}, false);
 }
 
 void DirectControlPage::Button13Click() {
   if (!pageShown()) return;
   state_.controlWord = kInstrumentSetsPwm;
-  report(WriteParameter(link_, PwmControlWordParam(), state_.controlWord));
+  sendControlWord();
   Enable({ui_.Button13, ui_.Button15, ui_.RadioGroup1, ui_.RadioButton1, ui_.RadioButton2}, false);
-  Enable({ui_.Button14, ui_.ComboBox30}, true);
+  Enable({ui_.Button12, ui_.Button14, ui_.ComboBox30}, true);
 }
 
 void DirectControlPage::Button14Click() {
   std::int32_t duty = state_.duty;
   const LinkError result = ReadParameter(link_, PwmDutyParam(), duty);
-  if (result == kOk) state_.duty = duty;
+  if (result == kOk) {
+    state_.duty = duty;
+    state_.dutyKnown = true;
+    banner_.showState(state_);
+  }
   report(result);
   showDuty();
 }
@@ -88,7 +104,10 @@ void DirectControlPage::Button15Click() {
   if (!pageShown()) return;
   state_.duty = ui_.ComboBox30->currentIndex();
   writeControlWord();
-  report(WriteParameter(link_, PwmDutyParam(), state_.duty));
+  const LinkError result = WriteParameter(link_, PwmDutyParam(), state_.duty);
+  state_.dutyKnown = result == kOk;
+  banner_.showState(state_);
+  report(result);
 }
 
 void DirectControlPage::RadioButton1Click() {

@@ -6,6 +6,7 @@
 #include "link/device_link.h"
 #include "operator/operator_dialogs.h"
 #include "operator/progress.h"
+#include "ui/manual_pwm_banner.h"
 
 namespace Ui {
 class TForm1;
@@ -17,14 +18,20 @@ namespace zorkan {
 struct DirectControl {
   int controlWord = 0;  // 0: the instrument sets the PWM; 1 or 2: manual duty on relay 1 or 2
   int duty = 0;         // per cent
+  // The instrument took the last control word sent; before the first there is nothing to doubt.
+  bool wordTaken = true;
+  // `duty` is what the instrument holds: read from it or written to it in this run.
+  bool dutyKnown = false;
 };
 
 class DirectControlPage {
  public:
-  // Fills the duty list.
+  // Fills the duty list, which takes typed digits.
   DirectControlPage(Ui::TForm1& ui, DeviceLink& link, OperatorDialogs& dialogs, CancelLatch& latch);
 
   // PWM access off, duty 0: only switching it on, reading the duty and the duty list are usable.
+  // The button that switches access on is usable only while it is off, and the one that switches
+  // it off only while it is on.
   void setInitialState();
 
   void Button12Click();
@@ -37,6 +44,7 @@ class DirectControlPage {
  private:
   bool pageShown() const;
   void writeControlWord();
+  void sendControlWord();
   void showDuty();
   void report(LinkError result);
 
@@ -45,6 +53,8 @@ class DirectControlPage {
   DirectControl state_;
   OperatorDialogs& dialogs_;
   CancelLatch& latch_;
+  // Above the pages: the manual PWM in sight whatever page is open.
+  ManualPwmBanner banner_;
 };
 
 }  // namespace zorkan

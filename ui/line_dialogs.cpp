@@ -2,10 +2,12 @@
 
 #include <QPushButton>
 
+#include "link/port_timing.h"
 #include "settings/enumerations.h"
 #include "ui/table_rows.h"
 #include "ui_found_instruments_dialog.h"
 #include "ui_line_results_dialog.h"
+#include "ui_search_rates_dialog.h"
 
 namespace zorkan {
 
@@ -51,6 +53,24 @@ class FoundInstrumentsForm {
 };
 
 }  // namespace
+
+std::optional<InstrumentSearch> ChooseSearch(QWidget* parent, std::uint32_t ownBaudRate,
+                                             bool& everyRate) {
+  QDialog dialog(parent);
+  Ui::SearchRatesDialog form;
+  form.setupUi(&dialog);
+  const auto rates = PortTimings();
+  form.OwnRateOnly->setText("Только на скорости из dev.dat: " + QString::number(ownBaudRate) +
+                            " бод");
+  form.EveryRate->setText("На всех скоростях: " + QString::number(rates.front().baudRate) + "–" +
+                          QString::number(rates.back().baudRate) + " бод");
+  (everyRate ? form.EveryRate : form.OwnRateOnly)->setChecked(true);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  everyRate = form.EveryRate->isChecked();
+  InstrumentSearch search;
+  if (!everyRate) search.baudRates = {ownBaudRate};
+  return search;
+}
 
 std::optional<FoundInstrument> ChooseInstrument(QWidget* parent,
                                                 const InstrumentSearchResult& search) {

@@ -7,6 +7,7 @@
 
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
+#include "ui/age_text.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
@@ -63,10 +64,12 @@ void ShowChannel(QLabel* value, QLabel* status, const ChannelLiveValues& channel
 
 }  // namespace
 
-LivePage::LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& settings)
+LivePage::LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& settings,
+                   const Clock& clock)
     : ui_(ui),
       window_(window),
       settings_(settings),
+      clock_(clock),
       chart_(ui.Image1->width(), ui.Image1->height()) {
   ui_.Image1->setPixmap(QPixmap::fromImage(chart_.image()));
   // The chart page's value panel is white like the measured values.
@@ -119,6 +122,29 @@ void LivePage::showAnswerStatus(const AnswerStatus& status) {
   for (QLabel* panel : {ui_.Panel22, ui_.Panel28}) {
     panel->setText(text);
     Paint(panel, status.attention ? QColor(Qt::yellow) : Neutral());
+  }
+}
+
+// Drawn over the colours ShowLiveValues gave, which come back with the next good poll (the
+// chart's value panel, which it leaves white, is made white again here).
+void LivePage::showFreshness(const LiveFreshness& freshness) {
+  if (!freshness.stale) Paint(ui_.Panel27, Qt::white);
+  for (QLabel* panel : {ui_.Panel3, ui_.Panel4, ui_.Panel8, ui_.Panel9, ui_.Panel27}) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::WindowText,
+                     freshness.stale ? QColor(Qt::darkGray)
+                                     : QApplication::palette().color(QPalette::WindowText));
+    if (freshness.stale) palette.setColor(QPalette::Window, Neutral());
+    panel->setPalette(palette);
+  }
+  QString age = "Значения не обновляются: от прибора их ещё не было";
+  if (freshness.lastGoodMs) {
+    age = "Значения не обновляются: получены " +
+          AgoText(clock_.monotonicMs() - *freshness.lastGoodMs);
+  }
+  for (QLabel* label : {ui_.ValuesAge, ui_.ChartValueAge}) {
+    label->setText(age);
+    label->setVisible(freshness.stale);
   }
 }
 

@@ -2,6 +2,7 @@
 // The pages "Текущие значения" and "График" as the live tick sees them: measured values,
 // statuses and indicators, the trend chart and the answer-status line.
 
+#include "link/clock.h"
 #include "settings/device_settings.h"
 #include "ui/trend_chart.h"
 #include "workflows/live_polling.h"
@@ -16,7 +17,8 @@ namespace zorkan {
 
 class LivePage final : public LiveView {
  public:
-  LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& settings);
+  // `clock` tells how old stale values are.
+  LivePage(Ui::TForm1& ui, QMainWindow& window, const DeviceSettings& settings, const Clock& clock);
 
   // A live page is shown and no modal box waits for the operator (polling never talks to the
   // instrument behind a question).
@@ -25,11 +27,14 @@ class LivePage final : public LiveView {
   void ShowLiveValues(const LiveValues& values) override;
   void DrawTrendPoint(const LiveValues& values) override;
   void showAnswerStatus(const AnswerStatus& status) override;
+  // Stale values greyed, with how old they are, so that they are not taken for live ones.
+  void showFreshness(const LiveFreshness& freshness) override;
 
  private:
   Ui::TForm1& ui_;
   QMainWindow& window_;
   const DeviceSettings& settings_;
+  const Clock& clock_;
   TrendChart chart_;
 };
 

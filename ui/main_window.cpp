@@ -18,10 +18,12 @@
 #include "ui/instrument_dialogs.h"
 #include "ui/journal_window.h"
 #include "ui/line_dialogs.h"
+#include "ui/link_settings_dialog.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 #include "workflows/instrument_adoption.h"
 #include "workflows/line_transfer.h"
+#include "workflows/link_settings_change.h"
 #include "workflows/whole_instrument.h"
 
 namespace zorkan {
@@ -71,6 +73,10 @@ std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mo
   return dialog.selectedFiles().front().toStdString();
 }
 
+QString FileName(const std::filesystem::path& path) {
+  return QString::fromStdString(path.filename().string());
+}
+
 std::string MissingKeysText(const std::vector<profile::KeyPlace>& missing) {
   std::string text = "В профиле нет настроек, которые записываются в прибор: ";
   text += std::to_string(missing.size());
@@ -95,6 +101,8 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   ui_->setupUi(this);
   // The boxes and dialogs of the window speak in its font too.
   setAttribute(Qt::WA_WindowPropagation);
+  statusLine_ = new StatusLine(link_, linkSettings_, settings_, clock_, workDir_, this);
+  setStatusBar(statusLine_);
   ScrollPagesInWindow(*this, *ui_->ClientArea, QSize(kClientWidth, kClientHeight));
   progressPanel_ = std::make_unique<QtProgressPanel>(
       *ui_->Panel76,
@@ -112,7 +120,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
                       ui_->Button14, ui_->Button15, ui_->RadioGroup1});
   exchange_ = std::make_unique<ExchangeContext>(
       ExchangeContext{link_, *progress_, latch_, dialogs_, *controls_, &journal_});
-  livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_);
+  livePage_ = std::make_unique<LivePage>(*ui_, *this, settings_, clock_);
   directControlPage_ = std::make_unique<DirectControlPage>(*ui_, link_, dialogs_, latch_);
   recentProfiles_ = std::make_unique<RecentProfiles>(
       *ui_->RecentProfiles, workDir_,
@@ -124,6 +132,7 @@ TForm1::TForm1(SerialPort& port, const Clock& clock)
   QCoreApplication::instance()->installEventFilter(&escapeFilter_);
   connectHandlers();
   FormCreate();
+  statusLine_->refresh();
   if (const QScreen* screen = this->screen()) {
     setGeometry(OpeningGeometry(sizeHint(), screen->availableGeometry()));
   }
@@ -142,6 +151,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
+  connect(ui_->ChangeLinkSettings, &QAction::triggered, this, &TForm1::ChangeLinkSettingsClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
   connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
   connect(ui_->HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
@@ -229,6 +239,7 @@ void TForm1::FormClose() {
 void TForm1::PollLiveValues() {
   Timer3->start(kLiveTickMs);
   livePolling_->PollLiveValues();
+  statusLine_->refresh();
 }
 
 void TForm1::Timer2Timer() {
@@ -247,11 +258,15 @@ bool TForm1::offerToSaveChanges() {
 }
 
 void TForm1::Button1Click() {
-  if (ReadWholeInstrument(*exchange_, settings_, *pages_) == kOk) unsaved_.settled(settings_);
+  const bool read = ReadWholeInstrument(*exchange_, settings_, *pages_) == kOk;
+  if (read) unsaved_.settled(settings_);
+  statusLine_->showOutcome(read, ReadConfirmation(settings_));
 }
 
 void TForm1::Button3Click() {
-  if (WriteWholeInstrument(*exchange_, settings_, *pages_) == kOk) unsaved_.settled(settings_);
+  const bool written = WriteWholeInstrument(*exchange_, settings_, *pages_) == kOk;
+  if (written) unsaved_.settled(settings_);
+  statusLine_->showOutcome(written, WriteConfirmation(settings_));
 }
 
 void TForm1::N2Click() {
@@ -262,7 +277,9 @@ void TForm1::N2Click() {
 
 void TForm1::loadProfileFromMenu(const std::filesystem::path& path) {
   pages_->CollectSettings();
-  if (!loadProfile(path, true)) return;
+  const bool loaded = loadProfile(path, true);
+  statusLine_->showOutcome(loaded, "Загружен профиль " + FileName(path));
+  if (!loaded) return;
   setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
   pages_->ShowSettings();
   recentProfiles_->add(path);
@@ -286,7 +303,9 @@ void TForm1::N3Click() {
   if (path.empty()) return;
   pages_->CollectSettings();
   takeDescription();
-  if (!SaveProfile(path, settings_)) {
+  const bool saved = SaveProfile(path, settings_);
+  statusLine_->showOutcome(saved, "Сохранено в профиль " + FileName(path));
+  if (!saved) {
     reportUnwritable(path);
     return;
   }
@@ -295,20 +314,29 @@ void TForm1::N3Click() {
 }
 
 void TForm1::N4Click() {
+  const std::optional<InstrumentSearch> search =
+      ChooseSearch(this, linkSettings_.baudRate, searchEveryRate_);
+  if (!search) return;
   // A live tick between two probes would wait out its whole reply time at a probed baud rate.
   Timer3->stop();
-  lastSearch_ = FindInstruments(*exchange_, InstrumentSearch{});
+  lastSearch_ = FindInstruments(*exchange_, *search);
   Timer3->start(kLiveTickMs);
   ui_->N6->setEnabled(!lastSearch_.found.empty());
   // Addresses that seem to hold two instruments are said in the table's dialog.
   const bool nothingHeard = lastSearch_.found.empty() && lastSearch_.probableDuplicates.empty();
-  if (lastSearch_.result == kCancelledByOperator || nothingHeard) {
+  if (lastSearch_.result == kCancelledByOperator) {
     ReportResult(lastSearch_.result, dialogs_, latch_);
+  } else if (nothingHeard) {
+    // Where it asked, since the link itself is back at dev.dat's single place.
+    ReportResult(lastSearch_.result, dialogs_, latch_,
+                 PortText(link_, linkSettings_.portNumber, workDir_) + ", " +
+                     SearchedText(*search) + ": никто не ответил.");
   }
   if (nothingHeard) return;
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, lastSearch_);
   if (!chosen) return;
   AdoptFoundInstrument(*chosen, linkSettings_, workDir_, link_, dialogs_);
+  statusLine_->showOutcome(true, AdoptionConfirmation(*chosen));
 }
 
 void TForm1::N5Click() {
@@ -331,6 +359,8 @@ void TForm1::N6Click() {
     ReportResult(line.result, dialogs_, latch_);
     return;
   }
+  statusLine_->showOutcome(line.result == kOk,
+                           "Записано в приборы линии: " + QString::number(line.instruments.size()));
   ShowLineResults(this, line);
 }
 
@@ -347,13 +377,28 @@ void TForm1::RestoreBeforeWriteClick() {
   if (const auto read = FindReadBeforeWrite(journal_, settings_, dialogs_)) loadJournalEntry(*read);
 }
 
-void TForm1::ComboBox17Change(int index) {
-  // The instruments found are on the port left.
+void TForm1::ChangeLinkSettingsClick() {
+  const std::optional<LinkSettings> chosen = AskLinkSettings(this, linkSettings_, workDir_);
+  if (!chosen) return;
+  const LinkSettingsChange change =
+      ChangeLinkSettings(*chosen, linkSettings_, workDir_, link_, dialogs_);
+  if (change.portReopened) forgetLastSearch();
+  pages_->ShowSettings();
+  statusLine_->showOutcome(change.saved, "Параметры связи записаны в dev.dat");
+}
+
+void TForm1::forgetLastSearch() {
   lastSearch_ = {};
   ui_->N6->setEnabled(false);
+}
+
+void TForm1::ComboBox17Change(int index) {
+  // The instruments found are on the port left.
+  forgetLastSearch();
   linkSettings_.portNumber = index + 1;
   ReportPortOpening(link_.ReopenPort(linkSettings_), dialogs_);
   pages_->ShowSettings();
+  statusLine_->refresh();
 }
 
 void TForm1::TabbedNotebook1Change(int page) {

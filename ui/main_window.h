@@ -12,6 +12,7 @@
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "live/live_values.h"
+#include "operator/link_place.h"
 #include "operator/progress.h"
 #include "report/report_page.h"
 #include "settings/device_settings.h"
@@ -23,6 +24,7 @@
 #include "ui/qt_progress_panel.h"
 #include "ui/recent_profiles.h"
 #include "ui/settings_pages.h"
+#include "ui/status_line.h"
 #include "ui/unsaved_changes.h"
 #include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
@@ -76,6 +78,8 @@ class TForm1 final : public QMainWindow {
   void N6Click();
   // "Журнал настроек…": the journal's entries, one of them compared with the pages or loaded.
   void ConfigurationJournalClick();
+  // "Параметры связи…": dev.dat's link settings changed; the next exchange goes to the new place.
+  void ChangeLinkSettingsClick();
   // "Вернуть настройки до записи": onto the pages, to be written with "Записать в прибор".
   void RestoreBeforeWriteClick();
   void ComboBox17Change(int index);
@@ -96,6 +100,8 @@ class TForm1 final : public QMainWindow {
   // An entry's profile onto the pages as a profile load puts it there; the title names the entry.
   void loadJournalEntry(const JournalEntry& entry);
   void reportUnwritable(const std::filesystem::path& path);
+  // The instruments found are on another port or at another baud rate now.
+  void forgetLastSearch();
 
   std::unique_ptr<Ui::TForm1> ui_;
   const std::filesystem::path workDir_;
@@ -103,9 +109,10 @@ class TForm1 final : public QMainWindow {
   DeviceSettings settings_;
   LiveValues liveValues_;
   CancelLatch latch_;
-  MessageBoxes dialogs_{*this};
+  MessageBoxes messageBoxes_{*this};
   const Clock& clock_;
   DeviceLink link_;
+  NoAnswerPlaceDialogs dialogs_{messageBoxes_, link_, linkSettings_, workDir_};
   Journal journal_;
   std::unique_ptr<QtProgressPanel> progressPanel_;
   std::unique_ptr<Progress> progress_;
@@ -113,6 +120,7 @@ class TForm1 final : public QMainWindow {
   std::unique_ptr<QtExchangeControls> controls_;
   std::unique_ptr<ExchangeContext> exchange_;
   std::unique_ptr<LivePage> livePage_;
+  StatusLine* statusLine_;
   std::unique_ptr<DirectControlPage> directControlPage_;
   std::unique_ptr<RecentProfiles> recentProfiles_;
   UnsavedChanges unsaved_{*this, dialogs_};
@@ -125,6 +133,7 @@ class TForm1 final : public QMainWindow {
   // What the last search on this port found; "Записать в несколько приборов…" offers its
   // instruments.
   InstrumentSearchResult lastSearch_;
+  bool searchEveryRate_ = true;
   int shownPage_ = 0;
 };
 

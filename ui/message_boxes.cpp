@@ -1,11 +1,14 @@
 #include "ui/message_boxes.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QWidget>
 
 namespace zorkan {
 
 namespace {
+
+constexpr int kDetailWidth = 340;
 
 QMessageBox::Icon IconOf(DialogIcon icon) {
   switch (icon) {
@@ -26,6 +29,11 @@ DialogAnswer MessageBoxes::ask(const DialogMessage& message) {
   QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption),
                   QString::fromStdString(message.text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &mainWindow_);
+  box.setInformativeText(QString::fromStdString(message.detail));
+  // A short text would make the box so narrow that the detail wraps at every other word.
+  if (auto* detail = box.findChild<QLabel*>("qt_msgbox_informativelabel")) {
+    detail->setMinimumWidth(kDetailWidth);
+  }
   const int answer = box.exec();
   if (!question) return DialogAnswer::Ok;
   return answer == QMessageBox::Yes ? DialogAnswer::Yes : DialogAnswer::No;

@@ -147,21 +147,38 @@ class RateSearch {
   std::set<std::uint32_t> searchedCarefully_;
 };
 
-// Every address of the search at the rate the port is open at; kOk or kCancelledByOperator. A
-// lost answer says nothing, so every address where nothing at all was heard is asked again in a
-// second round, once a round's time has passed: asked twice in a row, a slow instrument would
-// answer both probes of the next address, which would pass for an instrument there.
+// How far the search has got: "Сетевой адрес 12 из 32, 9600 бод", and in a range that does not
+// start at 1, the place in it: "Сетевой адрес 7 (3 из 6), 9600 бод".
+std::string AddressStep(const InstrumentSearch& search, std::uint32_t address,
+                        std::uint32_t baudRate) {
+  const std::uint64_t count = std::uint64_t{search.lastAddress} - search.firstAddress + 1;
+  std::string step = "Сетевой адрес " + std::to_string(address);
+  if (search.firstAddress == 1) {
+    step += " из " + std::to_string(count);
+  } else {
+    step += " (" + std::to_string(address - search.firstAddress + 1) + " из " +
+            std::to_string(count) + ")";
+  }
+  return step + ", " + std::to_string(baudRate) + " бод";
+}
+
+// Every address of the search at the rate the port is open at, the `rateNumber`th of `rates`;
+// kOk or kCancelledByOperator. A lost answer says nothing, so every address where nothing at all
+// was heard is asked again in a second round, once a round's time has passed: asked twice in a
+// row, a slow instrument would answer both probes of the next address, which would pass for an
+// instrument there.
 LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& search,
+                          std::size_t rateNumber, std::size_t rates,
                           InstrumentSearchResult& outcome) {
   Progress& progress = exchange.progress;
-  std::string heading = "Скорость обмена ";
-  heading += std::to_string(exchange.link.baudRate());
-  heading += " бод";
+  const std::uint32_t baudRate = exchange.link.baudRate();
+  std::string heading = "Скорость обмена " + std::to_string(baudRate) + " бод";
+  if (rates > 1) {
+    heading += " (" + std::to_string(rateNumber) + " из " + std::to_string(rates) + ")";
+  }
   progress.setProgressHeading(std::move(heading));
   const auto stopped = [&](std::uint32_t address) {
-    std::string step = "Сетевой адрес ";
-    step += std::to_string(address);
-    progress.SetProgressStep(std::move(step));
+    progress.SetProgressStep(AddressStep(search, address, baudRate));
     return progress.CancelRequested();
   };
   RateSearch rate(exchange, outcome);
@@ -182,6 +199,17 @@ LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& sea
 
 }  // namespace
 
+std::string SearchedText(const InstrumentSearch& search) {
+  const std::vector<std::uint32_t> rates = RatesOf(search);
+  std::string text = "адреса " + std::to_string(search.firstAddress) + "–" +
+                     std::to_string(search.lastAddress) + ", ";
+  for (std::size_t i = 0; i < rates.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += std::to_string(rates[i]);
+  }
+  return text + " бод";
+}
+
 std::string ProbableDuplicateText(const LinePlace& place) {
   return "Возможно, несколько приборов на адресе " + std::to_string(place.networkAddress);
 }
@@ -197,14 +225,15 @@ InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const Instrume
   progress.ShowProgress();
   LinkAtInstrument atRate(link);
   bool cancelled = false;
-  for (const std::uint32_t baudRate : RatesOf(search)) {
+  const std::vector<std::uint32_t> rates = RatesOf(search);
+  for (std::size_t i = 0; i < rates.size() && !cancelled; ++i) {
     // Nothing more is heard on a port that cannot be opened at a rate.
-    if (!atRate.moveToRate(baudRate)) {
+    if (!atRate.moveToRate(rates[i])) {
       ReportPortNotOpened(exchange.dialogs);
       break;
     }
-    cancelled = SearchAtOneRate(exchange, search, outcome) == kCancelledByOperator;
-    if (cancelled) break;
+    cancelled =
+        SearchAtOneRate(exchange, search, i + 1, rates.size(), outcome) == kCancelledByOperator;
   }
   if (!atRate.giveBack()) ReportPortNotOpened(exchange.dialogs);
   progress.HideProgress();

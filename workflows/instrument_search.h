@@ -45,6 +45,9 @@ struct InstrumentSearchResult {
   std::vector<LinePlace> probableDuplicates;
 };
 
+// What the search asks: "адреса 1–32, 4800, 9600, 19200, 38400, 57600 бод".
+std::string SearchedText(const InstrumentSearch& search);
+
 // "Возможно, несколько приборов на адресе N".
 std::string ProbableDuplicateText(const LinePlace& place);
 
@@ -53,11 +56,12 @@ std::string ProbableDuplicateText(const LinePlace& place);
 // nothing at all was heard, and where something was heard without a clean answer, a careful probe
 // after the line has gone quiet. An instrument found has its identity read at once
 // with the link's attempts and reply time-out; one whose identity cannot be read is not listed.
-// The exchange controls are locked meanwhile; the progress panel shows the baud rate as its
-// heading and the address as its step, and Escape stops the search between two addresses (an
-// Escape pressed before the start does not). At the end the port is open at its own baud rate
-// again, and the link parameters are as they were. Nothing is shown but the box of a port that
-// will not open at a rate: the caller lists what was found, or reports the code.
+// The exchange controls are locked meanwhile; the progress panel shows the baud rate (and which
+// of the rates it is) as its heading and how far the addresses have got as its step, and Escape
+// stops the search between two addresses (an Escape pressed before the start does not). At the end
+// the port is open at its own baud rate again, and the link parameters are as they were. Nothing is
+// shown but the box of a port that will not open at a rate: the caller lists what was found, or
+// reports the code.
 InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search);
 
 }  // namespace zorkan

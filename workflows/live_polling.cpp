@@ -36,6 +36,8 @@ std::optional<LinkError> LivePolling::PollLiveValues() {
   view_.ShowLiveValues(values_);
   view_.DrawTrendPoint(values_);
   view_.showAnswerStatus(AnswerStatusOf(result));
+  if (result == kOk && link_.activity()) lastGoodMs_ = link_.activity()->lastAnswerMs;
+  view_.showFreshness({result != kOk, lastGoodMs_});
   countTick();
   return result;
 }

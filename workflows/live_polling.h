@@ -3,6 +3,7 @@
 // second, shown, plotted, and at the profile's interval written to the measurement log. No
 // message box ever comes from polling: failures only change the answer-status line.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -20,6 +21,13 @@ struct AnswerStatus {
 };
 AnswerStatus AnswerStatusOf(LinkError code);
 
+// The values on show are stale once a poll failed; `lastGoodMs` (monotonic) is when they last came
+// from the instrument, nullopt when none has come in this run.
+struct LiveFreshness {
+  bool stale = false;
+  std::optional<std::int64_t> lastGoodMs;
+};
+
 // What the window shows of a poll.
 class LiveView {
  public:
@@ -31,6 +39,8 @@ class LiveView {
   virtual void ShowLiveValues(const LiveValues& values) = 0;
   virtual void DrawTrendPoint(const LiveValues& values) = 0;
   virtual void showAnswerStatus(const AnswerStatus& status) = 0;
+  // A view without value panels of its own has nothing to grey.
+  virtual void showFreshness(const LiveFreshness& /*freshness*/) {}
 };
 
 class LivePolling {
@@ -52,6 +62,7 @@ class LivePolling {
   LiveView& view_;
   const std::filesystem::path measurementLog_;
   int ticks_ = 0;
+  std::optional<std::int64_t> lastGoodMs_;
 };
 
 }  // namespace zorkan

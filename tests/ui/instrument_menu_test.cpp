@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTableWidget>
+#include <set>
 
 #include "profiles/profile_keys.h"
 #include "tests/ui/window_rig.h"
@@ -33,17 +35,53 @@ std::vector<QStringList> RowsOf(const QTableWidget& table) {
   return rows;
 }
 
+// The choice before a search: at dev.dat's baud rate only, or at every rate. false for another
+// dialog.
+bool ChooseRates(QDialog& dialog, bool everyRate) {
+  auto* choice = dialog.findChild<QRadioButton*>(everyRate ? "EveryRate" : "OwnRateOnly");
+  if (choice == nullptr) return false;
+  choice->setChecked(true);
+  dialog.accept();
+  return true;
+}
+
+// A search narrowed to dev.dat's baud rate misses an instrument at another one, says how far it
+// has got and where it looked; a search at every rate finds it, and the status line then names it.
 TEST(InstrumentSearch, FoundInstrumentGoesIntoDevDatAndThePortWorksWithIt) {
-  WindowRig rig(true, {.networkAddress = 7, .baudRate = 19200});
+  WindowRig rig(false, {.networkAddress = 7, .baudRate = 19200});
+  testing::WriteBytes(rig.folder / "COM1", "");
+  rig.start();
   const std::string devDat = ReadBytes(rig.folder / "dev.dat");
   std::vector<QStringList> rows;
+  std::set<QString> steps;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout,
+                   [&] { steps.insert(rig.find<QLabel>("Label110")->text()); });
+  watcher.start(0);
+  rig.answerer.onDialog = [&](QDialog& dialog) { ChooseRates(dialog, false); };
+  rig.find<QAction>("N4")->trigger();
+  EXPECT_TRUE(steps.contains("Сетевой адрес 12 из 32, 9600 бод"));
+  EXPECT_FALSE(rig.find<QAction>("N6")->isEnabled());
+  ASSERT_EQ(rig.answerer.boxes.size(), 1u);
+  EXPECT_EQ(rig.answerer.boxes[0].text, "Прибор не ответил (ERR 2)");
+  EXPECT_EQ(rig.answerer.boxes[0].detail,
+            "Порт 1 (COM1), адреса 1–32, 9600 бод: никто не ответил.");
+
   rig.answerer.onDialog = [&](QDialog& dialog) {
+    if (ChooseRates(dialog, true)) return;
     rows = RowsOf(*TableOf(dialog, "FoundInstruments"));
     dialog.accept();
   };
   rig.find<QAction>("N4")->trigger();
+  watcher.stop();
+  EXPECT_TRUE(steps.contains("Сетевой адрес 32 из 32, 57600 бод"));
   ASSERT_EQ(rows, (std::vector<QStringList>{
                       {"7", "19200", "12351", "740 НР Одноканальн. ПИД регул.", "1.1.2"}}));
+  EXPECT_EQ(rig.find<QLabel>("LinkPlace")->text(), "Порт 1 (COM1), 19200 бод, адрес 7");
+  EXPECT_TRUE(rig.find<QLabel>("LinkState")->text().startsWith("Отвечает, ответ "));
+  EXPECT_TRUE(rig.find<QLabel>("Confirmation")
+                  ->text()
+                  .startsWith("Обмен с прибором № 12351: адрес 7, 19200 бод, 10:"));
 
   std::string expected = devDat;
   expected.replace(expected.find("Settings=9600"), 13, "Settings=19200");
@@ -51,7 +89,7 @@ TEST(InstrumentSearch, FoundInstrumentGoesIntoDevDatAndThePortWorksWithIt) {
   EXPECT_EQ(ReadBytes(rig.folder / "dev.dat"), expected);
   rig.simulator.setFloatParameter(2, 29, 88.0f);
   rig.click("Button1");
-  EXPECT_TRUE(rig.answerer.boxes.empty());
+  EXPECT_EQ(rig.answerer.boxes.size(), 1u);
   EXPECT_EQ(rig.text("Edit5").trimmed(), "88.0000");
 }
 
@@ -141,7 +179,9 @@ TEST(InstrumentComparison, EveryShownSettingIsNamedByTheCaptionBesideItsControl)
 TEST(LineOfInstruments, WriteReachesEveryCheckedInstrumentAndTheWindowKeepsItsOwn) {
   WindowRig rig(true, {.networkAddress = 1, .moreAddresses = {2, 7}});
   EXPECT_FALSE(rig.find<QAction>("N6")->isEnabled()) << "nothing found yet";
-  rig.answerer.onDialog = [](QDialog& dialog) { dialog.reject(); };
+  rig.answerer.onDialog = [](QDialog& dialog) {
+    if (!ChooseRates(dialog, false)) dialog.reject();
+  };
   rig.find<QAction>("N4")->trigger();
   ASSERT_TRUE(rig.find<QAction>("N6")->isEnabled());
 
@@ -166,6 +206,7 @@ TEST(LineOfInstruments, WriteReachesEveryCheckedInstrumentAndTheWindowKeepsItsOw
   EXPECT_EQ(rig.simulator.instrument(2).floatParameter(2, 29), 150.0f);
   EXPECT_EQ(rig.simulator.instrument(7).floatParameter(2, 29), 160.0f);
   EXPECT_TRUE(rig.answerer.boxes.empty());
+  EXPECT_TRUE(rig.find<QLabel>("Confirmation")->text().startsWith("Записано в приборы линии: 2, "));
 
   rig.simulator.instrument(1).setFloatParameter(2, 29, 88.0f);
   rig.click("Button1");

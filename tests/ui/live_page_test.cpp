@@ -44,7 +44,13 @@ bool Yellow(const WindowRig& rig, const char* panel) {
   return Colour(rig, panel) == QColor(Qt::yellow);
 }
 
-TEST(LivePolling, OnlyTheLivePagesSendAndSilenceKeepsTheLastValues) {
+QColor TextColour(const WindowRig& rig, const char* panel) {
+  return rig.find<QLabel>(panel)->palette().color(QPalette::WindowText);
+}
+
+// Silence keeps the last values, greyed with their age so that they are not taken for live ones;
+// the next answer gives them their colours back.
+TEST(LivePolling, OnlyTheLivePagesSendAndSilenceGreysTheLastValues) {
   WindowRig rig;
   rig.simulator.overrideLiveBlock(Block(25.5f, 0, -3.25f, 0));
   rig.simulator.clearReceivedFrames();
@@ -67,6 +73,9 @@ TEST(LivePolling, OnlyTheLivePagesSendAndSilenceKeepsTheLastValues) {
   EXPECT_EQ(Colour(rig, "Panel3"), QColor(Qt::white));
   EXPECT_EQ(Text(rig, "Panel28"), "Получен ответ");
 
+  EXPECT_FALSE(rig.find<QLabel>("ChartValueAge")->isVisible());
+  const QColor liveText = TextColour(rig, "Panel3");
+
   rig.simulator.addFault({.kind = sim::FaultKind::Silence});
   rig.window->PollLiveValues();
   for (const char* status : {"Panel22", "Panel28"}) {
@@ -74,6 +83,19 @@ TEST(LivePolling, OnlyTheLivePagesSendAndSilenceKeepsTheLastValues) {
     EXPECT_TRUE(Yellow(rig, status));
   }
   EXPECT_EQ(Text(rig, "Panel3"), " 25.5000");
+  for (const char* panel : {"Panel3", "Panel4", "Panel8", "Panel9", "Panel27"}) {
+    EXPECT_NE(TextColour(rig, panel), liveText) << panel;
+    EXPECT_NE(Colour(rig, panel), QColor(Qt::white)) << panel;
+  }
+  EXPECT_TRUE(rig.find<QLabel>("ChartValueAge")->isVisible());
+  EXPECT_EQ(Text(rig, "ChartValueAge"), "Значения не обновляются: получены 2 с назад");
+  EXPECT_EQ(Text(rig, "ValuesAge"), Text(rig, "ChartValueAge"));
+
+  rig.simulator.clearFaults();
+  rig.window->PollLiveValues();
+  EXPECT_EQ(TextColour(rig, "Panel3"), liveText);
+  EXPECT_EQ(Colour(rig, "Panel27"), QColor(Qt::white));
+  EXPECT_FALSE(rig.find<QLabel>("ChartValueAge")->isVisible());
   EXPECT_TRUE(rig.answerer.boxes.empty());
 }
 

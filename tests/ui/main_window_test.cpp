@@ -321,6 +321,9 @@ TEST(Port, PortThatCannotBeOpenedIsToldAtStartUpAndAtEachChoice) {
   ASSERT_EQ(answerer.boxes.size(), 2u);
   EXPECT_EQ(answerer.boxes[1].text, "Невозможно открыть последовательный порт");
   EXPECT_EQ(window.findChild<QLabel*>("Label2")->text(), "3");
+  const QString place = window.findChild<QLabel*>("LinkPlace")->text();
+  EXPECT_TRUE(place.startsWith("Порт 3 (") && place.endsWith(") не открыт, 9600 бод, адрес 1"))
+      << place.toStdString();
 }
 
 // A port number dev.dat names outside 1..4 opens nothing, and only dev.dat's warning is shown.

@@ -17,6 +17,7 @@ struct SeenBox {
   std::string caption;
   std::string text;
   QMessageBox::Icon icon;
+  std::string detail;  // what the box shows beside its text
 };
 
 class ModalAnswerer {
@@ -40,7 +41,8 @@ class ModalAnswerer {
   void answer() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon()});
+      boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), box->icon(),
+                       box->informativeText().toStdString()});
       QMessageBox::StandardButton button = QMessageBox::Ok;
       if (box->button(QMessageBox::Yes) != nullptr) {
         button = QMessageBox::No;

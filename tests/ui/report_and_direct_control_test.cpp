@@ -2,7 +2,10 @@
 // printed page read back from its PDF.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <cstdio>
 #include <regex>
@@ -92,25 +95,53 @@ struct DirectControlRig : WindowRig {
   }
 };
 
+// Digits as the keyboard sends them.
+void Type(QWidget* widget, const QString& digits) {
+  for (const QChar digit : digits) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + digit.digitValue(), Qt::NoModifier, digit);
+    QApplication::sendEvent(widget, &press);
+  }
+}
+
+// While the PWM runs by hand the banner says so on every page, with the relay and the duty.
 TEST(DirectControl, WriteSendsTheWordThenTheDutyAndOffLeavesTheDuty) {
   DirectControlRig rig;
+  const auto* banner = rig.find<QLabel>("ManualPwmBanner");
   EXPECT_EQ(rig.states(), (std::vector<bool>{true, false, true, false, true, false, false, false}));
+  EXPECT_FALSE(banner->isVisible());
   rig.click("Button12");
   EXPECT_EQ(rig.simulator.byteParameter(1, 17), 1);
-  EXPECT_EQ(rig.states(), std::vector<bool>(8, true));
+  EXPECT_EQ(rig.states(), (std::vector<bool>{false, true, true, true, true, true, true, true}));
+  EXPECT_EQ(banner->text(), "Ручное управление ШИМ: реле 1");
 
   rig.find<QRadioButton>("RadioButton2")->click();
   EXPECT_EQ(rig.simulator.byteParameter(1, 17), 2);
-  rig.find<QComboBox>("ComboBox30")->setCurrentText("100");
+  Type(rig.find<QComboBox>("ComboBox30"), "100");
   rig.click("Button15");
   EXPECT_EQ(rig.simulator.byteParameter(1, 17), 2);
   EXPECT_EQ(rig.simulator.byteParameter(1, 18), 100);
+  for (const int page : {kChannelsPage, kCurrentValuesPage, kDirectControlPage}) {
+    rig.showPage(page);
+    EXPECT_TRUE(banner->isVisible()) << page;
+    EXPECT_EQ(banner->text(), "Ручное управление ШИМ: реле 2, 100 %");
+  }
 
   rig.click("Button13");
   EXPECT_EQ(rig.simulator.byteParameter(1, 17), 0);
   EXPECT_EQ(rig.simulator.byteParameter(1, 18), 100);
   EXPECT_EQ(rig.states(), (std::vector<bool>{true, false, true, false, true, false, false, false}));
+  EXPECT_FALSE(banner->isVisible());
   EXPECT_TRUE(rig.answerer.boxes.empty());
+}
+
+// Typed digits make one number until it would leave the list, and the next digit starts anew.
+TEST(DirectControl, DutyListTakesTypedNumbers) {
+  DirectControlRig rig;
+  auto* duty = rig.find<QComboBox>("ComboBox30");
+  Type(duty, "50");
+  EXPECT_EQ(duty->currentText(), " 50");
+  Type(duty, "7");
+  EXPECT_EQ(duty->currentText(), "  7");
 }
 
 TEST(DirectControl, ReadSelectsTheDutyAndARefusedWordStillWritesTheDuty) {
@@ -126,6 +157,13 @@ TEST(DirectControl, ReadSelectsTheDutyAndARefusedWordStillWritesTheDuty) {
   EXPECT_EQ(rig.simulator.byteParameter(1, 18), 55);
   ASSERT_EQ(rig.answerer.boxes.size(), 1u);
   EXPECT_EQ(rig.answerer.boxes[0].text, "Параметр не найден (ERR 22)");
+  const auto* banner = rig.find<QLabel>("ManualPwmBanner");
+  EXPECT_EQ(banner->text(), "Ручное управление ШИМ: реле 1, 55 % (не подтверждено)");
+
+  // The instrument may still run the heater by hand: the banner stays.
+  rig.click("Button13");
+  EXPECT_TRUE(banner->isVisible());
+  EXPECT_EQ(banner->text(), "Прибор не подтвердил выключение ручного ШИМ");
 }
 
 TEST(DirectControl, ButtonsOnAnotherPageDoNothingButTheRead) {
