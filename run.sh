@@ -18,8 +18,8 @@ fi
 
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORKAN_TESTS=OFF -DZORKAN_BENCH=OFF
-cmake --build build -j"$(nproc)"
+cmake --preset run
+cmake --build --preset run -j"$(nproc)"
 
 mkdir -p workspace
 if [ -n "$device" ]; then

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks that includes point down the layers, builds everything with
-# AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, then builds the programs
-# once more as a user would for use (Release). Warnings are errors in both builds.
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, runs the publisher's tests
+# once more under ThreadSanitizer, then builds the programs and the benchmarks once more for use
+# (Release). Warnings are errors in every build; CMakePresets.json holds what each one is.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -11,11 +12,14 @@ ensure_locale ru_RU.UTF-8
 scripts/check_layers.sh
 
 jobs=$(nproc)
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DZORKAN_SANITIZE=ON -DZORKAN_BENCH=OFF \
-  -DZORKAN_WARNINGS_AS_ERRORS=ON
-cmake --build build-test -j"$jobs"
-ctest --test-dir build-test --output-on-failure -j"$jobs"
+cmake --preset test
+cmake --build --preset test -j"$jobs"
+ctest --preset test -j"$jobs"
 
-cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DZORKAN_TESTS=OFF \
-  -DZORKAN_WARNINGS_AS_ERRORS=ON
-cmake --build build-release -j"$jobs"
+# The publisher runs a network thread per connection; ThreadSanitizer watches them.
+cmake --preset tsan
+cmake --build --preset tsan -j"$jobs"
+ctest --preset tsan -j"$jobs"
+
+cmake --preset release
+cmake --build --preset release -j"$jobs"

@@ -16,27 +16,11 @@
 #include "bench/bench_rig.h"
 #include "journal/journal.h"
 #include "settings/settings_transfer.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 using namespace zorkan;
-
-// A folder of its own, removed at the end.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "journal-bench-XXXXXX");
-    path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-  }
-  ~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 struct Times {
   double medianMs = 0;
@@ -102,7 +86,7 @@ int main(int argc, char** argv) {
   const bench::Measurement read =
       bench::Measure(rig.simulator, kReadRuns, [&] { return readAllSettings(transfer) == kOk; });
 
-  TemporaryFolder folder;
+  testing::ScratchFolder folder;
   Journal journal(folder.path(), rig.clock);
   const JournalLink link{"1", 1, bench::kBaudRate};
   int failures = read.failures;

@@ -11,6 +11,7 @@
 
 #include "bench/bench_rig.h"
 #include "link/qt_serial_port.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/main_window.h"
 #include "ui/tab_pages.h"
 #include "ui/trend_chart.h"
@@ -43,9 +44,8 @@ double MedianPointMs() {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  std::string folder = (std::filesystem::temp_directory_path() / "zorkan-live-XXXXXX").string();
-  if (::mkdtemp(folder.data()) == nullptr) return EXIT_FAILURE;
-  std::filesystem::current_path(folder);
+  const testing::ScratchFolder folder;
+  std::filesystem::current_path(folder.path());
 
   sim::Simulator simulator{
       {.networkAddress = 1, .baudRate = bench::kBaudRate, .turnaroundMs = bench::kTurnaroundMs}};
@@ -63,8 +63,6 @@ int main(int argc, char** argv) {
     });
   }
   const double pointMs = MedianPointMs();
-  std::filesystem::current_path(std::filesystem::temp_directory_path());
-  std::filesystem::remove_all(folder);
 
   std::printf("%u baud, %d ms turnaround, median of %d ticks\n", bench::kBaudRate,
               bench::kTurnaroundMs, kTicks);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "profiles/profile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -52,9 +53,8 @@ void PrintFigure(const char* what, double ms, double limitMs) {
 }  // namespace
 
 int main() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "profile-bench-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) return EXIT_FAILURE;
-  const std::filesystem::path folder = pattern;
+  const testing::ScratchFolder scratch;
+  const std::filesystem::path& folder = scratch.path();
 
   // The built-in profile saved over: every key a profile can hold.
   bool ok = WriteBuiltinProfile(folder);
@@ -81,7 +81,6 @@ int main() {
   std::printf("%-34s %8.2f ms\n", "LoadProfile (missing profile)", loadMissing);
   std::printf("one run\n");
   PrintFigure("LoadProfile (20 MiB of garbage)", loadGarbage, 2000);
-  std::filesystem::remove_all(folder);
   if (!ok) std::printf("a save or load failed\n");
   return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

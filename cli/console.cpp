@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 
@@ -9,10 +10,13 @@ namespace zorkan::cli {
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+// Set by the handler on whichever thread the signal lands (the publisher runs network threads),
+// and read and cleared in one step: a signal between a separate read and clear would be lost.
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "a signal handler sets it");
 
 extern "C" void NoteInterrupt(int) {
-  interrupted = 1;
+  interrupted.store(true);
 }
 
 }  // namespace
@@ -46,9 +50,7 @@ void CatchInterrupts() {
 }
 
 bool InterruptRequested() {
-  const bool requested = interrupted != 0;
-  interrupted = 0;
-  return requested;
+  return interrupted.exchange(false);
 }
 
 }  // namespace zorkan::cli

@@ -65,10 +65,11 @@ int RunLive(const LiveCommand& command, Session& session) {
   LivePolling polling(session.link(), values, settings, view, {});
   LinkError result = kOk;
   auto next = std::chrono::steady_clock::now();
-  for (int poll = 0; !command.count || poll < *command.count; ++poll) {
+  for (int poll = 1;; ++poll) {
     result = polling.PollLiveValues().value_or(kOk);
     if (result != kOk) session.finish(result);
-    if (InterruptRequested()) break;
+    // The last poll is not followed by a period of waiting for nothing.
+    if (InterruptRequested() || (command.count && poll >= *command.count)) break;
     next += kPollPeriod;
     std::this_thread::sleep_until(next);
     if (InterruptRequested()) break;

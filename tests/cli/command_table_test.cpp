@@ -101,5 +101,32 @@ TEST(CommandTable, EveryOptionIsTakenByTheCommandsThatNameItAndRefusedByTheOther
   }
 }
 
+TEST(CommandLine, WrongCommandLinesAreRefusedWithAReason) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{},
+                                             {"fly"},
+                                             {"get", "3", "1", "byte"},
+                                             {"get", "2", "8192", "byte"},
+                                             {"set", "2", "1", "byte", "256"},
+                                             {"set", "2", "1", "float", "1,5"},
+                                             // Would go out as 0, or not at all.
+                                             {"set", "2", "29", "float", "1e-50"},
+                                             {"set", "2", "29", "float", "-1e39"},
+                                             {"read"},
+                                             {"write", "a.prf", "--verify"},
+                                             {"live", "--count", "0"},
+                                             {"get", "2", "1", "byte", "--baud", "1200"},
+                                             {"get", "2", "1", "byte", "--baud", "all"},
+                                             {"scan", "--addresses", "9-3"},
+                                             {"diff", "a.prf", "--addresses", "1-2"},
+                                             {"read", "a", "--addresses", "2-1"},
+                                             {"diff"}}) {
+    const auto parsed = cli::ParseCommandLine(arguments);
+    const auto* error = std::get_if<cli::UsageError>(&parsed);
+    ASSERT_NE(error, nullptr) << ::testing::PrintToString(arguments);
+    EXPECT_FALSE(error->message.empty()) << ::testing::PrintToString(arguments);
+  }
+}
+
 }  // namespace
 }  // namespace zorkan

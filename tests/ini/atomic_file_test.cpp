@@ -1,5 +1,6 @@
 #include "ini/atomic_file.h"
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

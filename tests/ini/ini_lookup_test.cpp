@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <string>

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "ini/ini_file.h"

@@ -142,12 +142,13 @@ TEST(LinkWithoutInstrument, VanishedInstrumentCostsNoCpuAndIsFoundAgain) {
   EXPECT_EQ(result, kNoAnswer);
 
   // The event loop runs as it does behind the error box: a frame left queued on the dead port
-  // would be retried there at full speed.
+  // would be retried there at full speed, taking even on a busy machine far more than an eighth of
+  // the second.
   const double cpuBefore = CpuSeconds();
   QEventLoop loop;
-  QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
   loop.exec();
-  EXPECT_LT(CpuSeconds() - cpuBefore, 0.25);
+  EXPECT_LT(CpuSeconds() - cpuBefore, 0.125);
 
   // While the instrument is away, a transaction waits for nothing that cannot come.
   const auto start = std::chrono::steady_clock::now();

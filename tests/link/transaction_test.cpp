@@ -137,8 +137,10 @@ TEST_F(TransactionTest, FloatReadBackWithinHundredthIsAccepted) {
     return At(kTurnaroundMs, IsWrite(request) ? StatusAnswer("0000") : FloatAnswer(readBack));
   };
   EXPECT_EQ(link.WriteFloatParamVerified(2, 29, 1.0f), kOk);
+  EXPECT_EQ(port.requests.size(), 2u);  // written and read back once
   readBack = 1.02f;
   EXPECT_EQ(link.WriteFloatParamVerified(2, 29, 1.0f), kReadBackMismatch);
+  EXPECT_EQ(port.requests.size(), 6u);  // and then twice, once per attempt
   readBack = 100.005f;
   EXPECT_EQ(link.WriteFloatParamVerified(2, 29, 100.0f), kOk);
 }

@@ -1,15 +1,17 @@
 #pragma once
-// A private folder per test, and plain byte access to the files in it.
+// A private folder per test or benchmark, removed with everything in it, and plain byte access to
+// the files in it. No test framework in it: the benchmarks use it too.
 
-#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace zorkan::testing {
@@ -18,7 +20,9 @@ class ScratchFolder {
  public:
   ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zorkan-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      throw std::system_error(errno, std::generic_category(), "no scratch folder in " + pattern);
+    }
     path_ = pattern;
   }
   ~ScratchFolder() {

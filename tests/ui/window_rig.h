@@ -34,11 +34,13 @@ struct WindowRig {
     if (started) start();
   }
 
-  // Starts the window and lets its one-shot reload of recent.prf happen.
+  // Starts the window and lets its one-shot reload of recent.prf happen, at once rather than after
+  // the pause that lets a user's window show itself first.
   void start() {
     window = std::make_unique<TForm1>(simulator.port(), simulator.clock());
     window->show();
-    const QTimer* reload = window->findChild<QTimer*>("Timer2");
+    QTimer* reload = window->findChild<QTimer*>("Timer2");
+    reload->setInterval(0);
     while (reload->isActive()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
   void close() { window->close(); }

@@ -1,5 +1,5 @@
-// Comparing the instrument with a profile: equal, one setpoint apart, a failed read, and which
-// settings are compared in which order.
+// Comparing the instrument with a profile: equal, a failed read, and which settings are compared in
+// which order. One setpoint apart is shown by the window's and zorkan-cli diff's tests.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -37,16 +37,6 @@ TEST(CompareInstrumentWith, ProfileReadFromTheInstrumentShowsNoDifference) {
   EXPECT_EQ(comparison.differences, Differences{});
   EXPECT_EQ(rig.settings.channels[0].setpoint1, 77.0f);
   EXPECT_EQ(rig.view.calls, (Calls{"lock", "unlock"}));
-}
-
-TEST(CompareInstrumentWith, OneChangedSetpointIsOneRow) {
-  ExchangeRig rig;
-  DeviceSettings profile = ReadAsSaved(rig);
-  profile.channels[0].setpoint1 = 160.0f;
-
-  const InstrumentComparison comparison = CompareInstrumentWith(rig.exchange, profile);
-  EXPECT_EQ(comparison.result, kOk);
-  EXPECT_EQ(comparison.differences, (Differences{{"CH1", "th1", "150.0000", "160.0000"}}));
 }
 
 TEST(CompareInstrumentWith, FailedReadReportsItsCodeAndNoRows) {
