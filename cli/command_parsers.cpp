@@ -1,7 +1,6 @@
 // Each command's arguments, the words after the command's own, into what it is to do. The table
 // has checked their number and that every option given applies.
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -51,14 +50,6 @@ std::optional<double> ParseDecimal(std::string_view text) {
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
   return value;
-}
-
-// What the instrument's single-precision float holds of `value`: nothing for a value it would
-// turn into 0 or infinity, which a write would otherwise report as done.
-std::optional<float> AsInstrumentFloat(double value) {
-  const auto single = static_cast<float>(value);
-  if (std::isinf(single) || (single == 0 && value != 0)) return std::nullopt;
-  return single;
 }
 
 std::optional<ValueType> ParseValueType(std::string_view text) {
