@@ -48,6 +48,7 @@ struct SetCommand {
 struct LiveCommand {
   std::optional<int> count;
   bool csv = false;
+  bool stats = false;  // the line's statistics on standard error at the end
 };
 struct ScanCommand {
   std::uint32_t firstAddress = 0;

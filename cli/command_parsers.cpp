@@ -154,6 +154,7 @@ std::variant<SetCommand, UsageError> ParseSet(const Arguments& arguments) {
 std::variant<LiveCommand, UsageError> ParseLive(const Arguments& arguments) {
   LiveCommand command;
   command.csv = arguments.flags.contains("--csv");
+  command.stats = arguments.flags.contains("--stats");
   if (auto error = ParsePositive(arguments.values, "--count", command.count)) return *error;
   return command;
 }

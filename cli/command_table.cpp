@@ -73,10 +73,12 @@ constexpr std::string_view kSetHelp =
     "parameter NUMBER of SPACE. --verify reads it back and compares.\n";
 
 constexpr std::string_view kLiveHelp =
-    "Usage: zorkan-cli live [--count N] [--csv] [link options]\n"
+    "Usage: zorkan-cli live [--count N] [--csv] [--stats] [link options]\n"
     "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
     "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
-    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n";
+    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n"
+    "--stats then tells on standard error how the line did: polls, answers, time-outs,\n"
+    "garbled answers, retries, the mean and the worst poll time, as publish's stats topic.\n";
 
 constexpr std::string_view kScanHelp =
     "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
@@ -177,9 +179,9 @@ const CommandRow kCommands[] = {
      .options = {{"--verify", kFlag}},
      .handlers = HandlersOf<SetCommand, ParseSet, RunSet>()},
     {.name = "live",
-     .synopsis = "  live [--count N] [--csv]          print the live values every 500 ms\n",
+     .synopsis = "  live [--count N] [--csv] [--stats] print the live values every 500 ms\n",
      .help = kLiveHelp,
-     .options = {{"--count", kValue}, {"--csv", kFlag}},
+     .options = {{"--count", kValue}, {"--csv", kFlag}, {"--stats", kFlag}},
      .handlers = HandlersOf<LiveCommand, ParseLive, RunLive>()},
     {.name = "scan",
      .synopsis = "  scan [--addresses A-B] [--baud N|all]\n"

@@ -137,8 +137,11 @@ class PublishCliTest : public ::testing::Test {
 };
 
 TEST_F(PublishCliTest, PublishedValuesAreThoseLivePrints) {
-  auto live = Run("live", {"--count", "1"});
+  auto live = Run("live", {"--count", "1", "--stats"});
   ASSERT_EQ(live->waitForExit(kEventWait), 0);
+  EXPECT_NE(live->errorOutput().find("1 polls, 1 answers, 0 time-outs, 0 garbled, 0 retries"),
+            std::string::npos)
+      << live->errorOutput();
   // time, relays, channel 1 value and status, channel 2 value and status
   const std::vector<std::string> printed = Split(Split(live->output(), '\n').at(0), '\t');
   ASSERT_EQ(printed.size(), 6u);
