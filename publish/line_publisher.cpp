@@ -115,7 +115,8 @@ bool LinePublisher::identify(Instrument& instrument) {
   instrument.topic = InstrumentTopic(topicPrefix_, identity.serialNumber);
   // The topic root is the client id: a restarted publisher takes over its predecessor's
   // connection instead of leaving it to send its will later.
-  instrument.connection = broker_.connect(instrument.topic, OnlineMessage(instrument.topic, false));
+  instrument.connection =
+      broker_.connect(instrument.topic, OnlineMessage(instrument.topic, false), Subscription{});
   note_(instrument.topic + " at " + AddressText(instrument.address));
   return true;
 }

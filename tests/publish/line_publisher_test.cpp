@@ -40,9 +40,11 @@ class FakeBroker final : public Broker {
   };
 
   std::unique_ptr<BrokerConnection> connect(const std::string& clientId,
-                                            const BrokerMessage& will) override {
+                                            const BrokerMessage& will,
+                                            Subscription subscription) override {
     clientIds.push_back(clientId);
     wills.push_back(will);
+    subscriptions.push_back(std::move(subscription));
     return std::make_unique<Connection>(*this);
   }
 
@@ -67,6 +69,7 @@ class FakeBroker final : public Broker {
   std::vector<BrokerMessage> messages;
   std::vector<std::string> clientIds;
   std::vector<BrokerMessage> wills;
+  std::vector<Subscription> subscriptions;
   std::vector<std::string> closing;  // the calls that closed the connections, in order
   std::vector<std::chrono::steady_clock::time_point> deadlines;
 };
