@@ -12,6 +12,7 @@ namespace {
 
 constexpr OptionKind kFlag = OptionKind::Flag;
 constexpr OptionKind kValue = OptionKind::Value;
+constexpr OptionKind kOptionalValue = OptionKind::OptionalValue;
 
 constexpr std::string_view kProgramUsage =
     "Usage: zorkan-cli COMMAND [arguments] [options]\n"
@@ -103,7 +104,8 @@ constexpr std::string_view kDiffHelp =
 constexpr std::string_view kPublishHelp =
     "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
     "       [--interval-ms N] [--count N] [--password-file FILE] [--cafile FILE]\n"
-    "       [link options]\n"
+    "       [--allow-set NAMES [--set-interval-s N] [--set-budget N]] [--discovery [PREFIX]]\n"
+    "       [--stats-s N] [link options]\n"
     "Polls the live values of the instrument at each address of LIST in turn (\"1,2,7\",\n"
     "\"1-3\", \"1-3,7\"; default the link's own address) and publishes them to the MQTT broker\n"
     "at HOST (port {mqtt}, or {mqtts} with --cafile) under PREFIX/SERIAL/ (default prefix\n"
@@ -117,12 +119,30 @@ constexpr std::string_view kPublishHelp =
     "  --password-file FILE  the user name on its first line, the password on its second; keep\n"
     "                        it readable by its owner alone (it is used, with a warning, else)\n"
     "  --cafile FILE         TLS, the broker's certificate checked against the PEM CA in FILE\n"
+    "  --allow-set NAMES     take commands for these settings (comma-separated) of\n"
+    "                        regulated_value, alarm_setpoint, alarm_hysteresis, proportional,\n"
+    "                        zone, integration_s, differentiation_s; without it nothing the\n"
+    "                        broker sends reaches an instrument\n"
+    "  --set-interval-s N    one command per setting in N s at most (default 5)\n"
+    "  --set-budget N        N writes a day per instrument at most (default 200), counted in\n"
+    "                        set-budget/ of the working folder across restarts\n"
+    "  --discovery [PREFIX]  announce every instrument to Home Assistant under PREFIX (default\n"
+    "                        homeassistant), and again whenever PREFIX/status says online\n"
+    "  --stats-s N           the line's statistics on PREFIX/SERIAL/stats every N s (default\n"
+    "                        60): polls, answers, time-outs, garbled answers, retries, poll\n"
+    "                        times, commands done, refused and failed\n"
+    "A command (MQTT 5) is a number, or a JSON object with the number as \"value\" and the\n"
+    "command's \"id\", on PREFIX/SERIAL/set/NAME. Each is answered on PREFIX/SERIAL/result,\n"
+    "and written, read back and journalled only when it is not retained, its id is new, its\n"
+    "value passes the checks a write from the window makes (one that would ask a question is\n"
+    "refused), its setting was not commanded within the interval and the budget of the day is\n"
+    "not used up.\n"
     "A connection that fails is named once with what to mend (a certificate not trusted, a\n"
     "login refused, an address not reachable, ...) and tried again after 1 s, then after pauses\n"
     "doubling up to 30 s. Exit status: 0; with --count, 31 when no message at all reached the\n"
     "broker, 32 when some instrument had none of its messages reach it (each such instrument\n"
     "is named); 14 when the login or CA file cannot be used; 64 for a wrong PREFIX; 2 when the\n"
-    "port cannot be opened. Nothing the broker sends ever reaches an instrument.\n";
+    "port cannot be opened.\n";
 
 // Both forms of journal.
 constexpr std::string_view kJournalHelp =
@@ -200,8 +220,10 @@ const CommandRow kCommands[] = {
     {.name = "publish",
      .synopsis =
          "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
-         "          [--count N] [--password-file FILE] [--cafile FILE]\n"
-         "                                    publish the live values to an MQTT broker\n",
+         "          [--count N] [--password-file FILE] [--cafile FILE] [--allow-set NAMES]\n"
+         "          [--set-interval-s N] [--set-budget N] [--discovery [PREFIX]] [--stats-s N]\n"
+         "                                    publish the live values to an MQTT broker, and\n"
+         "                                    take the commands allowed\n",
      .help = kPublishHelp,
      .options = {{"--broker", kValue},
                  {"--topic", kValue},
@@ -209,7 +231,12 @@ const CommandRow kCommands[] = {
                  {"--interval-ms", kValue},
                  {"--count", kValue},
                  {"--password-file", kValue},
-                 {"--cafile", kValue}},
+                 {"--cafile", kValue},
+                 {"--allow-set", kValue},
+                 {"--set-interval-s", kValue},
+                 {"--set-budget", kValue},
+                 {"--discovery", kOptionalValue},
+                 {"--stats-s", kValue}},
      .handlers = HandlersOf<PublishCommand, ParsePublish, RunPublish>()},
     {.name = "journal",
      .synopsis =
