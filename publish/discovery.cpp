@@ -28,13 +28,22 @@ class JsonObjectText {
   std::string text_;
 };
 
+// A JSON list of one item, already JSON. Built by appending: GCC 12's Release build warns about
+// the sum of these strings.
+std::string ListOf(const std::string& item) {
+  std::string list = "[";
+  list += item;
+  list += ']';
+  return list;
+}
+
 std::string NodeId(const InstrumentIdentity& identity) {
   return "zorkan_" + std::to_string(identity.serialNumber);
 }
 
 std::string DeviceJson(const InstrumentIdentity& identity) {
   return JsonObjectText()
-      .add("identifiers", "[" + JsonString(NodeId(identity)) + "]")
+      .add("identifiers", ListOf(JsonString(NodeId(identity))))
       .text("name", "ЗОРКАН № " + std::to_string(identity.serialNumber))
       .text("model", DeviceTypeText(identity.deviceType))
       .text("sw_version", FirmwareVersionText(identity.firmwareVersion))
@@ -56,13 +65,11 @@ class Announcement {
       : prefix_(prefix), instrument_(instrument), node_(NodeId(instrument.identity)) {
     device_ = DeviceJson(instrument.identity);
     origin_ = JsonObjectText().text("name", tool.name).text("sw_version", tool.version).done();
-    availability_ = "[" +
-                    JsonObjectText()
-                        .text("topic", OnlineMessage(instrument.root, true).topic)
-                        .text("payload_available", "online")
-                        .text("payload_not_available", "offline")
-                        .done() +
-                    "]";
+    availability_ = ListOf(JsonObjectText()
+                               .text("topic", OnlineMessage(instrument.root, true).topic)
+                               .text("payload_available", "online")
+                               .text("payload_not_available", "offline")
+                               .done());
   }
 
   // The members every entity has, after its name and before its own.
