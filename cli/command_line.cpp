@@ -36,6 +36,10 @@ std::variant<Arguments, UsageError> Split(const std::vector<std::string>& words)
     const std::optional<OptionKind> kind = KindOf(word);
     if (kind == OptionKind::Flag) {
       arguments.flags.insert(word);
+    } else if (kind == OptionKind::OptionalValue) {
+      arguments.flags.insert(word);
+      if (k + 1 < words.size() && !words[k + 1].starts_with('-'))
+        arguments.values[word] = words[++k];
     } else if (kind == OptionKind::Value) {
       if (k + 1 == words.size()) return UsageError{word + " needs a value"};
       arguments.values[word] = words[++k];

@@ -48,6 +48,7 @@ struct SetCommand {
 struct LiveCommand {
   std::optional<int> count;
   bool csv = false;
+  bool stats = false;  // the line's statistics on standard error at the end
 };
 struct ScanCommand {
   std::uint32_t firstAddress = 0;
@@ -66,6 +67,11 @@ struct PublishCommand {
   std::optional<int> count;              // rounds
   std::optional<std::string> loginFile;
   std::optional<std::string> caFile;
+  std::vector<std::string> allowedSettings;    // that commands may set; none: no commands
+  int setIntervalS = 5;                        // between two commands of one setting
+  int setBudget = 200;                         // writes a day of one instrument
+  std::optional<std::string> discoveryPrefix;  // Home Assistant's; none: no discovery
+  int statsS = 60;                             // between two statistics of the line
 };
 struct JournalCommand {
   std::optional<std::int32_t> serialNumber;

@@ -1,18 +1,21 @@
 // Each command's arguments, the words after the command's own, into what it is to do. The table
 // has checked their number and that every option given applies.
+#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/address_lists.h"
 #include "cli/commands.h"
 #include "cli/help_ranges.h"
 #include "cli/number_text.h"
 #include "link/frame.h"
+#include "publish/settable_settings.h"
 #include "publish/topic_prefix.h"
 #include "workflows/instrument_search.h"
 
@@ -51,14 +54,6 @@ std::optional<double> ParseDecimal(std::string_view text) {
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
   if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
   return value;
-}
-
-// What the instrument's single-precision float holds of `value`: nothing for a value it would
-// turn into 0 or infinity, which a write would otherwise report as done.
-std::optional<float> AsInstrumentFloat(double value) {
-  const auto single = static_cast<float>(value);
-  if (std::isinf(single) || (single == 0 && value != 0)) return std::nullopt;
-  return single;
 }
 
 std::optional<ValueType> ParseValueType(std::string_view text) {
@@ -109,6 +104,40 @@ std::optional<UsageError> ParseBroker(std::string_view text, PublishCommand& com
   const auto number = ParseNumber<std::uint16_t>(port);
   if (!number || *number == 0) return bad;
   command.brokerPort = *number;
+  return std::nullopt;
+}
+
+// "regulated_value,zone": each a setting commands may set.
+std::optional<UsageError> ParseAllowedSettings(const std::string& text,
+                                               std::vector<std::string>& names) {
+  std::stringstream list(text);
+  for (std::string name; std::getline(list, name, ',');) {
+    if (FindSettableSetting(name) == nullptr) {
+      return UsageError{"--allow-set takes settings of " + SettableSettingNames() + ": " +
+                        (name.empty() ? "an empty name" : name)};
+    }
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  if (names.empty()) return UsageError{"--allow-set needs the names of settings"};
+  return std::nullopt;
+}
+
+// The options of commands: the settings they may set and how often.
+std::optional<UsageError> ParseCommandOptions(const Values& values, PublishCommand& command) {
+  if (const auto allowed = values.find("--allow-set"); allowed != values.end()) {
+    if (auto error = ParseAllowedSettings(allowed->second, command.allowedSettings)) return error;
+  }
+  for (const std::string option : {"--set-interval-s", "--set-budget"}) {
+    if (command.allowedSettings.empty() && values.contains(option)) {
+      return UsageError{option + " applies to the commands of --allow-set only"};
+    }
+  }
+  std::optional<int> number;
+  if (auto error = ParsePositive(values, "--set-interval-s", number)) return error;
+  command.setIntervalS = number.value_or(command.setIntervalS);
+  number.reset();
+  if (auto error = ParsePositive(values, "--set-budget", number)) return error;
+  command.setBudget = number.value_or(command.setBudget);
   return std::nullopt;
 }
 
@@ -163,6 +192,7 @@ std::variant<SetCommand, UsageError> ParseSet(const Arguments& arguments) {
 std::variant<LiveCommand, UsageError> ParseLive(const Arguments& arguments) {
   LiveCommand command;
   command.csv = arguments.flags.contains("--csv");
+  command.stats = arguments.flags.contains("--stats");
   if (auto error = ParsePositive(arguments.values, "--count", command.count)) return *error;
   return command;
 }
@@ -211,6 +241,16 @@ std::variant<PublishCommand, UsageError> ParsePublish(const Arguments& arguments
   if (const auto file = values.find("--cafile"); file != values.end()) {
     command.caFile = file->second;
   }
+  if (auto error = ParseCommandOptions(values, command)) return *error;
+  if (arguments.flags.contains("--discovery")) {
+    const auto prefix = values.find("--discovery");
+    command.discoveryPrefix = prefix != values.end() ? prefix->second : "homeassistant";
+    const TopicPrefixCheck check = CheckTopicPrefix(*command.discoveryPrefix);
+    if (!check.refusal.empty()) return UsageError{"--discovery " + check.refusal};
+  }
+  std::optional<int> statsS;
+  if (auto error = ParsePositive(values, "--stats-s", statsS)) return *error;
+  command.statsS = statsS.value_or(command.statsS);
   return command;
 }
 

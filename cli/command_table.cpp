@@ -12,6 +12,7 @@ namespace {
 
 constexpr OptionKind kFlag = OptionKind::Flag;
 constexpr OptionKind kValue = OptionKind::Value;
+constexpr OptionKind kOptionalValue = OptionKind::OptionalValue;
 
 constexpr std::string_view kProgramUsage =
     "Usage: zorkan-cli COMMAND [arguments] [options]\n"
@@ -73,10 +74,12 @@ constexpr std::string_view kSetHelp =
     "parameter NUMBER of SPACE. --verify reads it back and compares.\n";
 
 constexpr std::string_view kLiveHelp =
-    "Usage: zorkan-cli live [--count N] [--csv] [link options]\n"
+    "Usage: zorkan-cli live [--count N] [--csv] [--stats] [link options]\n"
     "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
     "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
-    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n";
+    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n"
+    "--stats then tells on standard error how the line did: polls, answers, time-outs,\n"
+    "garbled answers, retries, the mean and the worst poll time, as publish's stats topic.\n";
 
 constexpr std::string_view kScanHelp =
     "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
@@ -101,7 +104,8 @@ constexpr std::string_view kDiffHelp =
 constexpr std::string_view kPublishHelp =
     "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
     "       [--interval-ms N] [--count N] [--password-file FILE] [--cafile FILE]\n"
-    "       [link options]\n"
+    "       [--allow-set NAMES [--set-interval-s N] [--set-budget N]] [--discovery [PREFIX]]\n"
+    "       [--stats-s N] [link options]\n"
     "Polls the live values of the instrument at each address of LIST in turn (\"1,2,7\",\n"
     "\"1-3\", \"1-3,7\"; default the link's own address) and publishes them to the MQTT broker\n"
     "at HOST (port {mqtt}, or {mqtts} with --cafile) under PREFIX/SERIAL/ (default prefix\n"
@@ -115,25 +119,44 @@ constexpr std::string_view kPublishHelp =
     "  --password-file FILE  the user name on its first line, the password on its second; keep\n"
     "                        it readable by its owner alone (it is used, with a warning, else)\n"
     "  --cafile FILE         TLS, the broker's certificate checked against the PEM CA in FILE\n"
+    "  --allow-set NAMES     take commands for these settings (comma-separated) of\n"
+    "                        regulated_value, alarm_setpoint, alarm_hysteresis, proportional,\n"
+    "                        zone, integration_s, differentiation_s; without it nothing the\n"
+    "                        broker sends reaches an instrument\n"
+    "  --set-interval-s N    one command per setting in N s at most (default 5)\n"
+    "  --set-budget N        N writes a day per instrument at most (default 200), counted in\n"
+    "                        set-budget/ of the working folder across restarts\n"
+    "  --discovery [PREFIX]  announce every instrument to Home Assistant under PREFIX (default\n"
+    "                        homeassistant), and again whenever PREFIX/status says online\n"
+    "  --stats-s N           the line's statistics on PREFIX/SERIAL/stats every N s (default\n"
+    "                        60): polls, answers, time-outs, garbled answers, retries, poll\n"
+    "                        times, commands done, refused and failed\n"
+    "A command (MQTT 5) is a number, or a JSON object with the number as \"value\" and the\n"
+    "command's \"id\", on PREFIX/SERIAL/set/NAME. Each is answered on PREFIX/SERIAL/result,\n"
+    "and written, read back and journalled only when it is not retained, its id is new, its\n"
+    "value passes the checks a write from the window makes (one that would ask a question is\n"
+    "refused), its setting was not commanded within the interval and the budget of the day is\n"
+    "not used up.\n"
     "A connection that fails is named once with what to mend (a certificate not trusted, a\n"
     "login refused, an address not reachable, ...) and tried again after 1 s, then after pauses\n"
     "doubling up to 30 s. Exit status: 0; with --count, 31 when no message at all reached the\n"
     "broker, 32 when some instrument had none of its messages reach it (each such instrument\n"
     "is named); 14 when the login or CA file cannot be used; 64 for a wrong PREFIX; 2 when the\n"
-    "port cannot be opened. Nothing the broker sends ever reaches an instrument.\n";
+    "port cannot be opened.\n";
 
 // Both forms of journal.
 constexpr std::string_view kJournalHelp =
     "Usage: zorkan-cli journal [--serial N] [--last N] [link options]\n"
     "       zorkan-cli journal diff A [B] [link options]\n"
-    "Every whole read and write (from here and from the window) and every set leaves an entry\n"
-    "in journal/ of the working folder. journal lists them newest first, a line each,\n"
-    "tab-separated: number, time, action (read, write, set), result code, the serial number\n"
-    "with where it was taken from (instrument: read from it; pages: what the profile or the\n"
-    "pages held, for a write or a read that stopped before it), the entry's file, the first\n"
-    "description line (for a set: space, number, kind and value), and for a read or write that\n"
-    "did not succeed, the step it stopped at. --serial N: the reads and writes of the\n"
-    "instrument with serial number N only; --last N: the newest N.\n"
+    "Every whole read and write (from here and from the window), every set and every command\n"
+    "publish wrote leaves an entry in journal/ of the working folder. journal lists them newest\n"
+    "first, a line each, tab-separated: number, time, action (read, write, set), result code,\n"
+    "the serial number with where it was taken from (instrument: read from it; pages: what the\n"
+    "profile or the pages held, for a write or a read that stopped before it; none for a set of\n"
+    "zorkan-cli), the entry's file, the first description line (for a set: space, number, kind\n"
+    "and value, and for a command \"from mqtt, id ID\"), and for a read or write that did not\n"
+    "succeed, the step it stopped at. --serial N: the entries of the instrument with serial\n"
+    "number N only; --last N: the newest N.\n"
     "journal diff A B prints the profile keys that entries A and B (each a number or a file\n"
     "name) give differently: the key with its section, A's value, B's value and the\n"
     "setting's caption, tab-separated.\n"
@@ -178,9 +201,9 @@ const CommandRow kCommands[] = {
      .options = {{"--verify", kFlag}},
      .handlers = HandlersOf<SetCommand, ParseSet, RunSet>()},
     {.name = "live",
-     .synopsis = "  live [--count N] [--csv]          print the live values every 500 ms\n",
+     .synopsis = "  live [--count N] [--csv] [--stats] print the live values every 500 ms\n",
      .help = kLiveHelp,
-     .options = {{"--count", kValue}, {"--csv", kFlag}},
+     .options = {{"--count", kValue}, {"--csv", kFlag}, {"--stats", kFlag}},
      .handlers = HandlersOf<LiveCommand, ParseLive, RunLive>()},
     {.name = "scan",
      .synopsis = "  scan [--addresses A-B] [--baud N|all]\n"
@@ -198,8 +221,10 @@ const CommandRow kCommands[] = {
     {.name = "publish",
      .synopsis =
          "  publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST] [--interval-ms N]\n"
-         "          [--count N] [--password-file FILE] [--cafile FILE]\n"
-         "                                    publish the live values to an MQTT broker\n",
+         "          [--count N] [--password-file FILE] [--cafile FILE] [--allow-set NAMES]\n"
+         "          [--set-interval-s N] [--set-budget N] [--discovery [PREFIX]] [--stats-s N]\n"
+         "                                    publish the live values to an MQTT broker, and\n"
+         "                                    take the commands allowed\n",
      .help = kPublishHelp,
      .options = {{"--broker", kValue},
                  {"--topic", kValue},
@@ -207,7 +232,12 @@ const CommandRow kCommands[] = {
                  {"--interval-ms", kValue},
                  {"--count", kValue},
                  {"--password-file", kValue},
-                 {"--cafile", kValue}},
+                 {"--cafile", kValue},
+                 {"--allow-set", kValue},
+                 {"--set-interval-s", kValue},
+                 {"--set-budget", kValue},
+                 {"--discovery", kOptionalValue},
+                 {"--stats-s", kValue}},
      .handlers = HandlersOf<PublishCommand, ParsePublish, RunPublish>()},
     {.name = "journal",
      .synopsis =

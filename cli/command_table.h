@@ -17,7 +17,9 @@ namespace zorkan::cli {
 
 class Session;
 
-enum class OptionKind { Flag, Value };
+// An optional value is the next word unless that is an option: it suits a command without
+// arguments only.
+enum class OptionKind { Flag, Value, OptionalValue };
 
 struct Option {
   std::string_view name;
@@ -28,7 +30,7 @@ struct Option {
 struct Arguments {
   std::vector<std::string> positional;
   std::map<std::string, std::string> values;  // options with a value, the last one given
-  std::set<std::string> flags;                // options without one
+  std::set<std::string> flags;                // options without one, and each optional value's
   bool everyBaudRate = false;                 // --baud all, for a command that takes it
 };
 

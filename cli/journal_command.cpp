@@ -23,9 +23,14 @@ std::string SerialText(const JournalEntry& entry) {
          std::string(SerialSourceName(entry.serial->source));
 }
 
-// The description line of a read or write; the parameter and value of a set.
+// The description line of a read or write; the parameter and value of a set, and where a set
+// from outside came from ("2 29 float 155.5 from mqtt, id 7f3a").
 std::string WhatText(const JournalEntry& entry) {
-  return entry.parameter ? SetParameterText(*entry.parameter) : entry.description;
+  if (!entry.parameter) return entry.description;
+  std::string text = SetParameterText(*entry.parameter);
+  if (!entry.source.empty()) text += " from " + entry.source;
+  if (!entry.commandId.empty()) text += ", id " + entry.commandId;
+  return text;
 }
 
 // The profile of the read or write entry a number or a file name names, the file name also with

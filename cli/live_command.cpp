@@ -7,6 +7,7 @@
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
 #include "workflows/live_polling.h"
+#include "workflows/poll_statistics.h"
 
 namespace zorkan::cli {
 
@@ -53,6 +54,19 @@ class PrintedLiveView final : public LiveView {
   bool csv_;
 };
 
+// What publish's stats topic holds of the polls, in a line.
+void PrintStatistics(const PollStatistics& stats) {
+  std::fprintf(stderr,
+               "zorkan-cli live: %llu polls, %llu answers, %llu time-outs, %llu garbled, %llu "
+               "retries; poll time mean %.1f ms, worst %lld ms\n",
+               static_cast<unsigned long long>(stats.polls),
+               static_cast<unsigned long long>(stats.answers),
+               static_cast<unsigned long long>(stats.timeouts),
+               static_cast<unsigned long long>(stats.garbled),
+               static_cast<unsigned long long>(stats.retries), stats.meanPollMs(),
+               static_cast<long long>(stats.worstPollMs));
+}
+
 }  // namespace
 
 int RunLive(const LiveCommand& command, Session& session) {
@@ -63,10 +77,12 @@ int RunLive(const LiveCommand& command, Session& session) {
   const DeviceSettings settings;
   // The lines go to standard output; the command keeps no measurement log of its own.
   LivePolling polling(session.link(), values, settings, view, {});
+  PollStatistics stats;
   LinkError result = kOk;
   auto next = std::chrono::steady_clock::now();
   for (int poll = 1;; ++poll) {
-    result = polling.PollLiveValues().value_or(kOk);
+    result = CountPoll(session.link(), stats,
+                       [&polling] { return polling.PollLiveValues().value_or(kOk); });
     if (result != kOk) session.finish(result);
     // The last poll is not followed by a period of waiting for nothing.
     if (InterruptRequested() || (command.count && poll >= *command.count)) break;
@@ -74,6 +90,7 @@ int RunLive(const LiveCommand& command, Session& session) {
     std::this_thread::sleep_until(next);
     if (InterruptRequested()) break;
   }
+  if (command.stats) PrintStatistics(stats);
   return result;
 }
 

@@ -1,10 +1,9 @@
-// publish: the live values of a line of instruments to an MQTT broker, until Ctrl+C or SIGTERM.
-#include <algorithm>
+// publish: the live values of a line of instruments to an MQTT broker, until Ctrl+C or SIGTERM,
+// and the commands allowed from it.
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <thread>
 #include <vector>
 
 #include "cli/commands.h"
@@ -21,8 +20,6 @@ namespace {
 // How long the last "offline" messages may take to reach the broker at the end, for the whole line:
 // with the clean disconnects after it, a stop stays well within what a service manager waits.
 constexpr std::chrono::milliseconds kCloseWait{2000};
-// A stop is noticed within this while waiting for the next round.
-constexpr std::chrono::milliseconds kStopCheck{100};
 
 void Note(const std::string& text) {
   std::fprintf(stderr, "zorkan-cli publish: %s\n", text.c_str());
@@ -55,13 +52,20 @@ std::optional<BrokerSettings> SettingsOf(const PublishCommand& command) {
   return settings;
 }
 
-// Sleeps until `when`, or until a stop comes.
-void WaitUntil(std::chrono::steady_clock::time_point when, const std::function<bool()>& stop) {
-  for (auto now = std::chrono::steady_clock::now(); now < when && !stop();
-       now = std::chrono::steady_clock::now()) {
-    std::this_thread::sleep_for(
-        std::min<std::chrono::steady_clock::duration>(kStopCheck, when - now));
+PublishOptions OptionsOf(const PublishCommand& command, const Session& session,
+                         ExchangeContext& journalled) {
+  PublishOptions options;
+  for (const std::string& name : command.allowedSettings) {
+    options.commands.allowed.push_back(FindSettableSetting(name));
   }
+  options.commands.interval = std::chrono::seconds(command.setIntervalS);
+  options.commands.writesPerDay = command.setBudget;
+  options.commands.workDir = session.workDir();
+  options.commands.journal = &journalled;
+  options.discoveryPrefix = command.discoveryPrefix;
+  options.tool = {"zorkan-cli", ZORKAN_VERSION};
+  options.statsInterval = std::chrono::seconds(command.statsS);
+  return options;
 }
 
 }  // namespace
@@ -77,21 +81,15 @@ int RunPublish(const PublishCommand& command, Session& session) {
       command.addresses.empty()
           ? std::vector<std::uint32_t>{session.link().parameters().networkAddress}
           : command.addresses;
+  ExchangeContext journalled = session.exchange();
   MosquittoBroker broker(*settings, Note);
-  LinePublisher publisher(session.link(), broker, command.topicPrefix, addresses, Note);
+  LinePublisher publisher(session.link(), broker, command.topicPrefix, addresses, Note,
+                          OptionsOf(command, session, journalled));
   bool stopping = false;
   const std::function<bool()> stop = [&stopping] {
     return stopping = stopping || InterruptRequested();
   };
-  const std::chrono::milliseconds interval{command.intervalMs};
-  auto next = std::chrono::steady_clock::now();
-  for (int round = 1; !stop(); ++round) {
-    publisher.pollRound(stop);
-    if (command.count && round >= *command.count) break;
-    // A line slower than the interval polls round after round, without catching up in a burst.
-    next = std::max(next + interval, std::chrono::steady_clock::now());
-    WaitUntil(next, stop);
-  }
+  publisher.run(std::chrono::milliseconds(command.intervalMs), command.count, stop);
   publisher.close(kCloseWait);
   const PublishCounts counts = publisher.counts();
   Note("published " + std::to_string(counts.published) + " messages (" +

@@ -37,6 +37,7 @@ class Session {
   DeviceLink& link() { return link_; }
   // journal/ in the working folder.
   Journal& journal() { return journal_; }
+  const std::filesystem::path& workDir() const { return workDir_; }
 
  private:
   std::filesystem::path workDir_;

@@ -23,6 +23,8 @@ enum FieldIndex : std::size_t {
   kNumber,
   kKind,
   kValue,
+  kSource,
+  kCommandId,
 };
 
 bool ParseTime(const std::string& text, LocalTime& time) {
@@ -59,6 +61,12 @@ bool ParseName(std::string_view text, std::initializer_list<Value> values,
   return false;
 }
 
+bool ParseSerial(const EntryFieldTexts& texts, EntrySerial& serial) {
+  return ParseNumber(texts[kSerial], serial.number) &&
+         ParseName(texts[kSerialSource], {SerialSource::Instrument, SerialSource::Pages},
+                   SerialSourceName, serial.source);
+}
+
 bool ParseParameter(const EntryFieldTexts& texts, SetParameter& parameter) {
   if (!ParseName(texts[kKind], {ValueKind::Byte, ValueKind::Float}, ValueKindName,
                  parameter.kind) ||
@@ -93,6 +101,8 @@ EntryFieldTexts FieldTextsOf(const JournalEntry& entry) {
     texts[kKind] = ValueKindName(entry.parameter->kind);
     texts[kValue] = SetValueText(*entry.parameter);
   }
+  texts[kSource] = OneLine(entry.source);
+  texts[kCommandId] = OneLine(entry.commandId);
   return texts;
 }
 
@@ -100,6 +110,8 @@ std::optional<JournalEntry> EntryOfFieldTexts(const EntryFieldTexts& texts) {
   JournalEntry entry;
   entry.link.port = texts[kPort];
   entry.stoppedAt = texts[kStoppedAt];
+  entry.source = texts[kSource];
+  entry.commandId = texts[kCommandId];
   if (!ParseTime(texts[kTime], entry.time) ||
       !ParseName(texts[kAction], {JournalAction::Read, JournalAction::Write, JournalAction::Set},
                  ActionName, entry.action) ||
@@ -110,14 +122,10 @@ std::optional<JournalEntry> EntryOfFieldTexts(const EntryFieldTexts& texts) {
   }
   if (entry.action == JournalAction::Set) {
     if (!ParseParameter(texts, entry.parameter.emplace())) return std::nullopt;
-    return entry;
+    // Only a set from outside names its instrument.
+    if (texts[kSerial].empty()) return entry;
   }
-  EntrySerial& serial = entry.serial.emplace();
-  if (!ParseNumber(texts[kSerial], serial.number) ||
-      !ParseName(texts[kSerialSource], {SerialSource::Instrument, SerialSource::Pages},
-                 SerialSourceName, serial.source)) {
-    return std::nullopt;
-  }
+  if (!ParseSerial(texts, entry.serial.emplace())) return std::nullopt;
   return entry;
 }
 

@@ -11,13 +11,13 @@
 
 namespace zorkan {
 
-inline constexpr std::array<std::string_view, 13> kEntryFieldNames{
-    "time",          "action",     "result", "port",   "address", "baud", "serial",
-    "serial_source", "stopped_at", "space",  "number", "kind",    "value"};
+inline constexpr std::array<std::string_view, 15> kEntryFieldNames{
+    "time",       "action", "result", "port", "address", "baud",   "serial", "serial_source",
+    "stopped_at", "space",  "number", "kind", "value",   "source", "id"};
 
 using EntryFieldTexts = std::array<std::string, kEntryFieldNames.size()>;
 
-// Empty texts for what the entry has not (a set's serial number, a read's parameter).
+// Empty texts for what the entry has not (a read's parameter, the source of the tool's own set).
 EntryFieldTexts FieldTextsOf(const JournalEntry& entry);
 
 // The metadata the texts hold, without the file name, sequence and description; nullopt when a

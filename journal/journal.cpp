@@ -127,9 +127,15 @@ JournalOutcome Journal::recordWrite(const JournalLink& link, LinkError result,
 }
 
 JournalOutcome Journal::recordSet(const JournalLink& link, LinkError result,
-                                  const SetParameter& parameter) {
+                                  const SetParameter& parameter,
+                                  const std::optional<SetOrigin>& origin) {
   JournalEntry entry = NewEntry(JournalAction::Set, link, result);
   entry.parameter = parameter;
+  if (origin) {
+    entry.serial = EntrySerial{ShownSerialNumber(origin->serialNumber), SerialSource::Instrument};
+    entry.source = origin->source;
+    entry.commandId = origin->commandId;
+  }
   return record(std::move(entry), nullptr);
 }
 
@@ -234,8 +240,9 @@ std::optional<JournalEntry> Journal::readBeforeNewestWrite(std::int32_t serialNu
   JournalQuery instrument;
   instrument.serialNumber = serialNumber;
   const std::vector<JournalEntry> newestFirst = entries(instrument);
+  // The instrument's entries hold no set but those of commands.
   const auto write = std::find_if(newestFirst.begin(), newestFirst.end(), [](const auto& entry) {
-    return entry.action == JournalAction::Write;
+    return entry.action == JournalAction::Write || entry.action == JournalAction::Set;
   });
   if (write == newestFirst.end()) return std::nullopt;
   const auto read = std::find_if(write, newestFirst.end(), [](const JournalEntry& entry) {

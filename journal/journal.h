@@ -33,8 +33,9 @@ struct JournalOutcome {
 };
 
 struct JournalQuery {
-  std::optional<std::int32_t> serialNumber;  // read and write entries of this instrument only
-  std::optional<std::size_t> last;           // at most this many, the newest
+  // The entries of this instrument only: its reads and writes, and the sets its commands made.
+  std::optional<std::int32_t> serialNumber;
+  std::optional<std::size_t> last;  // at most this many, the newest
 };
 
 class Journal {
@@ -59,8 +60,10 @@ class Journal {
   JournalOutcome recordWrite(const JournalLink& link, LinkError result, const DeviceSettings& sent,
                              std::string_view stoppedAt = {},
                              std::optional<std::int32_t> instrumentSerial = {});
-  JournalOutcome recordSet(const JournalLink& link, LinkError result,
-                           const SetParameter& parameter);
+  // A single set that sent something; one asked for from outside names its origin, and so the
+  // instrument, whose reads and writes it then joins.
+  JournalOutcome recordSet(const JournalLink& link, LinkError result, const SetParameter& parameter,
+                           const std::optional<SetOrigin>& origin = std::nullopt);
 
   // The reason of this run's first failed recording, the first time it is asked for after it
   // (the window shows it in one box, zorkan-cli on one line of standard error); nullopt otherwise.
@@ -82,7 +85,7 @@ class Journal {
   bool loadProfile(const JournalEntry& entry, DeviceSettings& settings,
                    std::vector<profile::KeyPlace>& missingWrittenKeys) const;
   // "Вернуть настройки до записи": the newest successful read of this instrument made before
-  // its newest write; nullopt when there is no write or no such read.
+  // its newest write or commanded set; nullopt when there is neither or no such read.
   std::optional<JournalEntry> readBeforeNewestWrite(std::int32_t serialNumber) const;
 
  private:

@@ -48,6 +48,15 @@ struct SetParameter {
   bool operator==(const SetParameter&) const = default;
 };
 
+// Who asked for a set from outside the tool, and of which instrument: a command from the plant's
+// broker. The tool's own sets (zorkan-cli set) have none.
+struct SetOrigin {
+  std::string source;             // "mqtt"
+  std::string commandId;          // the command's own id; empty when it gave none
+  std::int32_t serialNumber = 0;  // read from the instrument
+  bool operator==(const SetOrigin&) const = default;
+};
+
 // "byte", "float".
 std::string_view ValueKindName(ValueKind kind);
 // The value a set sent, a float's as the shortest text that reads back as that float.
@@ -65,12 +74,15 @@ struct JournalEntry {
   JournalAction action = JournalAction::Read;
   LinkError result = kOk;
   JournalLink link;
-  std::optional<EntrySerial> serial;  // read and write entries
+  std::optional<EntrySerial> serial;  // read and write entries; a set's, when it came from outside
   // Where a read or write that failed or was stopped got to: the progress heading and step it was
   // at ("Идет чтение настроек канала 2: Чтение типа датчика"); empty when it ran to its end.
   std::string stoppedAt;
   std::string description;  // the first description line of a read's or write's profile
   std::optional<SetParameter> parameter;  // set entries
+  // A set's SetOrigin: its source and the command's id; empty for the tool's own exchanges.
+  std::string source;
+  std::string commandId;
   bool operator==(const JournalEntry&) const = default;
 };
 

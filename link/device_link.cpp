@@ -13,7 +13,6 @@ namespace zorkan {
 namespace {
 
 constexpr std::uint32_t kDefaultBaudRate = 9600;
-constexpr double kFloatReadBackTolerance = 0.01;
 // A probe's answer may take as long to end as a read of this many characters may take (99 ms at
 // 9600 baud): its request and a short answer need a few character times on the line, and an
 // instrument that is there answers at once.
@@ -132,14 +131,20 @@ LinkError DeviceLink::attempts(const std::string& requestText, const AnswerTest&
   LinkError result = kNoAnswer;
   for (int repetition = 0; repetition < parameters_.attemptCount && !lost_; ++repetition) {
     if (open_) ++owedAnswers_;
+    if (repetition == 0) ++counts_.transactions;
+    ++counts_.attempts;
     result =
         attempt(frame, [&] { return ReceiveAnswer(port_, clock_, limits, answer_, lastWait_); });
     // Whichever request it answers, one answer less is owed.
     if (result == kOk && owedAnswers_ > 0) --owedAnswers_;
-    if (result != kOk) continue;
+    if (result != kOk) {
+      ++(result == kNoAnswer ? counts_.unanswered : counts_.garbled);
+      continue;
+    }
     answered = true;
     result = test(AnswerText(answer_));
     if (result == kOk) return kOk;
+    if (CheckStatusAnswer(AnswerText(answer_)) == kOk) ++counts_.garbled;
   }
   return result;
 }
@@ -239,12 +244,14 @@ LinkError DeviceLink::WriteByteParamVerified(int space, unsigned number, std::ui
                 });
 }
 
-LinkError DeviceLink::WriteFloatParamVerified(int space, unsigned number, float value) {
+LinkError DeviceLink::WriteFloatParamVerified(int space, unsigned number, float value,
+                                              float* readBack) {
   return verify([&] { return WriteFloatParam(space, number, value); },
                 [&](bool& matches) {
-                  float readBack = 0;
-                  const LinkError result = ReadFloatParam(space, number, readBack);
-                  matches = std::fabs(static_cast<double>(readBack) - static_cast<double>(value)) <=
+                  float read = 0;
+                  const LinkError result = ReadFloatParam(space, number, read);
+                  if (result == kOk && readBack != nullptr) *readBack = read;
+                  matches = std::fabs(static_cast<double>(read) - static_cast<double>(value)) <=
                             kFloatReadBackTolerance;
                   return result;
                 });

@@ -29,11 +29,25 @@ struct LinkSettings;
 // warns of numbers above 4).
 enum class PortOpening { Opened, Refused, NoPortNumber };
 
+// What the link's transactions met on the line since the link was made: the line's health.
+struct AttemptCounts {
+  std::uint64_t transactions = 0;  // that sent a request
+  std::uint64_t attempts = 0;      // requests sent, repeats included
+  std::uint64_t unanswered = 0;    // attempts whose answer never came within the wait limit
+  // Attempts whose answer came but was no answer: too long, or not of the shape asked for. An
+  // instrument's "$" status is an answer, and is not counted here.
+  std::uint64_t garbled = 0;
+  bool operator==(const AttemptCounts&) const = default;
+};
+
 struct ProbeAnswer {
   LinkError result = kNoAnswer;
   std::int32_t value = 0;
   bool heardAnything = false;  // a byte arrived, a whole answer or not
 };
+
+// How far a float may read back from the value written and still count as written.
+constexpr double kFloatReadBackTolerance = 0.01;
 
 class DeviceLink {
  public:
@@ -75,9 +89,10 @@ class DeviceLink {
   LinkError WriteFloatParam(int space, unsigned number, float value);
   // Write, read back and compare, up to attemptCount times; kReadBackMismatch when it never
   // matched. Bytes must read back equal to `value` (so a value above 255 never does), floats within
-  // 0.01.
+  // kFloatReadBackTolerance. `readBack`, when given, gets the value the last read-back read.
   LinkError WriteByteParamVerified(int space, unsigned number, std::uint32_t value);
-  LinkError WriteFloatParamVerified(int space, unsigned number, float value);
+  LinkError WriteFloatParamVerified(int space, unsigned number, float value,
+                                    float* readBack = nullptr);
   // Data block `block` of space 1.
   LinkError ReadDataBlock(unsigned block, DataBlock& destination);
 
@@ -99,6 +114,9 @@ class DeviceLink {
 
   // The wait of the last attempt: its start time goes into the measurement log.
   const AnswerWait& lastWait() const { return lastWait_; }
+  const AttemptCounts& attemptCounts() const { return counts_; }
+  // What the link measures its waits with.
+  const Clock& clock() const { return clock_; }
 
  private:
   using AnswerTest = std::function<LinkError(std::string_view answer)>;
@@ -128,6 +146,7 @@ class DeviceLink {
   std::string answer_;
   AnswerWait lastWait_;
   std::optional<LinkActivity> activity_;
+  AttemptCounts counts_;
   bool open_ = false;
   bool lost_ = false;
   // Requests sent on the open port whose answers have not arrived (yet), and when the last

@@ -1,6 +1,7 @@
 #include "link/frame.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdio>
 
 namespace zorkan {
@@ -52,6 +53,12 @@ std::uint32_t FloatToBits(float value) {
 }
 float FloatFromBits(std::uint32_t bits) {
   return std::bit_cast<float>(bits);
+}
+
+std::optional<float> AsInstrumentFloat(double value) {
+  const auto single = static_cast<float>(value);
+  if (std::isnan(single) || std::isinf(single) || (single == 0 && value != 0)) return std::nullopt;
+  return single;
 }
 
 FloatBytes FloatToWire(float value) {

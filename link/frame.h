@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ inline std::uint16_t frameChecksum(std::string_view text) {
 
 std::uint32_t FloatToBits(float value);
 float FloatFromBits(std::uint32_t bits);
+// What the instrument's single-precision float holds of `value`: nothing for a value it would
+// turn into 0 or infinity, which a write would otherwise report as done, nor for NaN.
+std::optional<float> AsInstrumentFloat(double value);
 
 // A float on the wire, in answers and in the live block alike: its four bytes, most significant
 // first.

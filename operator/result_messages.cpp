@@ -49,6 +49,11 @@ const ResultMessage* FindResultMessage(LinkError code) {
   return &kResultMessages[static_cast<std::size_t>(code - 1)];
 }
 
+std::string ResultMessageText(LinkError code) {
+  const ResultMessage* message = FindResultMessage(code);
+  return message != nullptr ? std::string(message->text) : "code " + std::to_string(code);
+}
+
 LinkError ReportedCode(const DialogMessage& message) {
   for (const ResultMessage& result : kResultMessages) {
     if (result.text == message.text && result.caption == message.caption) return result.code;

@@ -21,6 +21,8 @@ struct ResultMessage {
 
 // nullptr for 0 and for codes outside 1..23.
 const ResultMessage* FindResultMessage(LinkError code);
+// The code's text; "code N" for one without a message.
+std::string ResultMessageText(LinkError code);
 
 // The code whose box ReportResult shows as `message`; kOk for any other box.
 LinkError ReportedCode(const DialogMessage& message);

@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zorkan {
 
@@ -14,6 +16,19 @@ struct BrokerMessage {
   std::string payload;
   bool retain = false;
   bool operator==(const BrokerMessage&) const = default;
+};
+
+// What a connection takes from the broker: the messages of `topics` (filters, + and # included),
+// subscribed again on every connection made. None: the connection only publishes.
+struct Subscription {
+  std::vector<std::string> topics;
+  // Called on the connection's network thread, with the retain flag set for a message the broker
+  // kept from before the subscription.
+  std::function<void(const BrokerMessage&)> onMessage;
+  // The retain flag set also for a message its sender published retained, however it comes:
+  // what tells a command that a broker would replay at every restart. It takes MQTT 5 (retain as
+  // published), and such a message kept from before is not sent at all.
+  bool markRetained = false;
 };
 
 // One connection to the broker, kept up by a network thread of its own: no call here waits for
@@ -44,7 +59,8 @@ class Broker {
   // Starts connecting as `clientId`; the broker sends `will` when the connection dies without a
   // clean disconnect (the publisher was killed, or its machine or network went away).
   virtual std::unique_ptr<BrokerConnection> connect(const std::string& clientId,
-                                                    const BrokerMessage& will) = 0;
+                                                    const BrokerMessage& will,
+                                                    Subscription subscription) = 0;
 };
 
 }  // namespace zorkan

@@ -4,6 +4,7 @@
 
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
+#include "publish/json_text.h"
 #include "settings/enumerations.h"
 
 namespace zorkan {
@@ -19,28 +20,6 @@ std::string ValueText(float value) {
 
 std::string FlagText(bool on) {
   return on ? "1" : "0";
-}
-
-std::string JsonString(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      quoted += escaped;
-    } else {
-      quoted += c;  // UTF-8 passes as it is
-    }
-  }
-  quoted += '"';
-  return quoted;
-}
-
-std::string JsonBool(bool value) {
-  return value ? "true" : "false";
 }
 
 std::string ChannelJson(const ChannelLiveValues& channel) {
@@ -92,6 +71,46 @@ std::vector<BrokerMessage> ValueMessages(const std::string& root, const LiveValu
   add("relay2", FlagText(values.relays & kRelay2On));
   add("last_answer", IsoTimeText(answered));
   return messages;
+}
+
+std::string CommandTopics(const std::string& root) {
+  return root + "/set/+";
+}
+
+std::optional<std::string_view> CommandedSetting(const std::string& root, std::string_view topic) {
+  const std::string start = root + "/set/";
+  if (!topic.starts_with(start)) return std::nullopt;
+  topic.remove_prefix(start.size());
+  if (topic.empty() || topic.find('/') != std::string_view::npos) return std::nullopt;
+  return topic;
+}
+
+std::string CommandTopic(const std::string& root, std::string_view name) {
+  return root + "/set/" + std::string(name);
+}
+
+std::string SettingTopic(const std::string& root, std::string_view name) {
+  return root + "/setting/" + std::string(name);
+}
+
+BrokerMessage SettingMessage(const std::string& root, std::string_view name, float value) {
+  return {SettingTopic(root, name), JsonNumber(std::optional<float>(value)), true};
+}
+
+BrokerMessage StatsMessage(const std::string& root, const PollStatistics& polls,
+                           const CommandCounts& commands, const LocalTime& since) {
+  char mean[32];
+  std::snprintf(mean, sizeof mean, "%.1f", polls.meanPollMs());
+  const auto count = [](std::uint64_t number) { return std::to_string(number); };
+  std::string json =
+      "{\"since\":" + JsonString(IsoTimeText(since)) + ",\"polls\":" + count(polls.polls) +
+      ",\"answers\":" + count(polls.answers) + ",\"timeouts\":" + count(polls.timeouts) +
+      ",\"garbled\":" + count(polls.garbled) + ",\"retries\":" + count(polls.retries) +
+      ",\"meanPollMs\":" + mean + ",\"worstPollMs\":" + std::to_string(polls.worstPollMs) +
+      ",\"commandsDone\":" + count(commands.done) +
+      ",\"commandsRefused\":" + count(commands.refused) +
+      ",\"commandsFailed\":" + count(commands.failed) + "}";
+  return {root + "/stats", std::move(json), true};
 }
 
 BrokerMessage JsonMessage(const std::string& root, std::uint32_t address,

@@ -1,6 +1,7 @@
 #include "publish/mosquitto_broker.h"
 
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 #include <openssl/ssl.h>
 #include <poll.h>
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <csignal>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -30,6 +32,9 @@ constexpr int kKeepAliveSeconds = 10;
 // Messages taken and not yet acknowledged: about ten polls of one instrument. Beyond them the
 // broker is not keeping up, and further messages are dropped rather than queued.
 constexpr int kMostWaiting = 200;
+// What a SUBACK grants a subscription the broker refused: 0x80 in MQTT 3.1.1, a reason code from
+// 0x80 up in MQTT 5.
+constexpr int kRefusedSubscription = 0x80;
 // How often the network thread looks up from the socket when nothing happens.
 constexpr int kLoopMs = 200;
 // How long a clean disconnect may take after the close's deadline before the thread gives up on it.
@@ -38,18 +43,29 @@ constexpr std::chrono::milliseconds kDisconnectWait{1000};
 class MosquittoConnection final : public BrokerConnection {
  public:
   MosquittoConnection(BrokerSettings settings, MosquittoBroker::Note note, std::string clientId,
-                      const BrokerMessage& will)
-      : settings_(std::move(settings)), note_(std::move(note)), clientId_(std::move(clientId)) {
+                      const BrokerMessage& will, Subscription subscription)
+      : settings_(std::move(settings)),
+        note_(std::move(note)),
+        clientId_(std::move(clientId)),
+        subscription_(std::move(subscription)) {
     client_ = mosquitto_new(clientId_.c_str(), true, this);
     if (client_ == nullptr) {
       note_(clientId_ + ": no MQTT client could be made");
       return;
     }
+    if (subscription_.markRetained) {
+      mosquitto_int_option(client_, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
+    }
     // The publisher's thread publishes while the network thread reads and writes the socket.
     mosquitto_threaded_set(client_, true);
+    // A command's result, a small message, goes out at once instead of waiting for the
+    // acknowledgement of the one before it.
+    mosquitto_int_option(client_, MOSQ_OPT_TCP_NODELAY, 1);
     mosquitto_connect_callback_set(client_, &MosquittoConnection::OnConnect);
     mosquitto_disconnect_callback_set(client_, &MosquittoConnection::OnDisconnect);
     mosquitto_publish_callback_set(client_, &MosquittoConnection::OnPublish);
+    mosquitto_message_callback_set(client_, &MosquittoConnection::OnMessage);
+    mosquitto_subscribe_callback_set(client_, &MosquittoConnection::OnSubscribe);
     mosquitto_log_callback_set(client_, &MosquittoConnection::OnLog);
     mosquitto_will_set(client_, will.topic.c_str(), static_cast<int>(will.payload.size()),
                        will.payload.data(), kQos, will.retain);
@@ -109,7 +125,7 @@ class MosquittoConnection final : public BrokerConnection {
  private:
   static MosquittoConnection& Of(void* self) { return *static_cast<MosquittoConnection*>(self); }
 
-  static void OnConnect(mosquitto*, void* self, int result) {
+  static void OnConnect(mosquitto* client, void* self, int result) {
     MosquittoConnection& connection = Of(self);
     if (result != 0) {
       connection.failure_.refusal = result;
@@ -117,9 +133,41 @@ class MosquittoConnection final : public BrokerConnection {
     }
     connection.failure_.accepted = true;
     connection.noted_.clear();
+    // A clean session: the broker has forgotten the subscriptions of any connection before.
+    const int options = connection.subscription_.markRetained
+                            ? MQTT_SUB_OPT_RETAIN_AS_PUBLISHED | MQTT_SUB_OPT_SEND_RETAIN_NEVER
+                            : 0;
+    connection.subscribing_.clear();
+    for (const std::string& topic : connection.subscription_.topics) {
+      int mid = 0;
+      mosquitto_subscribe_v5(client, &mid, topic.c_str(), kQos, options, nullptr);
+      connection.subscribing_[mid] = topic;
+    }
     ++connection.connections_;
     connection.connected_ = true;
     connection.note_(connection.clientId_ + ": connected to " + connection.settings_.host);
+  }
+
+  // A subscription the broker's access list refuses would leave the commands unheard without a
+  // word.
+  static void OnSubscribe(mosquitto*, void* self, int mid, int count, const int* granted) {
+    MosquittoConnection& connection = Of(self);
+    const auto topic = connection.subscribing_.find(mid);
+    if (topic == connection.subscribing_.end()) return;
+    if (count == 1 && granted[0] >= kRefusedSubscription) {
+      connection.note_(connection.clientId_ + ": the broker refused the subscription to " +
+                       topic->second + ": what comes there is not heard");
+    }
+    connection.subscribing_.erase(topic);
+  }
+
+  static void OnMessage(mosquitto*, void* self, const mosquitto_message* message) {
+    MosquittoConnection& connection = Of(self);
+    if (!connection.subscription_.onMessage) return;
+    connection.subscription_.onMessage({message->topic,
+                                        std::string(static_cast<const char*>(message->payload),
+                                                    static_cast<std::size_t>(message->payloadlen)),
+                                        message->retain});
   }
 
   static void OnDisconnect(mosquitto*, void* self, int) { Of(self).connected_ = false; }
@@ -157,11 +205,12 @@ class MosquittoConnection final : public BrokerConnection {
     return closeDeadline_;
   }
 
-  // Network thread only, as is failure_: the library calls back from inside its own calls here.
+  // Network thread only, as are failure_ and subscribing_: the library calls back from inside its
+  // own calls here.
   void run() {
     ReconnectBackoff backoff;
     while (!closeDeadline()) {
-      failure_ = {};
+      failure_ = {.mqtt5 = subscription_.markRetained};
       failure_.result = mosquitto_connect_async(client_, settings_.host.c_str(), settings_.port,
                                                 kKeepAliveSeconds);
       failure_.errorNumber = errno;
@@ -213,6 +262,7 @@ class MosquittoConnection final : public BrokerConnection {
   const BrokerSettings settings_;
   const MosquittoBroker::Note note_;
   const std::string clientId_;
+  const Subscription subscription_;
   mosquitto* client_ = nullptr;
   std::atomic<bool> connected_{false};
   std::atomic<std::uint64_t> connections_{0};
@@ -220,7 +270,8 @@ class MosquittoConnection final : public BrokerConnection {
   std::atomic<int> waiting_{0};
   MosquittoFailure failure_;
   std::string noted_;
-  std::mutex mutex_;  // over closeDeadline_
+  std::map<int, std::string> subscribing_;  // topics by the message id of their subscription
+  std::mutex mutex_;                        // over closeDeadline_
   std::condition_variable closeAsked_;
   std::optional<Clock::time_point> closeDeadline_;
   std::thread thread_;
@@ -241,8 +292,10 @@ MosquittoBroker::~MosquittoBroker() {
 }
 
 std::unique_ptr<BrokerConnection> MosquittoBroker::connect(const std::string& clientId,
-                                                           const BrokerMessage& will) {
-  return std::make_unique<MosquittoConnection>(settings_, note_, clientId, will);
+                                                           const BrokerMessage& will,
+                                                           Subscription subscription) {
+  return std::make_unique<MosquittoConnection>(settings_, note_, clientId, will,
+                                               std::move(subscription));
 }
 
 }  // namespace zorkan

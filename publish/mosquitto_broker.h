@@ -23,8 +23,8 @@ class MosquittoBroker final : public Broker {
   MosquittoBroker(const MosquittoBroker&) = delete;
   MosquittoBroker& operator=(const MosquittoBroker&) = delete;
 
-  std::unique_ptr<BrokerConnection> connect(const std::string& clientId,
-                                            const BrokerMessage& will) override;
+  std::unique_ptr<BrokerConnection> connect(const std::string& clientId, const BrokerMessage& will,
+                                            Subscription subscription) override;
 
  private:
   BrokerSettings settings_;

@@ -1,6 +1,7 @@
 #include "publish/mosquitto_failure.h"
 
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509_vfy.h>
@@ -23,21 +24,31 @@ std::string Address(const BrokerSettings& settings) {
   return (ipv6 ? "[" + settings.host + "]" : settings.host) + ":" + std::to_string(settings.port);
 }
 
-// What the broker's CONNACK says, in the words of MQTT 3.1.1.
-std::string RefusalText(int refusal, const BrokerSettings& settings) {
+// What the broker's CONNACK says, in the words of MQTT 3.1.1 and of MQTT 5, whose codes are
+// 0x80 and above. A broker that does not take MQTT 5 answers a connection in it with 3.1.1's 1.
+std::string RefusalText(int refusal, bool mqtt5, const BrokerSettings& settings) {
   const std::string login = settings.login.user.empty()
                                 ? std::string("an anonymous login")
                                 : "the login as \"" + settings.login.user + "\"";
   switch (refusal) {
     case 1:
-      return "the broker refused the connection: it does not take MQTT 3.1.1";
+    case MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION:
+      return mqtt5 ? "the broker refused the connection: it does not take MQTT 5, which commands "
+                     "need"
+                   : "the broker refused the connection: it does not take MQTT 3.1.1";
     case 2:
+    case MQTT_RC_CLIENTID_NOT_VALID:
       return "the broker refused the client id";
     case 3:
+    case MQTT_RC_SERVER_UNAVAILABLE:
+    case MQTT_RC_SERVER_BUSY:
       return "the broker refused the connection: it is unavailable";
     case 4:
+    case MQTT_RC_BAD_USERNAME_OR_PASSWORD:
       return "the broker refused " + login + ": bad user name or password";
     case 5:
+    case MQTT_RC_NOT_AUTHORIZED:
+    case MQTT_RC_BANNED:
       return "the broker refused " + login + ": not authorised";
     default:
       return "the broker refused the connection (code " + std::to_string(refusal) + ")";
@@ -97,7 +108,7 @@ bool IsUnreachable(int errorNumber) {
 }
 
 std::string Explained(const MosquittoFailure& failure, const BrokerSettings& settings) {
-  if (failure.refusal != 0) return RefusalText(failure.refusal, settings);
+  if (failure.refusal != 0) return RefusalText(failure.refusal, failure.mqtt5, settings);
   const bool errnoSays = failure.result == MOSQ_ERR_ERRNO;
   // A TLS error may also come as errno EPROTO, its line in the log telling what it was.
   if (failure.tlsError != 0 || failure.result == MOSQ_ERR_TLS ||

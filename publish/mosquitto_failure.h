@@ -13,6 +13,7 @@ struct MosquittoFailure {
   int errorNumber = 0;         // errno, with the code that says to look there
   bool accepted = false;       // the broker had accepted the connection before it ended
   int refusal = 0;             // the broker's refusal of the connection, when it refused it
+  bool mqtt5 = false;          // the connection spoke MQTT 5, whose refusals have codes of its own
   bool hungUp = false;         // the socket hung up before the handshake ended, with no code
   unsigned long tlsError = 0;  // the last TLS error the library reported, 0 for none
   long verifyResult = 0;       // the certificate check's result with it, 0 when it passed

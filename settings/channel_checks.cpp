@@ -25,9 +25,6 @@ struct ChannelCheck {
   void (*onYes)(ChannelSettings&);  // nullptr: nothing changes
 };
 
-constexpr float kUpperLimit = 9999.0f;
-constexpr float kLowerLimit = -999.0f;
-constexpr float kRangeMaxClamp = 9999.999f;
 constexpr std::uint32_t kAveragingLimit = 10;
 constexpr float kStepLimit = 20.0f;
 constexpr float kStepClamp = 10.0f;
@@ -40,32 +37,38 @@ using Settings = ChannelSettings;
 
 // Every condition is evaluated when the loop reaches its row, so later rows see earlier clamps.
 constexpr ChannelCheck kErrorChecks[] = {
-    {Channels::Both, [](const Settings& c) { return c.setpoint1 > kUpperLimit; }, Finding::Clamp,
+    {Channels::Both, [](const Settings& c) { return c.setpoint1 > kSetpointHighest; },
+     Finding::Clamp,
      "Слишком большая величина уставки она будет ограничена величиной 9999. Записать так ?",
-     [](Settings& c) { c.setpoint1 = kUpperLimit; }},
-    {Channels::Both, [](const Settings& c) { return c.setpoint2 > kUpperLimit; }, Finding::Clamp,
+     [](Settings& c) { c.setpoint1 = kSetpointHighest; }},
+    {Channels::Both, [](const Settings& c) { return c.setpoint2 > kSetpointHighest; },
+     Finding::Clamp,
      "Слишком большая величина уставки 2 она будет ограничена величиной 9999. Записать так ?",
-     [](Settings& c) { c.setpoint2 = kUpperLimit; }},
-    {Channels::Both, [](const Settings& c) { return c.setpoint1 < kLowerLimit; }, Finding::Clamp,
+     [](Settings& c) { c.setpoint2 = kSetpointHighest; }},
+    {Channels::Both, [](const Settings& c) { return c.setpoint1 < kSetpointLowest; },
+     Finding::Clamp,
      "Слишком маленькая величина уставки она будет ограничена величиной -999. Записать так ?",
-     [](Settings& c) { c.setpoint1 = kLowerLimit; }},
-    {Channels::Both, [](const Settings& c) { return c.setpoint2 < kLowerLimit; }, Finding::Clamp,
+     [](Settings& c) { c.setpoint1 = kSetpointLowest; }},
+    {Channels::Both, [](const Settings& c) { return c.setpoint2 < kSetpointLowest; },
+     Finding::Clamp,
      "Слишком маленькая величина уставки 2 она будет ограничена величиной -999. Записать так ?",
-     [](Settings& c) { c.setpoint2 = kLowerLimit; }},
-    {Channels::Both, [](const Settings& c) { return c.rangeMax > kRangeMaxClamp; }, Finding::Clamp,
+     [](Settings& c) { c.setpoint2 = kSetpointLowest; }},
+    {Channels::Both, [](const Settings& c) { return c.rangeMax > kRangeMaxHighest; },
+     Finding::Clamp,
      "Слишком большой максимальный диапазон. Он будет ограничен величиной 9999.999. Записать так "
      "как есть?",
-     [](Settings& c) { c.rangeMax = kRangeMaxClamp; }},
-    {Channels::Both, [](const Settings& c) { return c.rangeMax < kLowerLimit; }, Finding::Error,
+     [](Settings& c) { c.rangeMax = kRangeMaxHighest; }},
+    {Channels::Both, [](const Settings& c) { return c.rangeMax < kSetpointLowest; }, Finding::Error,
      "Слишком маленький максимум диапазона. Прибор, скорее всего, не будет работать правильно.",
      nullptr},
-    {Channels::Both, [](const Settings& c) { return c.rangeMin > kUpperLimit; }, Finding::Error,
+    {Channels::Both, [](const Settings& c) { return c.rangeMin > kSetpointHighest; },
+     Finding::Error,
      "Слишком большой минимальный диапазон. Прибор, скорее всего, не будет работать правильно.",
      nullptr},
-    {Channels::Both, [](const Settings& c) { return c.rangeMin < kLowerLimit; }, Finding::Clamp,
+    {Channels::Both, [](const Settings& c) { return c.rangeMin < kSetpointLowest; }, Finding::Clamp,
      "Слишком маленький минимальный диапазон. Он будет ограничен величиной -999.0. Записать так "
      "как есть?",
-     [](Settings& c) { c.rangeMin = kLowerLimit; }},
+     [](Settings& c) { c.rangeMin = kSetpointLowest; }},
     {Channels::Both, [](const Settings& c) { return !(c.rangeMin < c.rangeMax); }, Finding::Error,
      "Неправильное соотношение между диапазонами. Прибор не будет работать правильно.", nullptr},
     {Channels::Second, [](const Settings& c) { return c.hysteresis1 < 0.0f; }, Finding::Error,

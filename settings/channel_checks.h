@@ -9,6 +9,12 @@
 
 namespace zorkan {
 
+// The bounds the checks hold setpoints and the range maximum to: what the instrument's display
+// shows.
+constexpr float kSetpointHighest = 9999.0f;
+constexpr float kSetpointLowest = -999.0f;
+constexpr float kRangeMaxHighest = 9999.999f;
+
 // Checks channel 1, then channel 2, each only when it is selected; the first non-zero result ends
 // the checks. Clamps accepted with Yes are stored in `settings` and stay there after a refusal.
 // kOk, kStoppedToClarify (a remark answered No) or kStoppedToCorrect.

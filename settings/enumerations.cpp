@@ -48,6 +48,11 @@ std::string FirmwareVersionText(int firmwareVersion) {
   return std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(build);
 }
 
+bool IsTemperatureSensor(std::int32_t sensorType) {
+  return (sensorType >= kSensorCopper50W1428 && sensorType <= kSensorThermocoupleT) ||
+         sensorType == kSensorThermocoupleN;
+}
+
 std::string DeviceTypeText(std::int32_t deviceType) {
   if (deviceType >= 0 && deviceType < static_cast<std::int32_t>(kDeviceTypeTexts.size())) {
     return std::string(kDeviceTypeTexts[static_cast<std::size_t>(deviceType)]);

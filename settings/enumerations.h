@@ -38,6 +38,10 @@ enum SensorType : int {
 constexpr int kSensorTypeCount = 25;
 extern const std::array<std::string_view, kSensorTypeCount> kSensorTypeTexts;
 
+// A resistance thermometer or a thermocouple, whose channel measures in degrees Celsius; the
+// unified signals and the resistance measure in what their range makes of them.
+bool IsTemperatureSensor(std::int32_t sensorType);
+
 enum DeviceType : int {
   kDeviceSingleChannel = 0,
   kDeviceTwoChannel = 1,

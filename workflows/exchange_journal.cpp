@@ -33,9 +33,10 @@ void RecordWholeWrite(ExchangeContext& exchange, LinkError result, const DeviceS
                                 StoppedAt(exchange.progress, result), exchange.instrumentSerial);
 }
 
-void RecordSet(ExchangeContext& exchange, LinkError result, const SetParameter& parameter) {
+void RecordSet(ExchangeContext& exchange, LinkError result, const SetParameter& parameter,
+               const std::optional<SetOrigin>& origin) {
   if (exchange.journal == nullptr) return;
-  exchange.journal->recordSet(JournalLinkOf(exchange.link), result, parameter);
+  exchange.journal->recordSet(JournalLinkOf(exchange.link), result, parameter, origin);
 }
 
 void TellJournalFailure(ExchangeContext& exchange) {

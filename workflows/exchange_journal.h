@@ -15,7 +15,9 @@ JournalLink JournalLinkOf(const DeviceLink& link);
 // Nothing where the exchange has no journal.
 void RecordWholeRead(ExchangeContext& exchange, LinkError result, const DeviceSettings& read);
 void RecordWholeWrite(ExchangeContext& exchange, LinkError result, const DeviceSettings& sent);
-void RecordSet(ExchangeContext& exchange, LinkError result, const SetParameter& parameter);
+// `origin`: a set asked for from outside the tool, such as a broker's command.
+void RecordSet(ExchangeContext& exchange, LinkError result, const SetParameter& parameter,
+               const std::optional<SetOrigin>& origin = std::nullopt);
 
 // The first recording of this run that failed, in one box (on the command line, one line of
 // standard error); nothing once that was told.

@@ -10,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/command_table.h"
 #include "cli/exit_status.h"
+#include "publish/settable_settings.h"
 
 namespace zorkan {
 namespace {
@@ -51,9 +52,14 @@ TEST(CommandTable, HelpNamesEveryCommandAndFillsInEveryNumber) {
     EXPECT_EQ(help.rfind("Usage: zorkan-cli " + std::string(row.name), 0), 0u) << help;
     EXPECT_NE(help.find("--device PATH"), std::string::npos) << help;
   }
+  const std::string publish = Printed({"publish", "--help"});
+  for (const SettableSetting& setting : SettableSettings()) {
+    EXPECT_NE(publish.find(setting.name), std::string::npos) << setting.name;
+  }
 }
 
-// A command line each row takes as it stands, option values being "1" where given.
+// A command line each row takes as it stands, option values being "1" where given, or the one
+// value below.
 const std::map<std::string, std::vector<std::string>> kAcceptedArguments{
     {"read", {"a.prf"}},
     {"write", {"a.prf"}},
@@ -62,10 +68,12 @@ const std::map<std::string, std::vector<std::string>> kAcceptedArguments{
     {"live", {}},
     {"scan", {}},
     {"diff", {"a.prf"}},
-    {"publish", {"--broker", "localhost"}},
+    {"publish", {"--broker", "localhost", "--allow-set", "zone"}},
     {"journal", {}},
     {"journal diff", {"1"}},
 };
+
+const std::map<std::string, std::string> kOptionValues{{"--allow-set", "zone"}};
 
 // Each option of any command, given to each command: taken by the rows that name it, refused as
 // not applying by every other, whatever command it belongs to.
@@ -84,7 +92,10 @@ TEST(CommandTable, EveryOptionIsTakenByTheCommandsThatNameItAndRefusedByTheOther
       std::vector<std::string> arguments = WordsOf(row);
       arguments.insert(arguments.end(), accepted->second.begin(), accepted->second.end());
       arguments.push_back(option);
-      if (kind == cli::OptionKind::Value) arguments.push_back("1");
+      if (kind == cli::OptionKind::Value) {
+        const auto value = kOptionValues.find(option);
+        arguments.push_back(value != kOptionValues.end() ? value->second : "1");
+      }
       const auto parsed = cli::ParseCommandLine(arguments);
       const std::string line = ::testing::PrintToString(arguments);
       if (row.takes(option)) {

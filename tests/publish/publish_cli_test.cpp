@@ -141,8 +141,11 @@ class PublishCliTest : public ::testing::Test {
 };
 
 TEST_F(PublishCliTest, PublishedValuesAreThoseLivePrints) {
-  auto live = Run("live", {"--count", "1"});
+  auto live = Run("live", {"--count", "1", "--stats"});
   ASSERT_EQ(live->waitForExit(kEventWait), 0);
+  EXPECT_NE(live->errorOutput().find("1 polls, 1 answers, 0 time-outs, 0 garbled, 0 retries"),
+            std::string::npos)
+      << live->errorOutput();
   // time, relays, channel 1 value and status, channel 2 value and status
   const std::vector<std::string> printed = Split(Split(live->output(), '\n').at(0), '\t');
   ASSERT_EQ(printed.size(), 6u);
@@ -372,6 +375,55 @@ TEST_F(PublishCliTest, TlsReachesOnlyTheBrokerItsCaVouchesForAndNamesWhyNot) {
   publisher->signal(SIGTERM);
   EXPECT_EQ(publisher->waitForExit(kEventWait), 0) << "everything got through";
   EXPECT_TRUE(Sees(*subscriber, kOnline + " offline"));
+}
+
+// A stop that comes while a command is being written lets the write and its read-back end: the
+// instrument holds the value asked, never a part of it, the command is answered, and the stop
+// still ends within its bound.
+TEST_F(PublishCliTest, TermInTheMiddleOfACommandLetsItsWriteEndAndAnswersIt) {
+  const std::string results = "zorkan/12345/result";
+  auto subscriber = Subscribe(results);
+  auto publisher = Run("publish", {"--allow-set", "regulated_value"});
+  const auto command = [&](const std::string& name, const std::string& payload) {
+    ChildProcess send("/usr/bin/mosquitto_pub",
+                      {"-h", "127.0.0.1", "-p", std::to_string(broker->port()), "-q", "1", "-t",
+                       "zorkan/12345/set/" + name, "-m", payload});
+    return send.waitForExit(kEventWait) == 0;
+  };
+  // Answered once the publisher has its subscription.
+  bool taken = false;
+  for (auto deadline = std::chrono::steady_clock::now() + kEventWait;
+       !taken && std::chrono::steady_clock::now() < deadline;) {
+    ASSERT_TRUE(command("probe", "1"));
+    const auto line = subscriber->readLine(300ms);
+    taken = line && line->starts_with(results + " ");
+  }
+  ASSERT_TRUE(taken) << publisher->errorOutput();
+
+  // The write's answer comes late, and the stop comes meanwhile.
+  simulator.clearReceivedFrames();
+  simulator.addFault(
+      {.kind = sim::FaultKind::Late, .space = 2, .number = 29, .amount = 700, .times = 1});
+  ASSERT_TRUE(command("regulated_value", R"({"value":155.5,"id":"t1"})"));
+  const auto written = [&] {
+    for (const std::string& frame : simulator.receivedFrames()) {
+      if (frame.find(":1;38;") != std::string::npos) return true;
+    }
+    return false;
+  };
+  for (auto deadline = std::chrono::steady_clock::now() + kEventWait;
+       !written() && std::chrono::steady_clock::now() < deadline;) {
+    simulator.waitForReceivedFrames(simulator.receivedFrames().size() + 1, 100ms);
+  }
+  ASSERT_TRUE(written());
+  const auto stopped = std::chrono::steady_clock::now();
+  publisher->signal(SIGTERM);
+  EXPECT_TRUE(
+      Sees(*subscriber, results + R"( {"id":"t1","name":"regulated_value","value":155.5,)"
+                                  R"("readBack":155.5,"code":0,"text":"written and read back"})"));
+  EXPECT_EQ(publisher->waitForExit(kEventWait), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - stopped, 5s);
+  EXPECT_EQ(simulator.floatParameter(2, 29), 155.5f);
 }
 
 }  // namespace

@@ -62,6 +62,9 @@ LocalBroker::LocalBroker(const std::filesystem::path& folder, const std::string&
   std::ofstream(configuration_) << "listener " << port_ << " 127.0.0.1\n"
                                 << "persistence false\n"
                                 << "log_dest none\n"
+                                // What an answer waits for otherwise is the acknowledgement of
+                                // the broker's last message: tens of milliseconds each.
+                                << "set_tcp_nodelay true\n"
                                 << access;
   start();
 }
