@@ -67,6 +67,8 @@ class Experiment {
   TuningResult run();
 
  private:
+  // The experiment with the exchange controls locked; run() then words its end.
+  void runLocked();
   // Each false once the experiment has ended.
   bool begin(ExperimentSession& session);
   bool rest(ExperimentSession& session);
@@ -161,9 +163,8 @@ bool Experiment::oscillate(ExperimentSession& session) {
   }
 }
 
-TuningResult Experiment::run() {
-  exchange_.latch.ResetCancel();
-  exchange_.controls.LockExchangeControls();
+void Experiment::runLocked() {
+  const ExchangeControlsLock locked(exchange_.controls);
   exchange_.progress.SetProgressLines({"", "Настройка регулятора", "", "", "", ""});
   exchange_.progress.ShowProgress();
   const LinkError read = ReadRegulatorParameters(exchange_.link, instrument_);
@@ -188,9 +189,12 @@ TuningResult Experiment::run() {
     result_.analysis = tuning::AnalyseExperiment(result_.record, result_.current, options_.step);
   }
   exchange_.progress.HideProgress();
-  exchange_.controls.UnlockExchangeControls();
-
   result_.message = session.endText();
+}
+
+TuningResult Experiment::run() {
+  exchange_.latch.ResetCancel();
+  runLocked();
   if (!result_.handedBack) {
     result_.end = ExperimentEnd::InstrumentLost;
     result_.message +=
