@@ -1,7 +1,6 @@
 #include "publish/instrument_topics.h"
 
-#include <cstdio>
-
+#include "ini/json_text.h"
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
 #include "settings/enumerations.h"
@@ -19,28 +18,6 @@ std::string ValueText(float value) {
 
 std::string FlagText(bool on) {
   return on ? "1" : "0";
-}
-
-std::string JsonString(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      quoted += escaped;
-    } else {
-      quoted += c;  // UTF-8 passes as it is
-    }
-  }
-  quoted += '"';
-  return quoted;
-}
-
-std::string JsonBool(bool value) {
-  return value ? "true" : "false";
 }
 
 std::string ChannelJson(const ChannelLiveValues& channel) {
