@@ -14,7 +14,10 @@
 #include "profiles/profile.h"
 #include "ui/instrument_dialogs.h"
 #include "ui/journal_window.h"
+#include "ui/event_loop_pacing.h"
 #include "ui/line_dialogs.h"
+#include "ui/regulator_tuning_dialog.h"
+#include "ui/stopped_timer.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 #include "workflows/instrument_adoption.h"
@@ -130,6 +133,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N4, &QAction::triggered, this, &TForm1::N4Click);
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
+  connect(ui_->RegulatorTuning, &QAction::triggered, this, &TForm1::RegulatorTuningClick);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
   // Only the operator's choice counts: showing the model selects items too.
@@ -285,6 +289,15 @@ void TForm1::N6Click() {
     return;
   }
   ShowLineResults(this, line);
+}
+
+void TForm1::RegulatorTuningClick() {
+  pages_->CollectSettings();
+  // Its samples are the dialog's; a tick between two of them would only delay the next.
+  const StoppedTimer liveStopped(*Timer3, kLiveTickMs);
+  EventLoopPacing pacing(clock_);
+  RegulatorTuningDialog dialog(*exchange_, settings_, *pages_, pacing, this);
+  dialog.exec();
 }
 
 void TForm1::ConfigurationJournalClick() {
