@@ -101,16 +101,38 @@ CurveChart::Bounds CurveChart::bounds() const {
 void CurveChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  const QRect plot = rect().adjusted(kLeftMargin, kTopMargin, -kRightMargin, -kBottomMargin);
+  const QFontMetrics metrics = painter.fontMetrics();
+
+  // The legend along the top, right of the value's caption, in as many rows as it needs.
+  struct Entry {
+    QString caption;
+    QPen pen;
+    QPoint at;
+  };
+  std::vector<Entry> legend;
+  for (const Curve& curve : curves_) {
+    legend.push_back({curve.caption, QPen(curve.colour, 2, curve.style), {}});
+  }
+  if (!bandCaption_.isEmpty()) legend.push_back({bandCaption_, QPen(bandColour_, kBandHeight), {}});
+  const int firstX = kLeftMargin + metrics.horizontalAdvance(yCaption_) + kLegendGap;
+  QPoint next(firstX, kTopMargin / 2);
+  for (Entry& entry : legend) {
+    const int width = kLegendSample + 4 + metrics.horizontalAdvance(entry.caption);
+    if (next.x() > firstX && next.x() + width > this->width() - kRightMargin) {
+      next = QPoint(firstX, next.y() + metrics.height());
+    }
+    entry.at = next;
+    next.rx() += width + kLegendGap;
+  }
+  const int legendRows = (next.y() - kTopMargin / 2) / metrics.height();
+  const QRect plot = rect().adjusted(kLeftMargin, kTopMargin + legendRows * metrics.height(),
+                                     -kRightMargin, -kBottomMargin);
   if (plot.width() <= 0 || plot.height() <= 0) return;
   const Bounds b = bounds();
   const auto toScreen = [&](double x, double y) {
     return QPointF(plot.left() + (x - b.left) / (b.right - b.left) * plot.width(),
                    plot.bottom() - (y - b.bottom) / (b.top - b.bottom) * plot.height());
   };
-  const QFontMetrics metrics = painter.fontMetrics();
-
-  painter.setPen(QPen(QColor(220, 220, 220), 0));
   const double yStep = TickStep(b.top - b.bottom);
   for (double y = std::ceil(b.bottom / yStep) * yStep; y <= b.top; y += yStep) {
     const int at = static_cast<int>(toScreen(b.left, y).y());
@@ -157,19 +179,12 @@ void CurveChart::paintEvent(QPaintEvent*) {
   }
   painter.setClipping(false);
 
-  // The legend along the top, right of the value's caption.
-  int x = kLeftMargin + metrics.horizontalAdvance(yCaption_) + kLegendGap;
-  const int y = kTopMargin / 2;
-  const auto legend = [&](const QString& caption, const QPen& pen) {
-    painter.setPen(pen);
-    painter.drawLine(x, y, x + kLegendSample, y);
-    x += kLegendSample + 4;
+  for (const Entry& entry : legend) {
+    painter.setPen(entry.pen);
+    painter.drawLine(entry.at, entry.at + QPoint(kLegendSample, 0));
     painter.setPen(Qt::black);
-    painter.drawText(QPoint(x, y + metrics.ascent() / 2 - 1), caption);
-    x += metrics.horizontalAdvance(caption) + kLegendGap;
-  };
-  for (const Curve& curve : curves_) legend(curve.caption, QPen(curve.colour, 2, curve.style));
-  if (!bandCaption_.isEmpty()) legend(bandCaption_, QPen(bandColour_, kBandHeight));
+    painter.drawText(entry.at + QPoint(kLegendSample + 4, metrics.ascent() / 2 - 1), entry.caption);
+  }
 }
 
 }  // namespace zorkan

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QTableWidget>
@@ -49,7 +50,12 @@ void FillTable(QTableWidget& table, const std::vector<QStringList>& rows) {
       table.setItem(static_cast<int>(row), column, new QTableWidgetItem(rows[row][column]));
     }
   }
-  table.resizeColumnsToContents();
+  // The captions as wide as they are, the values sharing the rest.
+  QHeaderView& header = *table.horizontalHeader();
+  header.setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  for (int column = 1; column < table.columnCount(); ++column) {
+    header.setSectionResizeMode(column, QHeaderView::Stretch);
+  }
   table.resizeRowsToContents();
 }
 
@@ -233,7 +239,7 @@ void RegulatorTuningDialog::showExperiment() {
   const tuning::ObjectModel& model = fitted.model;
   const bool twoLags = analysis->fit.secondOrderChosen;
   std::vector<QStringList> modelRows{
-      {"Модель объекта", twoLags ? "две постоянные времени" : "одна постоянная времени"},
+      {"Модель объекта", twoLags ? "второго порядка" : "первого порядка"},
       {"Коэффициент передачи, °C/%", Fixed(model.gain, 3)},
       {"Постоянная времени, с", Fixed(model.lagS, 1)}};
   if (twoLags) modelRows.push_back({"Вторая постоянная времени, с", Fixed(model.secondLagS, 1)});
