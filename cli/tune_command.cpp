@@ -11,6 +11,7 @@
 #include "cli/tune_report.h"
 #include "operator/result_messages.h"
 #include "profiles/profile_document.h"
+#include "workflows/headless_pages.h"
 #include "workflows/tuned_coefficients.h"
 
 namespace zorkan::cli {
@@ -46,12 +47,16 @@ bool StopAsked(ExchangeContext& exchange) {
   return true;
 }
 
-// The settings only profiles keep, as a new profile of zorkan-cli read has them, go into the
-// journal's entries with what the instrument holds.
+// The settings only profiles keep go into the journal's entries with what the instrument holds:
+// as pages hold a new profile of zorkan-cli read, so that the read and the write entries differ
+// by the four numbers alone.
 DeviceSettings DefaultModel() {
   IniDocument profile = DefaultProfile();
   DeviceSettings settings;
   LoadProfileFrom(profile, settings);
+  HeadlessPages pages(settings);
+  pages.ShowSettings();
+  pages.CollectSettings();
   return settings;
 }
 

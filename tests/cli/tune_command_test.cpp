@@ -102,6 +102,9 @@ TEST(Tune, WriteAndVerifyLeaveTheProposalInTheInstrumentAndTheStepWithinTenPerCe
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].action, JournalAction::Write);
   EXPECT_EQ(entries[1].action, JournalAction::Read);
+  const auto written = rig.journal.compare(entries[1], entries[0]);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->size(), 4u) << "the four numbers alone, " << written->back().key;
 }
 
 // Each of them after a whole experiment: a script must be sure that a run without --write, or one
