@@ -160,9 +160,10 @@ void RegulatorTuningDialog::reject() {
 
 void RegulatorTuningDialog::closeEvent(QCloseEvent* event) {
   // Closed in the middle of a run, the dialog would leave the heater under manual PWM: the run
-  // stops first, gives the instrument its regulation back, and the dialog closes then.
+  // stops first, gives the instrument its regulation back, and the dialog closes then. A write
+  // runs to its end instead, so that a close leaves nothing half-written.
   if (busy_) {
-    window_.latch.press();
+    if (!writing_) window_.latch.press();
     closeWhenDone_ = true;
     event->ignore();
     return;
@@ -294,6 +295,7 @@ void RegulatorTuningDialog::showPredictions() {
 }
 
 void RegulatorTuningDialog::writeProposed() {
+  const QScopedValueRollback<bool> writing(writing_, true);
   const RegulatorCoefficients& proposed = tuned_->analysis->design.coefficients;
   pages_.CollectSettings();
   DeviceSettings instrument = settings_;

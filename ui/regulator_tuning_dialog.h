@@ -2,7 +2,9 @@
 // "Настройка регулятора…": the relay experiment with its chart as it runs and its progress in
 // words, the model and the coefficients it gives beside the current ones, their predicted setpoint
 // steps, and on the operator's word their write and a check with a step on the loop. Escape, the
-// stop button and closing the dialog end what runs, and the instrument regulates by itself again.
+// stop button and closing the dialog end an experiment or a check, and the instrument regulates
+// by itself again; Escape stops a write between two steps as the window's button does, a close
+// lets it finish.
 
 #include <QDialog>
 #include <functional>
@@ -70,6 +72,7 @@ class RegulatorTuningDialog final : public QDialog {
   std::optional<TuningResult> tuned_;
   bool running_ = false;
   bool busy_ = false;
+  bool writing_ = false;
   bool closeWhenDone_ = false;
 };
 
