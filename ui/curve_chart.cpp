@@ -111,9 +111,11 @@ void CurveChart::paintEvent(QPaintEvent*) {
   };
   std::vector<Entry> legend;
   for (const Curve& curve : curves_) {
-    legend.push_back({curve.caption, QPen(curve.colour, 2, curve.style), {}});
+    legend.push_back({curve.caption, QPen(curve.colour, 2, curve.style, Qt::FlatCap), {}});
   }
-  if (!bandCaption_.isEmpty()) legend.push_back({bandCaption_, QPen(bandColour_, kBandHeight), {}});
+  if (!bandCaption_.isEmpty())
+    legend.push_back(
+        {bandCaption_, QPen(bandColour_, kBandHeight, Qt::SolidLine, Qt::FlatCap), {}});
   const int firstX = kLeftMargin + metrics.horizontalAdvance(yCaption_) + kLegendGap;
   QPoint next(firstX, kTopMargin / 2);
   for (Entry& entry : legend) {
