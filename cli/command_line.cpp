@@ -16,9 +16,16 @@ constexpr std::string_view kVersion = "zorkan-cli " ZORKAN_VERSION "\n";
 constexpr const char* kHelpOption = "--help";
 constexpr const char* kVersionOption = "--version";
 
-std::optional<OptionKind> KindOf(std::string_view option) {
+// One name may be a flag of one command and take a value in another (set --verify, tune --verify
+// STEP): the command given, once its words have come, decides.
+std::optional<OptionKind> KindOf(std::string_view option, const CommandRow* given) {
   if (option == kHelpOption || option == kVersionOption) return OptionKind::Flag;
   if (IsLinkOption(option)) return OptionKind::Value;
+  if (given != nullptr) {
+    for (const Option& own : given->options) {
+      if (own.name == option) return own.kind;
+    }
+  }
   for (const CommandRow& row : Commands()) {
     for (const Option& own : row.options) {
       if (own.name == option) return own.kind;
@@ -33,7 +40,7 @@ std::variant<Arguments, UsageError> Split(const std::vector<std::string>& words)
   Arguments arguments;
   for (std::size_t k = 0; k < words.size(); ++k) {
     const std::string word = words[k] == "-h" ? kHelpOption : words[k];  // as most programs have it
-    const std::optional<OptionKind> kind = KindOf(word);
+    const std::optional<OptionKind> kind = KindOf(word, FindCommand(arguments.positional));
     if (kind == OptionKind::Flag) {
       arguments.flags.insert(word);
     } else if (kind == OptionKind::OptionalValue) {

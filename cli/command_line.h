@@ -83,9 +83,20 @@ struct JournalDiffCommand {
   std::optional<std::string> second;
 };
 
+// The regulator tuned by a relay experiment; nothing is written without `write`.
+struct TuneCommand {
+  double setpoint = 0;
+  double maxTemperature = 0;
+  int maxMinutes = 60;
+  bool write = false;
+  bool yes = false;                  // answers the write's check questions Yes
+  std::optional<double> verifyStep;  // degrees of a step of the regulated value to check with
+  bool json = false;
+};
+
 using Command =
     std::variant<ReadCommand, WriteCommand, GetCommand, SetCommand, LiveCommand, ScanCommand,
-                 DiffCommand, PublishCommand, JournalCommand, JournalDiffCommand>;
+                 DiffCommand, PublishCommand, JournalCommand, JournalDiffCommand, TuneCommand>;
 
 struct CommandRow;
 

@@ -56,6 +56,17 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return value;
 }
 
+// The value of option `name` when it is given, a decimal number.
+std::optional<UsageError> ParseDecimalOption(const Values& values, const std::string& name,
+                                             std::optional<double>& number) {
+  const auto given = values.find(name);
+  if (given == values.end()) return std::nullopt;
+  const auto value = ParseDecimal(given->second);
+  if (!value) return UsageError{name + " needs a decimal number: " + given->second};
+  number = *value;
+  return std::nullopt;
+}
+
 std::optional<ValueType> ParseValueType(std::string_view text) {
   if (text == "byte") return ValueType::Byte;
   if (text == "float") return ValueType::Float;
@@ -269,6 +280,32 @@ std::variant<JournalDiffCommand, UsageError> ParseJournalDiff(const Arguments& a
   const std::vector<std::string>& entries = arguments.positional;
   return JournalDiffCommand{entries[0],
                             entries.size() == 2 ? std::optional(entries[1]) : std::nullopt};
+}
+
+std::variant<TuneCommand, UsageError> ParseTune(const Arguments& arguments) {
+  const Values& values = arguments.values;
+  TuneCommand command;
+  std::optional<double> setpoint;
+  std::optional<double> maximum;
+  std::optional<int> minutes;
+  if (auto error = ParseDecimalOption(values, "--setpoint", setpoint)) return *error;
+  if (auto error = ParseDecimalOption(values, "--max-temperature", maximum)) return *error;
+  if (auto error = ParsePositive(values, "--max-minutes", minutes)) return *error;
+  if (auto error = ParseDecimalOption(values, "--verify", command.verifyStep)) return *error;
+  // No default: the limit that switches the heater off is the operator's to know.
+  if (!setpoint || !maximum) return UsageError{"tune needs --setpoint S and --max-temperature M"};
+  if (!(*setpoint < *maximum)) return UsageError{"--max-temperature must be above --setpoint"};
+  if (command.verifyStep == 0.0) return UsageError{"--verify needs a step other than 0"};
+  command.setpoint = *setpoint;
+  command.maxTemperature = *maximum;
+  command.maxMinutes = minutes.value_or(command.maxMinutes);
+  command.write = arguments.flags.contains("--write");
+  command.yes = arguments.flags.contains("--yes");
+  command.json = arguments.flags.contains("--json");
+  if (command.yes && !command.write) {
+    return UsageError{"--yes answers the questions of the write: it needs --write"};
+  }
+  return command;
 }
 
 }  // namespace zorkan::cli

@@ -27,7 +27,8 @@ constexpr std::string_view kProgramNotes =
     "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
     "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
     "(or publish's login or CA file) cannot be used; 31 or 32 when publish --count delivered\n"
-    "nothing or missed an instrument; 64 for a wrong command line. Ctrl+C stops a\n"
+    "nothing or missed an instrument; 40 to 44 when tune's experiment or check did not end as\n"
+    "asked (tune --help); 64 for a wrong command line. Ctrl+C stops a\n"
     "read or write between two steps of a channel (code 20); once both channels are done, the\n"
     "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
     "20) and ends live; Ctrl+C or SIGTERM ends publish. Every run closes the port only once the\n"
@@ -167,6 +168,38 @@ constexpr std::string_view kJournalHelp =
     "An entry's file is a read-only profile: zorkan-cli write journal/FILE restores it, with\n"
     "the usual checks. Nothing is written to the instrument from the journal otherwise.\n";
 
+constexpr std::string_view kTuneHelp =
+    "Usage: zorkan-cli tune --setpoint S --max-temperature M [--max-minutes N] [--write]\n"
+    "       [--yes] [--verify STEP] [--json] [link options]\n"
+    "Tunes the PID regulator of channel 1 with a relay experiment: the heater, taken into manual\n"
+    "PWM control, stays off for 15 s to measure the noise, then heats to S and is switched full\n"
+    "on below S and off above it until the oscillation settles or six cycles have passed. From\n"
+    "the record it fits a model of the object (gain, one or two lags, dead time), its ultimate\n"
+    "gain and period, and the coefficients it proposes (Kp 1, the zone, T int and T diff; the\n"
+    "PWM period is kept), and prints them beside the current ones with the setpoint step of\n"
+    "both predicted on the model. The experiment writes no setting of the instrument.\n"
+    "  --max-temperature M  the heater goes off at once at M, and the experiment ends\n"
+    "  --max-minutes N      the experiment, and the check, end after N minutes (default 60)\n"
+    "  --write              writes the proposed coefficients: the whole instrument is read\n"
+    "                       (a journal entry to go back to) and written back with them, through\n"
+    "                       the checks of write; their questions are answered No, which stops\n"
+    "                       the write (status 16 or 17), unless --yes answers them Yes\n"
+    "  --verify STEP        then steps the regulated value by STEP degrees, records the loop's\n"
+    "                       response against the model's and puts the value back (without\n"
+    "                       --write it checks the coefficients the instrument holds)\n"
+    "  --json               one JSON object on standard output instead of the tables: status,\n"
+    "                       end, message, handedBack, experiment, relay, model, ultimate,\n"
+    "                       coefficients, predicted, write, verify (README.md names each field)\n"
+    "Progress goes to standard error. Ctrl+C or SIGTERM ends the experiment or the check; on\n"
+    "every way out the manual PWM is switched off and the instrument regulates by itself again\n"
+    "with its coefficients unchanged, an instrument that stopped answering being asked again\n"
+    "for a minute. Exit status: 0 when everything asked for was done; 2 the instrument stopped\n"
+    "answering; 20 stopped by Ctrl+C or SIGTERM; 16 or 17 a check stopped the write (nothing\n"
+    "written); 15 a value of the write did not read back; 40 not started (no relay drives the\n"
+    "heater, say), nothing changed; 41 the maximum temperature was reached; 42 the time ran\n"
+    "out; 43 channel 1 reported a measurement fault; 44 the instrument did not answer while it\n"
+    "was given its regulation back: it may still be under manual PWM, see to it.\n";
+
 const CommandRow kCommands[] = {
     {.name = "read",
      .synopsis =
@@ -254,6 +287,18 @@ const CommandRow kCommands[] = {
      .mostArguments = 2,
      .wrongCount = "journal diff needs one or two entries",
      .handlers = HandlersOf<JournalDiffCommand, ParseJournalDiff, RunJournalDiff>()},
+    {.name = "tune",
+     .synopsis = "  tune --setpoint S --max-temperature M [--max-minutes N] [--write] [--yes]\n"
+                 "       [--verify STEP] [--json]     tune the regulator with a relay experiment\n",
+     .help = kTuneHelp,
+     .options = {{"--setpoint", kValue},
+                 {"--max-temperature", kValue},
+                 {"--max-minutes", kValue},
+                 {"--write", kFlag},
+                 {"--yes", kFlag},
+                 {"--verify", kValue},
+                 {"--json", kFlag}},
+     .handlers = HandlersOf<TuneCommand, ParseTune, RunTune>()},
 };
 
 bool Begins(const CommandRow& row, const std::vector<std::string>& positional) {

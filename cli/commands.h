@@ -40,4 +40,7 @@ int RunJournal(const JournalCommand& command, Session& session);
 std::variant<JournalDiffCommand, UsageError> ParseJournalDiff(const Arguments& arguments);
 int RunJournalDiff(const JournalDiffCommand& command, Session& session);
 
+std::variant<TuneCommand, UsageError> ParseTune(const Arguments& arguments);
+int RunTune(const TuneCommand& command, Session& session);
+
 }  // namespace zorkan::cli

@@ -11,6 +11,16 @@ constexpr int kExitDiffers = 30;
 // none of theirs reach it.
 constexpr int kExitNothingDelivered = 31;
 constexpr int kExitPartlyDelivered = 32;
+// tune: an experiment or its check that ended otherwise than done, where no link code says why
+// (a stop is 20, a lost instrument 2, a refused check of the write 16 or 17). The instrument
+// regulates by itself again after each, except after kExitMaybeLeftManual.
+constexpr int kExitTuningRefused = 40;  // nothing was changed: no relay drives the heater, say
+constexpr int kExitMaxTemperature = 41;
+constexpr int kExitMaxDuration = 42;
+constexpr int kExitMeasurementFault = 43;
+// The instrument never answered while it was being given its own regulation back (or its
+// regulated value, after a check): it may still be under manual PWM.
+constexpr int kExitMaybeLeftManual = 44;
 constexpr int kExitUsage = 64;
 
 }  // namespace zorkan::cli

@@ -53,7 +53,9 @@ int main(int argc, char** argv) {
     return kExitProfileUnusable;
   }
   const auto* write = std::get_if<WriteCommand>(&commandLine.command);
-  Session session(commandLine.link, write != nullptr && write->yes, std::move(workDir));
+  const auto* tune = std::get_if<TuneCommand>(&commandLine.command);
+  const bool answerYes = (write != nullptr && write->yes) || (tune != nullptr && tune->yes);
+  Session session(commandLine.link, answerYes, std::move(workDir));
   CatchInterrupts();
   return commandLine.row->handlers.run(commandLine.command, session);
 }

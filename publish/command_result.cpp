@@ -1,6 +1,6 @@
 #include "publish/command_result.h"
 
-#include "publish/json_text.h"
+#include "ini/json_text.h"
 
 namespace zorkan {
 

@@ -1,7 +1,7 @@
 #include "publish/discovery.h"
 
 #include "publish/instrument_topics.h"
-#include "publish/json_text.h"
+#include "ini/json_text.h"
 #include "settings/enumerations.h"
 
 namespace zorkan {

@@ -1,10 +1,8 @@
 #include "publish/instrument_topics.h"
 
-#include <cstdio>
-
+#include "ini/json_text.h"
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
-#include "publish/json_text.h"
 #include "settings/enumerations.h"
 
 namespace zorkan {

@@ -8,7 +8,7 @@
 #include "operator/result_messages.h"
 #include "publish/command_payload.h"
 #include "publish/instrument_topics.h"
-#include "publish/json_text.h"
+#include "ini/json_text.h"
 
 namespace zorkan {
 

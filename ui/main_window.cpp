@@ -13,12 +13,15 @@
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
 #include "ui/about_box.h"
+#include "ui/event_loop_pacing.h"
 #include "ui/fitted_window.h"
 #include "ui/help_window.h"
 #include "ui/instrument_dialogs.h"
 #include "ui/journal_window.h"
 #include "ui/line_dialogs.h"
 #include "ui/link_settings_dialog.h"
+#include "ui/regulator_tuning_dialog.h"
+#include "ui/stopped_timer.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 #include "workflows/instrument_adoption.h"
@@ -150,6 +153,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N4, &QAction::triggered, this, &TForm1::N4Click);
   connect(ui_->N5, &QAction::triggered, this, &TForm1::N5Click);
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
+  connect(ui_->RegulatorTuning, &QAction::triggered, this, &TForm1::RegulatorTuningClick);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
   connect(ui_->ChangeLinkSettings, &QAction::triggered, this, &TForm1::ChangeLinkSettingsClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
@@ -362,6 +366,15 @@ void TForm1::N6Click() {
   statusLine_->showOutcome(line.result == kOk,
                            "Записано в приборы линии: " + QString::number(line.instruments.size()));
   ShowLineResults(this, line);
+}
+
+void TForm1::RegulatorTuningClick() {
+  pages_->CollectSettings();
+  // Its samples are the dialog's; a tick between two of them would only delay the next.
+  const StoppedTimer liveStopped(*Timer3, kLiveTickMs);
+  EventLoopPacing pacing(clock_);
+  RegulatorTuningDialog dialog(*exchange_, settings_, *pages_, pacing, this);
+  dialog.exec();
 }
 
 void TForm1::ConfigurationJournalClick() {

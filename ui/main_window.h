@@ -76,6 +76,8 @@ class TForm1 final : public QMainWindow {
   // that the operator checks, each one's result shown at the end; the window then works with
   // its own instrument again.
   void N6Click();
+  // "Настройка регулятора…": the tuner's dialog, the live tick stopped while it is open.
+  void RegulatorTuningClick();
   // "Журнал настроек…": the journal's entries, one of them compared with the pages or loaded.
   void ConfigurationJournalClick();
   // "Параметры связи…": dev.dat's link settings changed; the next exchange goes to the new place.

@@ -1,7 +1,7 @@
 #include "workflows/experiment_session.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <utility>
 
 #include "live/live_values.h"
@@ -16,10 +16,12 @@ constexpr std::size_t kReadingLine = 3;
 
 }  // namespace
 
+// to_chars, not printf: the window's process runs in the operator's locale, whose decimal comma
+// would differ from every other number the tool shows.
 std::string DegreesText(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
+  char text[330];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+  return std::string(text, result.ptr);
 }
 
 const char* ExperimentEndText(ExperimentEnd end) {

@@ -18,29 +18,24 @@ constexpr double kNoiseToHysteresis = 3;  // so that noise alone hardly ever swi
 constexpr double kLeastHysteresis = 0.1;
 constexpr int kLeastCycles = 2;
 
-// The standard deviation of the samples about their straight line.
+// The standard deviation of the measurement's noise, from the samples' second differences: for
+// white noise of deviation s, x[k-1] - 2 x[k] + x[k+1] has the deviation s * sqrt(6), while the
+// object's own drift at rest hardly moves it. A line through the samples would count an object
+// still cooling after the heater went off (most objects, which are tuned hot) as noise, and widen
+// the relay's hysteresis by tens of degrees. The median, not the mean square, so that the turn
+// where the heater's last heat arrives counts for nothing.
 double NoiseOf(const std::vector<ExperimentSample>& samples) {
   if (samples.size() < 3) return 0;
-  const double n = static_cast<double>(samples.size());
-  double meanTime = 0;
-  double meanValue = 0;
-  for (const ExperimentSample& s : samples) {
-    meanTime += s.timeS / n;
-    meanValue += s.value / n;
+  std::vector<double> differences;
+  for (std::size_t k = 1; k + 1 < samples.size(); ++k) {
+    differences.push_back(
+        std::abs(samples[k - 1].value - 2 * samples[k].value + samples[k + 1].value));
   }
-  double times = 0;
-  double products = 0;
-  for (const ExperimentSample& s : samples) {
-    times += (s.timeS - meanTime) * (s.timeS - meanTime);
-    products += (s.timeS - meanTime) * (s.value - meanValue);
-  }
-  const double slope = times > 0 ? products / times : 0;
-  double squares = 0;
-  for (const ExperimentSample& s : samples) {
-    const double residual = s.value - meanValue - slope * (s.timeS - meanTime);
-    squares += residual * residual;
-  }
-  return std::sqrt(squares / (n - 2));
+  const auto middle = differences.begin() + static_cast<std::ptrdiff_t>(differences.size() / 2);
+  std::nth_element(differences.begin(), middle, differences.end());
+  // The median of |d| for a normal d is 0.6745 of its deviation.
+  constexpr double kMedianToDeviation = 0.6745;
+  return *middle / (kMedianToDeviation * std::sqrt(6.0));
 }
 
 std::optional<std::string> RefusalOf(const TuningOptions& options,
@@ -67,6 +62,8 @@ class Experiment {
   TuningResult run();
 
  private:
+  // The experiment with the exchange controls locked; run() then words its end.
+  void runLocked();
   // Each false once the experiment has ended.
   bool begin(ExperimentSession& session);
   bool rest(ExperimentSession& session);
@@ -161,9 +158,8 @@ bool Experiment::oscillate(ExperimentSession& session) {
   }
 }
 
-TuningResult Experiment::run() {
-  exchange_.latch.ResetCancel();
-  exchange_.controls.LockExchangeControls();
+void Experiment::runLocked() {
+  const ExchangeControlsLock locked(exchange_.controls);
   exchange_.progress.SetProgressLines({"", "Настройка регулятора", "", "", "", ""});
   exchange_.progress.ShowProgress();
   const LinkError read = ReadRegulatorParameters(exchange_.link, instrument_);
@@ -188,9 +184,12 @@ TuningResult Experiment::run() {
     result_.analysis = tuning::AnalyseExperiment(result_.record, result_.current, options_.step);
   }
   exchange_.progress.HideProgress();
-  exchange_.controls.UnlockExchangeControls();
-
   result_.message = session.endText();
+}
+
+TuningResult Experiment::run() {
+  exchange_.latch.ResetCancel();
+  runLocked();
   if (!result_.handedBack) {
     result_.end = ExperimentEnd::InstrumentLost;
     result_.message +=

@@ -58,6 +58,8 @@ class StepCheck {
   StepCheckResult run();
 
  private:
+  // The check with the exchange controls locked; run() then words its end.
+  void runLocked();
   void waitForSettling(ExperimentSession& session);
   bool record(ExperimentSession& session, double stepS, std::size_t periods);
   void putBack(ExperimentSession& session);
@@ -130,9 +132,8 @@ void StepCheck::putBack(ExperimentSession& session) {
   if (heater) result_.handedBack = heater->handBack(pacing_, limitMs);
 }
 
-StepCheckResult StepCheck::run() {
-  exchange_.latch.ResetCancel();
-  exchange_.controls.LockExchangeControls();
+void StepCheck::runLocked() {
+  const ExchangeControlsLock locked(exchange_.controls);
   exchange_.progress.SetProgressLines({"", "Проверка ступенькой", "", "", "", ""});
   exchange_.progress.ShowProgress();
   const LinkError read = ReadRegulatorParameters(exchange_.link, instrument_);
@@ -183,9 +184,12 @@ StepCheckResult StepCheck::run() {
   result_.end = session.endReason();
   result_.code = session.code();
   exchange_.progress.HideProgress();
-  exchange_.controls.UnlockExchangeControls();
-
   result_.message = session.endText();
+}
+
+StepCheckResult StepCheck::run() {
+  exchange_.latch.ResetCancel();
+  runLocked();
   if (result_.end == ExperimentEnd::Done && !result_.settledBefore) {
     result_.message += " (до ступеньки регулирование не установилось)";
   }

@@ -242,6 +242,24 @@ TEST_F(CliTest, InterruptCancelsBetweenSteps) {
   EXPECT_LT(simulator.receivedFrames().size(), 63u);
 }
 
+// A service manager stops a program with SIGTERM: in the middle of the experiment the heater,
+// under manual PWM, goes back to the instrument's own regulation before the run ends.
+TEST_F(CliTest, SigtermMidExperimentGivesTheInstrumentItsRegulationBack) {
+  ChildProcess child(ZORKAN_CLI_EXECUTABLE,
+                     WithDevice({"tune", "--setpoint", "150", "--max-temperature", "250"}),
+                     folder.path().string());
+  ASSERT_EQ(child.readErrorLine(20s), "Настройка регулятора: Измерение шума");
+  EXPECT_EQ(simulator.byteParameter(1, 17), 1) << "the heater under manual PWM";
+  child.signal(SIGTERM);
+  EXPECT_EQ(child.waitForExit(kExitWait), 20);
+  EXPECT_EQ(simulator.byteParameter(1, 17), 0);
+  EXPECT_EQ(simulator.floatParameter(2, 30), 10.0f) << "Kp as it was";
+  EXPECT_NE(child.errorOutput().find("Опыт прерван оператором. Ручное управление ШИМ выключено"),
+            std::string::npos)
+      << child.errorOutput();
+  EXPECT_EQ(child.output(), "") << "no model without an experiment";
+}
+
 // The instrument still owes both attempts' answers when the run that asked gives up; however that
 // run ends, the next one must not take them for its own. One instrument for each way of ending, so
 // that the three runs wait out their answers at the same time.

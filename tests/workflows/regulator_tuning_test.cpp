@@ -30,7 +30,9 @@ struct TunedObject {
   sim::PlantOptions plant;
 };
 // The test's name says which object it is; gtest would print its bytes.
-void PrintTo(const TunedObject& object, std::ostream* out) { *out << object.name; }
+void PrintTo(const TunedObject& object, std::ostream* out) {
+  *out << object.name;
+}
 
 class TunesObject : public ::testing::TestWithParam<TunedObject> {};
 
@@ -96,7 +98,9 @@ struct WayOut {
   ExperimentEnd end;
   LinkError code;
 };
-void PrintTo(const WayOut& wayOut, std::ostream* out) { *out << wayOut.name; }
+void PrintTo(const WayOut& wayOut, std::ostream* out) {
+  *out << wayOut.name;
+}
 
 bool AnyWrite(const std::vector<std::string>& frames) {
   return std::any_of(frames.begin(), frames.end(),
@@ -220,6 +224,19 @@ TEST(StepCheck, AtTheMaximumTheHeaterGoesOffAndTheRegulatedValueBack) {
   EXPECT_EQ(rig.pwmControlWord(), 0);
   EXPECT_EQ(*rig.simulator.byteParameter(1, 18), 37);
   EXPECT_NE(check.message.find("Задание возвращено: 150.0"), std::string::npos) << check.message;
+}
+
+// Tuning usually starts on an object the instrument holds hot: with the heater off it cools along
+// a curve all through the measurement of the noise, and that curve is no noise. Taken for noise,
+// it widened the relay's hysteresis to 15 degrees here, and every swing by as much.
+TEST(RegulatorTuning, AHotObjectCoolingAtRestIsNotTakenForNoise) {
+  TuningRig rig({.gain = 4, .lagS = 20, .delayS = 4});
+  rig.simulator.clock().advance(std::chrono::minutes(20));  // held at 150 by the instrument
+  TuningOptions options;
+  options.maxDuration = std::chrono::minutes(1);
+  const TuningResult result = RunTuningExperiment(rig.exchange, options, rig.pacing, {});
+  EXPECT_EQ(result.end, ExperimentEnd::MaxDuration) << result.message;
+  EXPECT_LT(result.record.hysteresis, 0.5);
 }
 
 TEST(RegulatorTuning, AnInstrumentThatNeverReturnsIsSaidToBeMaybeStillInManual) {

@@ -1,6 +1,6 @@
 // The proposed coefficients written as the window's "Записать в прибор" writes: after a whole
-// read, with every check, journalled so that "Вернуть настройки до записи" takes them back, and
-// not at all when the operator refuses a check.
+// read into a model of their own, with every check, journalled so that "Вернуть настройки до
+// записи" takes them back, and not at all when the operator refuses a check.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,13 +30,24 @@ struct JournalledTuningRig : TuningRig {
   Journal journal;
 };
 
-TEST(WriteTunedCoefficients, WritesTheFourNumbersAndTheReadBeforeTakesThemBack) {
+// The pages hold an edit the operator has not written: it neither reaches the instrument nor is
+// lost, and the pages show the four numbers written.
+TEST(WriteTunedCoefficients, WritesTheFourNumbersKeepsThePagesEditsAndTheReadBeforeTakesThemBack) {
   ScratchFolder folder;
   JournalledTuningRig rig(folder);
+  rig.settings.channels[0].setpoint1 = 321;  // "Регулируемое значение", typed and not written
+  rig.settings.channels[0].regulationInterval = 7;  // "Период ШИМ", the same
   const tuning::RegulatorCoefficients before = rig.coefficients();
-  ASSERT_EQ(WriteTunedCoefficients(rig.exchange, rig.settings, rig.view, kProposed), kOk);
+  DeviceSettings instrument = rig.settings;
+  ASSERT_EQ(WriteTunedCoefficients(rig.exchange, instrument, kProposed), kOk);
   EXPECT_EQ(rig.coefficients(), (tuning::RegulatorCoefficients{1, 42.5f, 97.3f, 2.6f, 2}));
-  EXPECT_EQ(CoefficientsOf(rig.settings), rig.coefficients()) << "the pages show what was written";
+  EXPECT_EQ(*rig.simulator.floatParameter(2, 29), 150.0f);
+  EXPECT_EQ(rig.view.calls, (std::vector<std::string>{"lock", "unlock", "lock", "unlock"}))
+      << "the pages untouched";
+  ShowTunedCoefficients(rig.view, rig.settings, kProposed);
+  EXPECT_EQ(CoefficientsOf(rig.settings),
+            (tuning::RegulatorCoefficients{1, 42.5f, 97.3f, 2.6f, 7}));
+  EXPECT_EQ(rig.settings.channels[0].setpoint1, 321);
 
   const std::vector<JournalEntry> entries = rig.journal.entries();
   ASSERT_EQ(entries.size(), 2u);
@@ -63,8 +74,8 @@ TEST(WriteTunedCoefficients, ACheckTheOperatorRefusesWritesNothing) {
   rig.simulator.setFloatParameter(2, 33, 12000);  // channel 2's setpoint: clamped after a question
   rig.dialogs.answers = {DialogAnswer::No};
   const tuning::RegulatorCoefficients before = rig.coefficients();
-  EXPECT_EQ(WriteTunedCoefficients(rig.exchange, rig.settings, rig.view, kProposed),
-            kStoppedToCorrect);
+  DeviceSettings instrument = rig.settings;
+  EXPECT_EQ(WriteTunedCoefficients(rig.exchange, instrument, kProposed), kStoppedToCorrect);
   const std::vector<std::string> frames = rig.simulator.receivedFrames();
   EXPECT_FALSE(std::any_of(frames.begin(), frames.end(), [](const std::string& frame) {
     return frame.find(";38;") != frame.npos;

@@ -1,6 +1,7 @@
-#include "publish/json_text.h"
+#include "ini/json_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace zorkan {
@@ -30,20 +31,28 @@ std::string JsonBool(bool value) {
 namespace {
 
 template <typename Number>
-std::string ShortestText(const std::optional<Number>& value) {
-  if (!value) return "null";
-  char text[40];
-  return std::string(text, std::to_chars(text, text + sizeof text, *value).ptr);
+std::string ShortestText(Number value) {
+  if (!std::isfinite(value)) return "null";
+  char digits[40];
+  return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 }  // namespace
 
-std::string JsonNumber(std::optional<float> value) {
+std::string JsonNumber(double value) {
+  return ShortestText(value);
+}
+
+std::string JsonNumber(float value) {
   return ShortestText(value);
 }
 
 std::string JsonNumber(std::optional<double> value) {
-  return ShortestText(value);
+  return value ? ShortestText(*value) : "null";
+}
+
+std::string JsonNumber(std::optional<float> value) {
+  return value ? ShortestText(*value) : "null";
 }
 
 }  // namespace zorkan
