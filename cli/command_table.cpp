@@ -76,7 +76,8 @@ constexpr std::string_view kLiveHelp =
     "Usage: zorkan-cli live [--count N] [--csv] [link options]\n"
     "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
     "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
-    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n";
+    "or with --csv as CSV with a header and ISO 8601 times with milliseconds and the zone\n"
+    "(2026-12-08T15:52:03.250+03:00). Stops after N polls or at Ctrl+C.\n";
 
 constexpr std::string_view kScanHelp =
     "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
