@@ -8,8 +8,6 @@ namespace zorkan {
 
 namespace {
 
-constexpr std::uint8_t kNormalMeasurement = 0;
-
 std::size_t FirstAtOrAfter(const std::vector<HistorySample>& samples, double moment) {
   return static_cast<std::size_t>(
       std::lower_bound(samples.begin(), samples.end(), moment,
@@ -148,7 +146,7 @@ std::vector<std::size_t> StatusChanges(const std::vector<HistorySample>& samples
   const std::size_t to = FirstAfter(samples, span.end);
   for (std::size_t i = FirstAtOrAfter(samples, span.begin); i < to; ++i) {
     const std::uint8_t before =
-        i > 0 ? samples[i - 1].measurement.statuses[ch] : kNormalMeasurement;
+        i > 0 ? samples[i - 1].measurement.statuses[ch] : kStatusNormal;
     if (samples[i].measurement.statuses[ch] == before) continue;
     const int column = grid.of(static_cast<double>(samples[i].moment));
     if (column == lastColumn) continue;
@@ -175,7 +173,7 @@ std::optional<ValueBounds> BoundsOf(const std::vector<HistorySample>& samples, S
     if (std::isnan(v)) continue;
     widen(any, v);
     if (normalIn &&
-        sample.measurement.statuses[static_cast<std::size_t>(*normalIn)] == kNormalMeasurement) {
+        sample.measurement.statuses[static_cast<std::size_t>(*normalIn)] == kStatusNormal) {
       widen(normal, v);
     }
   }
