@@ -143,6 +143,7 @@ void TForm1::connectHandlers() {
   connect(ui_->N6, &QAction::triggered, this, &TForm1::N6Click);
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
+  connect(ui_->MeasurementHistory, &QAction::triggered, this, &TForm1::MeasurementHistoryClick);
   connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
   connect(ui_->HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
   connect(ui_->About, &QAction::triggered, this, [this] { ShowAboutBox(this, workDir_); });
@@ -176,6 +177,8 @@ void TForm1::FormCreate() {
   ReportLinkSettingsFindings(LoadLinkSettings(linkSettings_, workDir_), dialogs_);
   livePolling_ = std::make_unique<LivePolling>(link_, liveValues_, settings_, *livePage_,
                                                MeasurementLogPath(linkSettings_, workDir_));
+  csvLog_.switchOn(toolSettings_.csvMeasurementLog());
+  livePolling_->alsoLogTo(csvLog_);
   pages_->FillLists();
   loadProfile(RecentProfilePath(workDir_));
   if (!WriteBuiltinProfile(workDir_)) reportUnwritable(BuiltinProfilePath(workDir_));
@@ -345,6 +348,20 @@ void TForm1::ConfigurationJournalClick() {
 void TForm1::RestoreBeforeWriteClick() {
   pages_->CollectSettings();
   if (const auto read = FindReadBeforeWrite(journal_, settings_, dialogs_)) loadJournalEntry(*read);
+}
+
+void TForm1::MeasurementHistoryClick() {
+  // A log without setpoints and units is shown with the pages' own.
+  pages_->CollectSettings();
+  if (!historyWindow_) {
+    historyWindow_ = std::make_unique<HistoryWindow>(
+        HistorySources{workDir_, workDir_ / linkSettings_.measurementLogFileName}, settings_,
+        toolSettings_, csvLog_, this);
+    historyWindow_->openNewest();
+  }
+  historyWindow_->show();
+  historyWindow_->raise();
+  historyWindow_->activateWindow();
 }
 
 void TForm1::ComboBox17Change(int index) {
