@@ -1,5 +1,6 @@
 #include "ui/chart_pictures.h"
 
+#include <QFont>
 #include <QGraphicsView>
 #include <QPageLayout>
 #include <QPageSize>
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int kPdfResolution = 300;
 constexpr qreal kPdfMarginMm = 10;
+constexpr qreal kTitlePoints = 11;
 
 }  // namespace
 
@@ -30,8 +32,15 @@ bool SaveChartPdf(QGraphicsView& chart, const QString& path, const QString& titl
                                 QPageLayout::Millimeter));
   QPainter painter;
   if (!painter.begin(&pdf)) return false;
+  QRectF page(painter.viewport());
+  QFont font = chart.font();
+  font.setPointSizeF(kTitlePoints);
+  painter.setFont(font);
+  QRectF heading;
+  painter.drawText(page, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title, &heading);
+  page.setTop(heading.bottom() + heading.height() / 2);
   // The scene itself, so that lines and texts stay vectors on the page.
-  chart.render(&painter, QRectF(painter.viewport()), chart.viewport()->rect(), Qt::KeepAspectRatio);
+  chart.render(&painter, page, chart.viewport()->rect(), Qt::KeepAspectRatio);
   return painter.end();
 }
 

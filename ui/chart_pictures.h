@@ -1,5 +1,6 @@
 #pragma once
-// A chart on screen as a picture file: PNG at the size it is shown, PDF on a landscape A4 page.
+// A chart on screen as a picture file: PNG at the size it is shown, PDF on a landscape A4 page
+// under a title.
 
 #include <QString>
 

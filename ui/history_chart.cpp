@@ -26,6 +26,7 @@ constexpr double kValueMargin = 0.05;
 // The log is taken to be silent where it has no line for three of its usual intervals.
 constexpr double kGapIntervals = 3;
 constexpr double kShortestGapMs = 2000;
+constexpr int kPreparedSegments = 8;
 // Lanes on the hidden 0..1 axis.
 constexpr std::array<double, 2> kRelayLaneBottoms{0.0, 0.06};
 constexpr double kRelayLaneHeight = 0.05;
@@ -117,10 +118,11 @@ ValueRange Valid(ValueRange range) {
 // of the log is a series of its own. Only the first shows in the legend.
 class HistoryChart::LinePool {
  public:
-  // The first series now, so that the legend and the drawing follow the order of the pools.
+  // Series drawn later lie on top: made now, the segments of a log with a few gaps keep the
+  // levels over the values, and the legend follows the order of the pools.
   LinePool(QChart& chart, QCategoryAxis& timeAxis, QString name, QPen pen)
       : chart_(chart), timeAxis_(timeAxis), name_(std::move(name)), pen_(std::move(pen)) {
-    add();
+    for (int segment = 0; segment < kPreparedSegments; ++segment) add();
   }
 
   void attachTo(QValueAxis* axis) {

@@ -160,8 +160,9 @@ void HistoryWindow::showReadout(std::optional<double> moment) {
 
 std::filesystem::path HistoryWindow::askExportPath(const QString& caption, const QString& filter,
                                                    const QString& suffix) {
+  // Not named like a day's CSV log, which it would pass for.
   const qint64 begin = std::llround(chart().content().view().span.begin);
-  const QString name = "IZM-" + QDateTime::fromMSecsSinceEpoch(begin).toString("yyyyMMdd-hhmm");
+  const QString name = "history-" + QDateTime::fromMSecsSinceEpoch(begin).toString("yyyyMMdd-hhmm");
   QFileDialog dialog(this, QString(caption).remove('&'),
                      PathText(sources_.workDir / (name + '.' + suffix).toStdString()));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -185,8 +186,13 @@ bool HistoryWindow::saveChartPng(const std::filesystem::path& path) {
 }
 
 bool HistoryWindow::saveChartPdf(const std::filesystem::path& path) {
-  return reportWritten(
-      SaveChartPdf(chart(), PathText(path), windowTitle() + " — " + ui_->Source->text()), path);
+  const TimeSpan span = chart().content().view().span;
+  const auto at = [](double moment) {
+    return QDateTime::fromMSecsSinceEpoch(std::llround(moment)).toString("dd.MM.yyyy hh:mm:ss");
+  };
+  const QString title =
+      tr("История измерений: %1, %2 — %3").arg(ui_->Source->text(), at(span.begin), at(span.end));
+  return reportWritten(SaveChartPdf(chart(), PathText(path), title), path);
 }
 
 bool HistoryWindow::reportWritten(bool written, const std::filesystem::path& path) {
