@@ -145,8 +145,7 @@ std::vector<std::size_t> StatusChanges(const std::vector<HistorySample>& samples
   int lastColumn = -1;
   const std::size_t to = FirstAfter(samples, span.end);
   for (std::size_t i = FirstAtOrAfter(samples, span.begin); i < to; ++i) {
-    const std::uint8_t before =
-        i > 0 ? samples[i - 1].measurement.statuses[ch] : kStatusNormal;
+    const std::uint8_t before = i > 0 ? samples[i - 1].measurement.statuses[ch] : kStatusNormal;
     if (samples[i].measurement.statuses[ch] == before) continue;
     const int column = grid.of(static_cast<double>(samples[i].moment));
     if (column == lastColumn) continue;

@@ -12,6 +12,9 @@ namespace zorkan {
 namespace {
 
 constexpr int kSecondsPerHour = 3600;
+// A later line whose time of day is more than this much earlier than its predecessor's has crossed
+// a midnight; a smaller step back is a clock set back.
+constexpr int kLongestClockStepBackS = kSecondsPerHour;
 
 // The start of each local hour, counted back in days from the last line's day: mktime is slow,
 // and the zone's offset changes only on the hour.

@@ -9,19 +9,16 @@
 
 namespace zorkan {
 
-// A later line whose time of day is more than this much earlier than its predecessor's has crossed
-// a midnight; a smaller step back is a clock set back (summer time, a correction).
-constexpr int kLongestClockStepBackS = 3600;
-
 struct DatedLines {
   std::vector<HistorySample> samples;  // by moment; no setpoints
   int midnights = 0;                   // crossed between the first line and the last
 };
 
 // The last line falls on the day of the file's time (`fileTime`, when the file last changed), or
-// on the day before when its time of day is later than the file's by more than
-// kLongestClockStepBackS; each earlier line a day before the one after it for each midnight
-// crossed. The lines of one second share it evenly (two polls a second log one time of day twice).
+// on the day before when its time of day is later than the file's by more than an hour; each
+// earlier line a day before the one after it for each midnight crossed: a step back of the times
+// of day by more than an hour (a smaller one is a clock set back: summer time, a correction). The
+// lines of one second share it evenly (two polls a second log one time of day twice).
 DatedLines DateMeasurementLogLines(const std::vector<MeasurementLogLineParts>& lines,
                                    const LocalTime& fileTime);
 

@@ -18,6 +18,5 @@ LocalTime LocalTimeAt(std::int64_t moment);
 LocalTime FileTime(const std::filesystem::path& path);
 
 constexpr std::int64_t kMsPerSecond = 1000;
-constexpr std::int64_t kMsPerDay = 86'400'000;
 
 }  // namespace zorkan

@@ -65,7 +65,6 @@ class HistoryChart {
   void show(ChartView view);
   // Draws the view again for the plot's current width.
   void redraw();
-  bool twoValueAxes() const { return twoValueAxes_; }
   // Where the log is silent longer than this, the lines part.
   double gapMs() const { return gapMs_; }
   QRectF plotArea() const;
