@@ -78,7 +78,8 @@ constexpr std::string_view kLiveHelp =
     "Usage: zorkan-cli live [--count N] [--csv] [--stats] [link options]\n"
     "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
     "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
-    "or with --csv as CSV with a header and ISO 8601 times. Stops after N polls or at Ctrl+C.\n"
+    "or with --csv as CSV with a header and ISO 8601 times with milliseconds and the zone\n"
+    "(2026-12-08T15:52:03.250+03:00). Stops after N polls or at Ctrl+C.\n"
     "--stats then tells on standard error how the line did: polls, answers, time-outs,\n"
     "garbled answers, retries, the mean and the worst poll time, as publish's stats topic.\n";
 

@@ -16,7 +16,7 @@ namespace {
 constexpr std::chrono::milliseconds kPollPeriod{500};
 
 std::string CsvLine(const LiveValues& values, const LocalTime& time) {
-  std::string line = IsoTimeText(time);
+  std::string line = IsoTimeWithZoneText(time);
   const auto field = [&line](const std::string& text) {
     line += ',';
     line += text;

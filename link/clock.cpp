@@ -13,12 +13,28 @@ std::string IsoTimeText(const LocalTime& time) {
   return text;
 }
 
+std::string IsoTimeWithZoneText(const LocalTime& time) {
+  const int offset = time.utcOffsetMinutes < 0 ? -time.utcOffsetMinutes : time.utcOffsetMinutes;
+  char text[48];
+  std::snprintf(text, sizeof text, "%s.%03d%c%02d:%02d", IsoTimeText(time).c_str(),
+                time.millisecond, time.utcOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+  return text;
+}
+
 LocalTime SystemClock::localTime() const {
-  const std::time_t now = std::time(nullptr);
+  using namespace std::chrono;
+  const auto now = time_point_cast<milliseconds>(system_clock::now());
+  const std::time_t seconds = system_clock::to_time_t(now);
   std::tm parts{};
-  localtime_r(&now, &parts);
-  return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-                   parts.tm_hour,        parts.tm_min,     parts.tm_sec};
+  localtime_r(&seconds, &parts);
+  return LocalTime{parts.tm_year + 1900,
+                   parts.tm_mon + 1,
+                   parts.tm_mday,
+                   parts.tm_hour,
+                   parts.tm_min,
+                   parts.tm_sec,
+                   static_cast<int>(now.time_since_epoch().count() % 1000),
+                   static_cast<int>(parts.tm_gmtoff / 60)};
 }
 
 std::int64_t SystemClock::monotonicMs() const {

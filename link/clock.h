@@ -14,11 +14,16 @@ struct LocalTime {
   int hour = 0;
   int minute = 0;
   int second = 0;
+  int millisecond = 0;
+  int utcOffsetMinutes = 0;  // of the local zone at that moment: +180 in Moscow
   bool operator==(const LocalTime&) const = default;
 };
 
 // ISO 8601 without a zone: "2026-12-08T15:52:03".
 std::string IsoTimeText(const LocalTime& time);
+// ISO 8601 with milliseconds and the zone, so that two polls within a second get two stamps and a
+// log read elsewhere still tells the moment: "2026-12-08T15:52:03.250+03:00".
+std::string IsoTimeWithZoneText(const LocalTime& time);
 
 class Clock {
  public:

@@ -26,7 +26,9 @@ constexpr std::uint8_t kRelay2On = 0x02;
 constexpr std::uint8_t kSetpoint1Reached = 0x01;
 constexpr std::uint8_t kSetpoint2Reached = 0x02;
 constexpr std::uint8_t kSensorBreak = 0x04;
+constexpr std::uint8_t kStatusNormal = 0;
 constexpr std::uint8_t kStatusFloatingPointError = 4;
+constexpr std::uint8_t kStatusChannelOff = 12;
 constexpr float kNotANumberValue = -444.0f;
 
 // A value that is not a number becomes -444 with the floating-point error status.

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "ini/number_text.h"
+#include "live/log_fields.h"
 
 namespace zorkan {
 
@@ -64,6 +65,38 @@ std::string MeasurementLogLine(const LiveValues& values, const LocalTime& time) 
   }
   line += '\n';
   return line;
+}
+
+LoggedMeasurement LoggedPart(const LiveValues& values) {
+  return {values.relays,
+          {values.channels[0].value, values.channels[1].value},
+          {values.channels[0].status, values.channels[1].status}};
+}
+
+std::optional<MeasurementLogLineParts> ParseMeasurementLogLine(std::string_view line) {
+  const auto fields = SplitFields<6>(WithoutLineEnd(line), '\t');
+  if (!fields) return std::nullopt;
+  const auto clock = SplitFields<3>((*fields)[0], ':');
+  if (!clock) return std::nullopt;
+  const auto twoDigits = [](std::string_view field, int base, unsigned max) {
+    return field.size() == 2 ? WholeUnsigned(field, base, max) : std::nullopt;
+  };
+  const auto hour = twoDigits((*clock)[0], 10, 23);
+  const auto minute = twoDigits((*clock)[1], 10, 59);
+  const auto second = twoDigits((*clock)[2], 10, 59);
+  const auto relays = twoDigits((*fields)[1], 16, 0xFF);
+  const auto value1 = WholeFloat((*fields)[2]);
+  const auto status1 = twoDigits((*fields)[3], 16, 0xFF);
+  const auto value2 = WholeFloat((*fields)[4]);
+  const auto status2 = twoDigits((*fields)[5], 16, 0xFF);
+  if (!hour || !minute || !second || !relays || !value1 || !status1 || !value2 || !status2) {
+    return std::nullopt;
+  }
+  return MeasurementLogLineParts{
+      static_cast<int>(*hour * 3600 + *minute * 60 + *second),
+      {static_cast<std::uint8_t>(*relays),
+       {*value1, *value2},
+       {static_cast<std::uint8_t>(*status1), static_cast<std::uint8_t>(*status2)}}};
 }
 
 std::filesystem::path MeasurementLogPath(const LinkSettings& settings,

@@ -37,7 +37,7 @@ for program in zorkan-cli zorkan-config zorkan-config-start zorkan-sim; do
 done
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 fonts-liberation \
+for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 libqt6charts6 fonts-liberation \
   qt6-translations-l10n libmosquitto1; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done

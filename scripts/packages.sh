@@ -33,9 +33,11 @@ ensure_locale() {
   "${run_as_root[@]}" localedef -i "$language" -f UTF-8 "$name"
 }
 
-# What building the tool needs (the publisher's MQTT client library and its TLS library among it).
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev libmosquitto-dev
-  libssl-dev)
+# What building the tool needs (the publisher's MQTT client library and its TLS library among it,
+# and Qt Charts for the measurement history, whose CMake files want Qt's OpenGL ones, which Debian
+# 12's qt6-charts-dev does not pull in).
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
+  libqt6opengl6-dev libmosquitto-dev libssl-dev)
 # What the window needs to look and read right: Liberation fonts for Arial and Times New Roman, and
 # Qt's own Russian translations for the standard buttons and dialogs.
 RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)

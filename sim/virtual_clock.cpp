@@ -21,7 +21,8 @@ LocalTime VirtualClock::localTime() const {
                    static_cast<int>(static_cast<unsigned>(ymd.day())),
                    static_cast<int>(time.hours().count()),
                    static_cast<int>(time.minutes().count()),
-                   static_cast<int>(time.seconds().count())};
+                   static_cast<int>(time.seconds().count()),
+                   static_cast<int>(time.subseconds().count())};
 }
 
 std::int64_t VirtualClock::monotonicMs() const {

@@ -1,6 +1,7 @@
 #pragma once
-// Time that moves only when told to, from a chosen local date and time: the in-process
-// instrument and the tests of waits run on it, so a silent instrument costs no real time.
+// Time that moves only when told to, from a chosen local date and time in a zone at UTC: the
+// in-process instrument and the tests of waits run on it, so a silent instrument costs no real
+// time.
 
 #include <chrono>
 #include <cstdint>

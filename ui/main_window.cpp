@@ -157,6 +157,7 @@ void TForm1::connectHandlers() {
   connect(ui_->ConfigurationJournal, &QAction::triggered, this, &TForm1::ConfigurationJournalClick);
   connect(ui_->ChangeLinkSettings, &QAction::triggered, this, &TForm1::ChangeLinkSettingsClick);
   connect(ui_->RestoreBeforeWrite, &QAction::triggered, this, &TForm1::RestoreBeforeWriteClick);
+  connect(ui_->MeasurementHistory, &QAction::triggered, this, &TForm1::MeasurementHistoryClick);
   connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
   connect(ui_->HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
   connect(ui_->About, &QAction::triggered, this, [this] { ShowAboutBox(this, workDir_); });
@@ -190,6 +191,8 @@ void TForm1::FormCreate() {
   ReportLinkSettingsFindings(LoadLinkSettings(linkSettings_, workDir_), dialogs_);
   livePolling_ = std::make_unique<LivePolling>(link_, liveValues_, settings_, *livePage_,
                                                MeasurementLogPath(linkSettings_, workDir_));
+  csvLog_.switchOn(toolSettings_.csvMeasurementLog());
+  livePolling_->alsoLogTo(csvLog_);
   pages_->FillLists();
   loadProfile(RecentProfilePath(workDir_));
   if (!WriteBuiltinProfile(workDir_)) reportUnwritable(BuiltinProfilePath(workDir_));
@@ -398,6 +401,20 @@ void TForm1::ChangeLinkSettingsClick() {
   if (change.portReopened) forgetLastSearch();
   pages_->ShowSettings();
   statusLine_->showOutcome(change.saved, "Параметры связи записаны в dev.dat");
+}
+
+void TForm1::MeasurementHistoryClick() {
+  // A log without setpoints and units is shown with the pages' own.
+  pages_->CollectSettings();
+  if (!historyWindow_) {
+    historyWindow_ = std::make_unique<HistoryWindow>(
+        HistorySources{workDir_, workDir_ / linkSettings_.measurementLogFileName}, settings_,
+        toolSettings_, csvLog_, this);
+    historyWindow_->openNewest();
+  }
+  historyWindow_->show();
+  historyWindow_->raise();
+  historyWindow_->activateWindow();
 }
 
 void TForm1::forgetLastSearch() {

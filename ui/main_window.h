@@ -11,6 +11,7 @@
 #include "journal/journal.h"
 #include "link/device_link.h"
 #include "link/link_settings.h"
+#include "live/csv_measurement_log.h"
 #include "live/live_values.h"
 #include "operator/link_place.h"
 #include "operator/progress.h"
@@ -18,6 +19,7 @@
 #include "settings/device_settings.h"
 #include "ui/direct_control.h"
 #include "ui/escape_filter.h"
+#include "ui/history_window.h"
 #include "ui/live_page.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_exchange_controls.h"
@@ -25,6 +27,7 @@
 #include "ui/recent_profiles.h"
 #include "ui/settings_pages.h"
 #include "ui/status_line.h"
+#include "ui/tool_settings.h"
 #include "ui/unsaved_changes.h"
 #include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
@@ -84,6 +87,8 @@ class TForm1 final : public QMainWindow {
   void ChangeLinkSettingsClick();
   // "Вернуть настройки до записи": onto the pages, to be written with "Записать в прибор".
   void RestoreBeforeWriteClick();
+  // "История измерений…": the measurement logs on a chart, in a window beside this one.
+  void MeasurementHistoryClick();
   void ComboBox17Change(int index);
   void TabbedNotebook1Change(int page);
   void ComboBox1Change();
@@ -128,6 +133,9 @@ class TForm1 final : public QMainWindow {
   UnsavedChanges unsaved_{*this, dialogs_};
   TForm6* reportPage_ = nullptr;
   std::unique_ptr<LivePolling> livePolling_;
+  ToolSettings toolSettings_{workDir_};
+  CsvMeasurementLog csvLog_{workDir_};
+  std::unique_ptr<HistoryWindow> historyWindow_;
   EscapeFilter escapeFilter_{latch_};
   QTimer* Timer2;
   QTimer* Timer3;

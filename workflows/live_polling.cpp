@@ -50,7 +50,9 @@ void LivePolling::countTick() {
   const int interval = settings_.logInterval;
   if (interval == 0 || ticks_ < 2 * interval) return;
   ticks_ = 0;
-  AppendMeasurementLog(measurementLog_, MeasurementLogLine(values_, link_.lastWait().start));
+  const LocalTime& time = link_.lastWait().start;
+  AppendMeasurementLog(measurementLog_, MeasurementLogLine(values_, time));
+  if (csvLog_ != nullptr) csvLog_->append(values_, settings_, time);
 }
 
 }  // namespace zorkan

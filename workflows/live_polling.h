@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "link/device_link.h"
+#include "live/csv_measurement_log.h"
 #include "live/live_values.h"
 #include "settings/device_settings.h"
 
@@ -53,6 +54,9 @@ class LivePolling {
   // else the code of the read, whose failure leaves the last values on show.
   std::optional<LinkError> PollLiveValues();
 
+  // Each tick the measurement log writes goes to `log` as well, while it is switched on.
+  void alsoLogTo(CsvMeasurementLog& log) { csvLog_ = &log; }
+
  private:
   void countTick();
 
@@ -61,6 +65,7 @@ class LivePolling {
   const DeviceSettings& settings_;
   LiveView& view_;
   const std::filesystem::path measurementLog_;
+  CsvMeasurementLog* csvLog_ = nullptr;
   int ticks_ = 0;
   std::optional<std::int64_t> lastGoodMs_;
 };

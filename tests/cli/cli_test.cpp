@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <regex>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -387,11 +389,18 @@ TEST_F(CliTest, LivePrintsOneLinePerPoll) {
   EXPECT_EQ(tabbed.status, 0) << tabbed.errors;
   EXPECT_EQ(std::count(tabbed.output.begin(), tabbed.output.end(), '\n'), 2);
   EXPECT_EQ(std::count(tabbed.output.begin(), tabbed.output.end(), '\t'), 10);
-  const CliRun csv = RunCli(WithDevice({"live", "--count", "1", "--csv"}));
+  const CliRun csv = RunCli(WithDevice({"live", "--count", "3", "--csv"}));
   EXPECT_EQ(csv.status, 0);
   EXPECT_EQ(csv.output.rfind("time,relays,channel1,status1,channel2,status2\n", 0), 0u);
-  EXPECT_EQ(std::count(csv.output.begin(), csv.output.end(), '\n'), 2);
-  EXPECT_NE(csv.output.find("T"), std::string::npos);
+  EXPECT_EQ(std::count(csv.output.begin(), csv.output.end(), '\n'), 4);
+  // Polls 500 ms apart: whole seconds would give two of them one stamp.
+  const std::regex stamp(R"(\n(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d),)");
+  std::set<std::string> stamps;
+  for (auto at = std::sregex_iterator(csv.output.begin(), csv.output.end(), stamp);
+       at != std::sregex_iterator(); ++at) {
+    stamps.insert((*at)[1]);
+  }
+  EXPECT_EQ(stamps.size(), 3u) << csv.output;
 }
 
 TEST_F(CliTest, PortNumberComesFromDevDatWithoutRewritingIt) {
