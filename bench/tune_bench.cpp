@@ -180,7 +180,7 @@ Row RunPlant(const BenchPlant& plant) {
   sim::InProcessSimulator simulator({.plant = plant.options});
   SilentDialogs dialogs;
   sim::VirtualClock& clock = simulator.clock();
-  DeviceLink link(simulator.port(), clock, dialogs, ".");
+  DeviceLink link(simulator.port(), clock, ".");
   link.openPortAt("COM1", 9600);
   link.setParameters(LinkParameters{});
   QuietExchange quiet(link, dialogs);
