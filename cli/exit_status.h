@@ -12,5 +12,9 @@ constexpr int kExitDiffers = 30;
 constexpr int kExitNothingDelivered = 31;
 constexpr int kExitPartlyDelivered = 32;
 constexpr int kExitUsage = 64;
+// The port cannot be opened (no such device, in use, not allowed): not the instrument's silence,
+// "Прибор не ответил (ERR 2)", but the adapter or the link settings. sysexits' EX_UNAVAILABLE, as
+// the usage error is its EX_USAGE.
+constexpr int kExitPortUnavailable = 69;
 
 }  // namespace zorkan::cli
