@@ -38,14 +38,22 @@ constexpr std::array<std::string_view, 23> kMeanings{
 
 }  // namespace
 
+// Appended piece by piece: GCC 12's Release build takes a sum of strings here for an overlap.
 std::string ResultText(LinkError code) {
   const ResultMessage* message = FindResultMessage(code);
   if (message == nullptr) return "result code " + std::to_string(code);
-  const std::string quoted = "\"" + std::string(message->text) + "\"";
   // A code the table learns later is still told, by its own text.
   const auto index = static_cast<std::size_t>(code - 1);
-  if (index >= kMeanings.size()) return quoted;
-  return std::string(kMeanings[index]) + " (" + quoted + ")";
+  std::string text;
+  if (index < kMeanings.size()) {
+    text = kMeanings[index];
+    text += " (";
+  }
+  text += '"';
+  text += message->text;
+  text += '"';
+  if (index < kMeanings.size()) text += ')';
+  return text;
 }
 
 }  // namespace zorkan::cli
