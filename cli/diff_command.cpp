@@ -48,8 +48,9 @@ int PrintDifferences(const std::vector<ProfileKeyDifference>& differences, bool 
                   row.firstValue.c_str(), row.secondValue.c_str(), caption.c_str());
     }
   }
-  if (json)
+  if (json) {
     std::printf("%s\n", JsonObject().json("differences", JsonArray(objects)).text().c_str());
+  }
   return differences.empty() ? kOk : kExitDiffers;
 }
 

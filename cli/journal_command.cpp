@@ -104,8 +104,9 @@ int RunJournal(const JournalCommand& command, Session& session) {
     if (!entry.stoppedAt.empty()) line += "\t" + entry.stoppedAt;
     std::printf("%s\n", line.c_str());
   }
-  if (command.json)
+  if (command.json) {
     std::printf("%s\n", JsonObject().json("entries", JsonArray(objects)).text().c_str());
+  }
   return kOk;
 }
 
