@@ -36,6 +36,7 @@ struct GetCommand {
   int space = 0;
   unsigned number = 0;
   ValueType type = ValueType::Byte;
+  bool json = false;
 };
 struct SetCommand {
   int space = 0;
@@ -49,14 +50,17 @@ struct LiveCommand {
   std::optional<int> count;
   bool csv = false;
   bool stats = false;  // the line's statistics on standard error at the end
+  bool json = false;  // an object a poll, a line each
 };
 struct ScanCommand {
   std::uint32_t firstAddress = 0;
   std::uint32_t lastAddress = 0;
   bool everyBaudRate = false;  // else the link's own
+  bool json = false;
 };
 struct DiffCommand {
   std::string profile;
+  bool json = false;
 };
 struct PublishCommand {
   std::string brokerHost;
@@ -76,11 +80,13 @@ struct PublishCommand {
 struct JournalCommand {
   std::optional<std::int32_t> serialNumber;
   std::optional<std::size_t> last;
+  bool json = false;
 };
 // Two entries, by number or file name; without `second`, the entry and the instrument.
 struct JournalDiffCommand {
   std::string first;
   std::optional<std::string> second;
+  bool json = false;
 };
 
 // The regulator tuned by a relay experiment; nothing is written without `write`.

@@ -25,6 +25,9 @@ namespace {
 
 using Values = std::map<std::string, std::string>;
 
+// What get, live, scan, diff and journal print, as JSON.
+constexpr const char* kJsonOption = "--json";
+
 // The value of option `name` when it is given, a number from 1 up.
 template <typename Number>
 std::optional<UsageError> ParsePositive(const Values& values, const std::string& name,
@@ -175,6 +178,7 @@ std::variant<GetCommand, UsageError> ParseGet(const Arguments& arguments) {
           ParseParameter(arguments.positional, command.space, command.number, command.type)) {
     return *error;
   }
+  command.json = arguments.flags.contains(kJsonOption);
   return command;
 }
 
@@ -204,6 +208,8 @@ std::variant<LiveCommand, UsageError> ParseLive(const Arguments& arguments) {
   LiveCommand command;
   command.csv = arguments.flags.contains("--csv");
   command.stats = arguments.flags.contains("--stats");
+  command.json = arguments.flags.contains(kJsonOption);
+  if (command.csv && command.json) return UsageError{"--csv and --json exclude each other"};
   if (auto error = ParsePositive(arguments.values, "--count", command.count)) return *error;
   return command;
 }
@@ -211,7 +217,7 @@ std::variant<LiveCommand, UsageError> ParseLive(const Arguments& arguments) {
 std::variant<ScanCommand, UsageError> ParseScan(const Arguments& arguments) {
   const InstrumentSearch defaultSearch;
   ScanCommand command{defaultSearch.firstAddress, defaultSearch.lastAddress,
-                      arguments.everyBaudRate};
+                      arguments.everyBaudRate, arguments.flags.contains(kJsonOption)};
   if (const auto list = arguments.values.find("--addresses"); list != arguments.values.end()) {
     const auto ranges = ParseAddressRanges(list->second);
     if (!ranges || ranges->size() != 1) {
@@ -225,7 +231,7 @@ std::variant<ScanCommand, UsageError> ParseScan(const Arguments& arguments) {
 }
 
 std::variant<DiffCommand, UsageError> ParseDiff(const Arguments& arguments) {
-  return DiffCommand{arguments.positional[0]};
+  return DiffCommand{arguments.positional[0], arguments.flags.contains(kJsonOption)};
 }
 
 std::variant<PublishCommand, UsageError> ParsePublish(const Arguments& arguments) {
@@ -273,13 +279,15 @@ std::variant<JournalCommand, UsageError> ParseJournal(const Arguments& arguments
     command.serialNumber = *value;
   }
   if (auto error = ParsePositive(arguments.values, "--last", command.last)) return *error;
+  command.json = arguments.flags.contains(kJsonOption);
   return command;
 }
 
 std::variant<JournalDiffCommand, UsageError> ParseJournalDiff(const Arguments& arguments) {
   const std::vector<std::string>& entries = arguments.positional;
   return JournalDiffCommand{entries[0],
-                            entries.size() == 2 ? std::optional(entries[1]) : std::nullopt};
+                            entries.size() == 2 ? std::optional(entries[1]) : std::nullopt,
+                            arguments.flags.contains(kJsonOption)};
 }
 
 std::variant<TuneCommand, UsageError> ParseTune(const Arguments& arguments) {

@@ -24,15 +24,17 @@ constexpr std::string_view kProgramUsage =
 
 constexpr std::string_view kProgramNotes =
     "\n"
-    "zorkan-cli COMMAND --help tells more. Exit status: 0, or the instrument link's result code\n"
-    "(its text goes to standard error); {differ} when diff finds a difference; 14 when a profile\n"
-    "(or publish's login or CA file) cannot be used; 31 or 32 when publish --count delivered\n"
-    "nothing or missed an instrument; 40 to 44 when tune's experiment or check did not end as\n"
-    "asked (tune --help); 64 for a wrong command line. Ctrl+C stops a\n"
-    "read or write between two steps of a channel (code 20); once both channels are done, the\n"
-    "rest of the read or write runs to its end. Ctrl+C stops scan between two addresses (code\n"
-    "20) and ends live; Ctrl+C or SIGTERM ends publish. Every run closes the port only once the\n"
-    "answers the instrument still owes have come.\n";
+    "zorkan-cli COMMAND --help tells more. get, live, scan, diff and journal print JSON with\n"
+    "--json. Exit status: 0, or the instrument link's result code (its text goes to standard\n"
+    "error; 2 when the instrument did not answer); {differ} when diff finds a difference; 14 when\n"
+    "a profile (or publish's login or CA file) cannot be used; 31 or 32 when publish --count\n"
+    "delivered nothing or missed an instrument; 40 to 44 when tune's experiment or check did not\n"
+    "end as asked (tune --help); 64 for a wrong command line; {unopened} when the port cannot be\n"
+    "opened (no such device, in use, not allowed). Ctrl+C stops a read or write between two\n"
+    "steps of a channel (code 20); once both channels are done, the rest of the read or write\n"
+    "runs to its end. Ctrl+C stops scan between two addresses (code 20) and ends live; Ctrl+C\n"
+    "or SIGTERM ends publish. Every run closes the port only once the answers the instrument\n"
+    "still owes have come.\n";
 
 constexpr std::string_view kReadHelp =
     "Usage: zorkan-cli read PROFILE [link options]\n"
@@ -42,7 +44,8 @@ constexpr std::string_view kReadHelp =
     "so that the values only profiles keep (description, calibration, sensor bounds) stay;\n"
     "a new one starts from the default profile. Nothing is saved when the read fails.\n"
     "With --addresses, reads the instrument at each address of LIST (\"1,2,7\", \"1-3,7\") in\n"
-    "turn into a profile of its own in FOLDER, SERIAL.prf after its serial number\n"
+    "turn into a profile of its own in FOLDER (made when missing), SERIAL.prf after its serial\n"
+    "number\n"
     "(SERIAL-ADDRESS.prf for a serial number met before), kept as above when it exists.\n"
     "A failed instrument does not stop the others; a line per instrument tells its address,\n"
     "serial number and profile, or why it failed, tab-separated. Exit status 0 when every\n"
@@ -66,8 +69,9 @@ constexpr std::string_view kWriteHelp =
     "between two instruments too.\n";
 
 constexpr std::string_view kGetHelp =
-    "Usage: zorkan-cli get SPACE NUMBER byte|float [link options]\n"
-    "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value.\n";
+    "Usage: zorkan-cli get SPACE NUMBER byte|float [--json] [link options]\n"
+    "Reads parameter NUMBER ({numbers}) of SPACE (1 or 2) and prints its value; with --json,\n"
+    "one object with space, number, type and value.\n";
 
 constexpr std::string_view kSetHelp =
     "Usage: zorkan-cli set SPACE NUMBER byte|float VALUE [--verify] [link options]\n"
@@ -75,16 +79,19 @@ constexpr std::string_view kSetHelp =
     "parameter NUMBER of SPACE. --verify reads it back and compares.\n";
 
 constexpr std::string_view kLiveHelp =
-    "Usage: zorkan-cli live [--count N] [--csv] [--stats] [link options]\n"
+    "Usage: zorkan-cli live [--count N] [--csv|--json] [--stats] [link options]\n"
     "Reads the live values every 500 ms and prints a line per poll: time, relays, channel 1\n"
     "value and status, channel 2 value and status, tab-separated like the measurement log,\n"
     "or with --csv as CSV with a header and ISO 8601 times with milliseconds and the zone\n"
     "(2026-12-08T15:52:03.250+03:00). Stops after N polls or at Ctrl+C.\n"
+    "With --json, a JSON object per poll, one a line: time, result (0 when the instrument\n"
+    "answered; a poll that failed repeats the last values), relay1, relay2, and channel1 and\n"
+    "channel2 with value, status, statusText, setpoint1, setpoint2 and break.\n"
     "--stats then tells on standard error how the line did: polls, answers, time-outs,\n"
     "garbled answers, retries, the mean and the worst poll time, as publish's stats topic.\n";
 
 constexpr std::string_view kScanHelp =
-    "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [link options]\n"
+    "Usage: zorkan-cli scan [--addresses A-B] [--baud N|all] [--json] [link options]\n"
     "Asks every network address from A to B (default {addresses}; one address: A) for its\n"
     "firmware version, at the baud rate of dev.dat or --baud, or with --baud all at each of\n"
     "{bauds}. A line is printed for every instrument that answers: its address, baud\n"
@@ -92,16 +99,19 @@ constexpr std::string_view kScanHelp =
     "answers keep arriving garbled probably holds more than one instrument: it is named on\n"
     "standard error, never printed as an instrument. Each silent address waits a few\n"
     "character times, not the reply time-out. Exit status 0 when an instrument answered, 2\n"
-    "when none did; Ctrl+C stops the search (code 20) after printing what it found so far.\n";
+    "when none did; Ctrl+C stops the search (code 20) after printing what it found so far.\n"
+    "With --json, one object: instruments, each with address, baudRate, serialNumber,\n"
+    "deviceType and firmwareVersion, and probableDuplicates, each with address and baudRate.\n";
 
 constexpr std::string_view kDiffHelp =
-    "Usage: zorkan-cli diff PROFILE [link options]\n"
+    "Usage: zorkan-cli diff PROFILE [--json] [link options]\n"
     "Reads the whole instrument as read does, writing nothing, and compares it with PROFILE\n"
     "(which must exist) as write would send it: a line for every setting that differs, the\n"
     "profile key with its section (CH1 th1), the instrument's value, the profile's and the\n"
     "caption the window shows the setting under, tab-separated. Values only profiles keep\n"
     "(calibration, descriptions, sensor bounds) are not compared. Exit status 0 when they are\n"
-    "equal, {differ} when they differ, else as for read.\n";
+    "equal, {differ} when they differ, else as for read. With --json, one object whose\n"
+    "differences each have section, key, instrument, profile and caption.\n";
 
 constexpr std::string_view kPublishHelp =
     "Usage: zorkan-cli publish --broker HOST[:PORT] [--topic PREFIX] [--addresses LIST]\n"
@@ -143,13 +153,13 @@ constexpr std::string_view kPublishHelp =
     "login refused, an address not reachable, ...) and tried again after 1 s, then after pauses\n"
     "doubling up to 30 s. Exit status: 0; with --count, 31 when no message at all reached the\n"
     "broker, 32 when some instrument had none of its messages reach it (each such instrument\n"
-    "is named); 14 when the login or CA file cannot be used; 64 for a wrong PREFIX; 2 when the\n"
-    "port cannot be opened.\n";
+    "is named); 14 when the login or CA file cannot be used; 64 for a wrong PREFIX; {unopened}\n"
+    "when the port cannot be opened.\n";
 
 // Both forms of journal.
 constexpr std::string_view kJournalHelp =
-    "Usage: zorkan-cli journal [--serial N] [--last N] [link options]\n"
-    "       zorkan-cli journal diff A [B] [link options]\n"
+    "Usage: zorkan-cli journal [--serial N] [--last N] [--json] [link options]\n"
+    "       zorkan-cli journal diff A [B] [--json] [link options]\n"
     "Every whole read and write (from here and from the window), every set and every command\n"
     "publish wrote leaves an entry in journal/ of the working folder. journal lists them newest\n"
     "first, a line each, tab-separated: number, time, action (read, write, set), result code,\n"
@@ -167,7 +177,12 @@ constexpr std::string_view kJournalHelp =
     "0 when they are equal, {differ} when they differ, 14 when an entry is not there or holds\n"
     "no profile (a set), else as for read.\n"
     "An entry's file is a read-only profile: zorkan-cli write journal/FILE restores it, with\n"
-    "the usual checks. Nothing is written to the instrument from the journal otherwise.\n";
+    "the usual checks. Nothing is written to the instrument from the journal otherwise.\n"
+    "With --json, journal prints one object whose entries each have number, time (ISO 8601),\n"
+    "action, result, serialNumber and serialSource (null without one), file, description,\n"
+    "parameter (a set's space, number, type and value; else null) and stoppedAt (null when it\n"
+    "ran to its end); journal diff prints the differences as diff does, with a and b, or a\n"
+    "and instrument, in place of instrument and profile.\n";
 
 constexpr std::string_view kTuneHelp =
     "Usage: zorkan-cli tune --setpoint S --max-temperature M [--max-minutes N] [--write]\n"
@@ -221,10 +236,12 @@ const CommandRow kCommands[] = {
      .options = {{"--addresses", kValue}, {"--yes", kFlag}, {"--take-defaults", kFlag}},
      .handlers = HandlersOf<WriteCommand, ParseWrite, RunWrite>()},
     {.name = "get",
-     .synopsis = "  get SPACE NUMBER byte|float       read one parameter\n",
+     .synopsis = "  get SPACE NUMBER byte|float [--json]\n"
+                 "                                    read one parameter\n",
      .help = kGetHelp,
      .leastArguments = 3,
      .mostArguments = 3,
+     .options = {{"--json", kFlag}},
      .handlers = HandlersOf<GetCommand, ParseGet, RunGet>()},
     {.name = "set",
      .synopsis = "  set SPACE NUMBER byte|float VALUE [--verify]\n"
@@ -235,22 +252,24 @@ const CommandRow kCommands[] = {
      .options = {{"--verify", kFlag}},
      .handlers = HandlersOf<SetCommand, ParseSet, RunSet>()},
     {.name = "live",
-     .synopsis = "  live [--count N] [--csv] [--stats] print the live values every 500 ms\n",
+     .synopsis = "  live [--count N] [--csv|--json] [--stats]\n"
+                 "                                    print the live values every 500 ms\n",
      .help = kLiveHelp,
-     .options = {{"--count", kValue}, {"--csv", kFlag}, {"--stats", kFlag}},
+     .options = {{"--count", kValue}, {"--csv", kFlag}, {"--json", kFlag}, {"--stats", kFlag}},
      .handlers = HandlersOf<LiveCommand, ParseLive, RunLive>()},
     {.name = "scan",
-     .synopsis = "  scan [--addresses A-B] [--baud N|all]\n"
+     .synopsis = "  scan [--addresses A-B] [--baud N|all] [--json]\n"
                  "                                    find the instruments on the line\n",
      .help = kScanHelp,
-     .options = {{"--addresses", kValue}},
+     .options = {{"--addresses", kValue}, {"--json", kFlag}},
      .everyBaudRate = true,
      .handlers = HandlersOf<ScanCommand, ParseScan, RunScan>()},
     {.name = "diff",
-     .synopsis = "  diff PROFILE                      compare the instrument with PROFILE\n",
+     .synopsis = "  diff PROFILE [--json]             compare the instrument with PROFILE\n",
      .help = kDiffHelp,
      .leastArguments = 1,
      .mostArguments = 1,
+     .options = {{"--json", kFlag}},
      .handlers = HandlersOf<DiffCommand, ParseDiff, RunDiff>()},
     {.name = "publish",
      .synopsis =
@@ -275,18 +294,20 @@ const CommandRow kCommands[] = {
      .handlers = HandlersOf<PublishCommand, ParsePublish, RunPublish>()},
     {.name = "journal",
      .synopsis =
-         "  journal [--serial N] [--last N]   list the configuration journal, newest first\n",
+         "  journal [--serial N] [--last N] [--json]\n"
+         "                                    list the configuration journal, newest first\n",
      .help = kJournalHelp,
-     .options = {{"--serial", kValue}, {"--last", kValue}},
+     .options = {{"--serial", kValue}, {"--last", kValue}, {"--json", kFlag}},
      .handlers = HandlersOf<JournalCommand, ParseJournal, RunJournal>()},
     {.name = "journal",
      .subcommand = "diff",
      .synopsis =
-         "  journal diff A [B]                compare journal entry A with B or the instrument\n",
+         "  journal diff A [B] [--json]       compare journal entry A with B or the instrument\n",
      .help = kJournalHelp,
      .leastArguments = 1,
      .mostArguments = 2,
      .wrongCount = "journal diff needs one or two entries",
+     .options = {{"--json", kFlag}},
      .handlers = HandlersOf<JournalDiffCommand, ParseJournalDiff, RunJournalDiff>()},
     {.name = "tune",
      .synopsis = "  tune --setpoint S --max-temperature M [--max-minutes N] [--write] [--yes]\n"

@@ -5,6 +5,10 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <string>
+
+#include "cli/result_texts.h"
+#include "operator/result_messages.h"
 
 namespace zorkan::cli {
 
@@ -19,12 +23,43 @@ extern "C" void NoteInterrupt(int) {
   interrupted.store(true);
 }
 
+std::string_view IconWord(DialogIcon icon) {
+  switch (icon) {
+    case DialogIcon::Error:
+      return "error";
+    case DialogIcon::Warning:
+      return "warning";
+    case DialogIcon::Information:
+      break;
+  }
+  return "note";
+}
+
+// The box as the window shows it: "Caption: text".
+std::string Quoted(const DialogMessage& message) {
+  std::string caption = message.caption;
+  caption.erase(caption.find_last_not_of(' ') + 1);
+  return "\"" + caption + ": " + message.text + "\"";
+}
+
 }  // namespace
 
+void Tell(std::string_view text) {
+  std::fprintf(stderr, "zorkan-cli: %.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+// A result's box is told as the exit status's own line; the checks' boxes and questions by what
+// they are, with their texts.
 DialogAnswer ConsoleDialogs::ask(const DialogMessage& message) {
-  std::fprintf(stderr, "%s: %s\n", message.caption.c_str(), message.text.c_str());
-  if (message.buttons == DialogButtons::Ok) return DialogAnswer::Ok;
-  std::fprintf(stderr, "  -> %s\n", answerYes_ ? "yes" : "no");
+  if (const LinkError code = ReportedCode(message); code != kOk) {
+    Tell(ResultText(code));
+    return DialogAnswer::Ok;
+  }
+  if (message.buttons == DialogButtons::Ok) {
+    Tell(std::string(IconWord(message.icon)) + ": " + Quoted(message));
+    return DialogAnswer::Ok;
+  }
+  Tell("asked " + Quoted(message) + ": " + (answerYes_ ? "yes (--yes)" : "no (--yes answers yes)"));
   return answerYes_ ? DialogAnswer::Yes : DialogAnswer::No;
 }
 
@@ -34,8 +69,7 @@ ConsoleProgressPanel::ConsoleProgressPanel(CancelLatch& latch)
 void ConsoleProgressPanel::processPendingEvents() {
   if (toTerminal_) {
     const std::string& heading = lines_[1];
-    std::fprintf(stderr, "%s%s%s\n", heading.c_str(), heading.empty() ? "" : ": ",
-                 lines_[2].c_str());
+    Tell("step \"" + heading + (heading.empty() ? "" : ": ") + lines_[2] + "\"");
   }
   if (InterruptRequested()) latch_.press();
 }

@@ -1,11 +1,17 @@
 #pragma once
 // The operator-dialog and progress seams on a console: questions are printed and answered by the
 // command line, progress goes to standard error when it is a terminal, Ctrl+C acts as Escape.
+// Everything goes to standard error in English, a line each, the window's own texts quoted.
+
+#include <string_view>
 
 #include "operator/operator_dialogs.h"
 #include "operator/progress.h"
 
 namespace zorkan::cli {
+
+// "zorkan-cli: TEXT", one line of standard error.
+void Tell(std::string_view text);
 
 class ConsoleDialogs final : public OperatorDialogs {
  public:

@@ -22,5 +22,9 @@ constexpr int kExitMeasurementFault = 43;
 // regulated value, after a check): it may still be under manual PWM.
 constexpr int kExitMaybeLeftManual = 44;
 constexpr int kExitUsage = 64;
+// The port cannot be opened (no such device, in use, not allowed): not the instrument's silence,
+// "Прибор не ответил (ERR 2)", but the adapter or the link settings. sysexits' EX_UNAVAILABLE, as
+// the usage error is its EX_USAGE.
+constexpr int kExitPortUnavailable = 69;
 
 }  // namespace zorkan::cli

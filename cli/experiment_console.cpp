@@ -30,7 +30,7 @@ void ExperimentConsole::setLines(const ProgressLines& lines) {
     if (!step_.empty()) {
       endReadingLine();
       const std::string& heading = lines[kHeadingLine];
-      std::fprintf(stderr, "%s%s%s\n", heading.c_str(), heading.empty() ? "" : ": ", step_.c_str());
+      Tell("step \"" + heading + (heading.empty() ? "" : ": ") + step_ + "\"");
     }
   }
   if (toTerminal_ && lines[kReadingLine] != reading_) {

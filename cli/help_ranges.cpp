@@ -29,6 +29,7 @@ std::string FillInRanges(std::string text) {
       {"{addresses}", std::to_string(defaultSearch.firstAddress) + "-" +
                           std::to_string(defaultSearch.lastAddress)},
       {"{differ}", std::to_string(kExitDiffers)},
+      {"{unopened}", std::to_string(kExitPortUnavailable)},
       {"{mqtt}", std::to_string(kMqttPort)},
       {"{mqtts}", std::to_string(kMqttTlsPort)},
   };

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/difference_lines.h"
+#include "cli/json_text.h"
 #include "cli/profile_files.h"
 #include "profiles/profile_difference.h"
 #include "workflows/instrument_comparison.h"
@@ -31,6 +32,33 @@ std::string WhatText(const JournalEntry& entry) {
   if (!entry.source.empty()) text += " from " + entry.source;
   if (!entry.commandId.empty()) text += ", id " + entry.commandId;
   return text;
+}
+
+std::string EntryJson(const JournalEntry& entry, const std::string& file) {
+  JsonObject json;
+  json.integer("number", entry.sequence)
+      .string("time", IsoTimeText(entry.time))
+      .string("action", ActionName(entry.action))
+      .integer("result", entry.result);
+  if (entry.serial) {
+    json.integer("serialNumber", entry.serial->number)
+        .string("serialSource", SerialSourceName(entry.serial->source));
+  } else {
+    json.null("serialNumber").null("serialSource");
+  }
+  json.string("file", file).string("description", entry.description);
+  if (const std::optional<SetParameter>& set = entry.parameter) {
+    json.json("parameter", JsonObject()
+                               .integer("space", set->space)
+                               .integer("number", set->number)
+                               .string("type", ValueKindName(set->kind))
+                               .json("value", SetValueText(*set))
+                               .text());
+  } else {
+    json.null("parameter");
+  }
+  if (entry.stoppedAt.empty()) return json.null("stoppedAt").text();
+  return json.string("stoppedAt", entry.stoppedAt).text();
 }
 
 // The profile of the read or write entry a number or a file name names, the file name also with
@@ -67,14 +95,22 @@ int RunJournal(const JournalCommand& command, Session& session) {
   query.serialNumber = command.serialNumber;
   query.last = command.last;
   const Journal& journal = session.journal();
-  // The file as the working folder names it, for zorkan-cli write.
+  std::vector<std::string> objects;
   for (const JournalEntry& entry : journal.entries(query)) {
+    // The file as the working folder names it, for zorkan-cli write.
+    const std::string file = (JournalFolder({}) / entry.fileName).string();
+    if (command.json) {
+      objects.push_back(EntryJson(entry, file));
+      continue;
+    }
     std::string line = std::to_string(entry.sequence) + "\t" + JournalTimeText(entry.time) + "\t" +
                        std::string(ActionName(entry.action)) + "\t" + std::to_string(entry.result) +
-                       "\t" + SerialText(entry) + "\t" +
-                       (JournalFolder({}) / entry.fileName).string() + "\t" + WhatText(entry);
+                       "\t" + SerialText(entry) + "\t" + file + "\t" + WhatText(entry);
     if (!entry.stoppedAt.empty()) line += "\t" + entry.stoppedAt;
     std::printf("%s\n", line.c_str());
+  }
+  if (command.json) {
+    std::printf("%s\n", JsonObject().json("entries", JsonArray(objects)).text().c_str());
   }
   return kOk;
 }
@@ -86,9 +122,9 @@ int RunJournalDiff(const JournalDiffCommand& command, Session& session) {
   if (command.second) {
     const std::optional<DeviceSettings> second = EntryProfile(journal, *command.second);
     if (!second) return kExitProfileUnusable;
-    return PrintDifferences(DifferingProfileKeys(*first, *second));
+    return PrintDifferences(DifferingProfileKeys(*first, *second), command.json, {"a", "b"});
   }
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   ExchangeContext exchange = session.exchange();
   InstrumentComparison comparison = CompareInstrumentWith(exchange, *first);
   if (comparison.result != kOk) return comparison.result;
@@ -96,7 +132,7 @@ int RunJournalDiff(const JournalDiffCommand& command, Session& session) {
   for (ProfileKeyDifference& difference : comparison.differences) {
     std::swap(difference.firstValue, difference.secondValue);
   }
-  return PrintDifferences(comparison.differences);
+  return PrintDifferences(comparison.differences, command.json, {"a", "instrument"});
 }
 
 }  // namespace zorkan::cli

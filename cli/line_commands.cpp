@@ -5,12 +5,13 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "cli/profile_files.h"
+#include "cli/result_texts.h"
 #include "ini/ini_file.h"
-#include "operator/result_messages.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 #include "workflows/line_transfer.h"
@@ -33,9 +34,9 @@ void PrintSummary(const InstrumentTransfer& instrument, const std::string& outco
               serial.c_str(), outcome.c_str());
 }
 
-std::string ResultText(LinkError code) {
-  const ResultMessage* message = FindResultMessage(code);
-  return message != nullptr ? std::string(message->text) : std::to_string(code);
+// The line's own column of an instrument whose operation did not succeed, or never reached it.
+std::string FailureText(const InstrumentTransfer& instrument, std::string_view notReached) {
+  return instrument.result ? ResultText(*instrument.result) : std::string(notReached);
 }
 
 // SERIAL.prf, or SERIAL-ADDRESS.prf when an instrument read before has that serial number too:
@@ -70,7 +71,7 @@ int SaveInstrumentProfile(const std::filesystem::path& path, const IniDocument& 
   }
   SaveProfileInto(*profile, settings);
   if (!ReplaceProfile(file, *profile)) {
-    std::fprintf(stderr, "%s\n", UnableToWriteText(path).c_str());
+    Tell(UnableToWriteText(path));
     return kExitProfileUnusable;
   }
   return kOk;
@@ -82,14 +83,20 @@ int RunLineRead(const ReadCommand& command, Session& session) {
   const std::filesystem::path folder = command.profile;
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(folder, error);
-  if (error) return Refused(folder, error.message());
-  if (!std::filesystem::is_directory(status)) return Refused(folder, "not a folder");
+  const bool missing = error == std::errc::no_such_file_or_directory;
+  if (error && !missing) return Refused(folder, error.message());
+  if (!missing && !std::filesystem::is_directory(status)) return Refused(folder, "not a folder");
   // Every profile starts as a new one would: the default profile, with the write-backs of its
   // load.
   IniDocument newProfile = DefaultProfile();
   DeviceSettings start;
   LoadProfileFrom(newProfile, start);
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
+  // Made once the port is open, so that a port that cannot be opened leaves nothing behind.
+  if (missing) {
+    std::filesystem::create_directories(folder, error);
+    if (error) return Refused(folder, error.message());
+  }
   ExchangeContext exchange = session.exchange();
   const std::vector<LinePlace> places = PlacesOf(command.addresses, session.link().baudRate());
   const LineRead read = ReadLineOfInstruments(exchange, places, start);
@@ -97,20 +104,14 @@ int RunLineRead(const ReadCommand& command, Session& session) {
   int firstFailure = kOk;
   for (std::size_t i = 0; i < read.transfer.instruments.size(); ++i) {
     const InstrumentTransfer& instrument = read.transfer.instruments[i];
-    if (!instrument.result) {
-      PrintSummary(instrument, "Не прочитан");
+    if (instrument.result != kOk) {
+      PrintSummary(instrument, FailureText(instrument, "not read"));
+      if (instrument.result && firstFailure == kOk) firstFailure = *instrument.result;
       continue;
     }
-    int code = *instrument.result;
-    std::string outcome;
-    if (code == kOk) {
-      const std::filesystem::path path = folder / ProfileName(instrument, serialsTaken);
-      code = SaveInstrumentProfile(path, newProfile, read.settings[i]);
-      outcome = code == kOk ? path.string() : ResultText(code);
-    } else {
-      outcome = ResultText(code);
-    }
-    PrintSummary(instrument, outcome);
+    const std::filesystem::path path = folder / ProfileName(instrument, serialsTaken);
+    const int code = SaveInstrumentProfile(path, newProfile, read.settings[i]);
+    PrintSummary(instrument, code == kOk ? path.string() : ResultText(code));
     if (firstFailure == kOk) firstFailure = code;
   }
   // Stopped between two instruments, after every one read so far had succeeded.
@@ -124,7 +125,8 @@ int WriteLine(const WriteCommand& command, Session& session, DeviceSettings& set
   const std::vector<LinePlace> places = PlacesOf(command.addresses, session.link().baudRate());
   const LineTransfer line = WriteLineOfInstruments(exchange, places, settings, pages);
   for (const InstrumentTransfer& instrument : line.instruments) {
-    PrintSummary(instrument, WriteOutcomeText(instrument));
+    PrintSummary(instrument,
+                 instrument.result == kOk ? "written" : FailureText(instrument, "not written"));
   }
   return session.finish(line.result);
 }

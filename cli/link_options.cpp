@@ -92,6 +92,12 @@ bool IsLinkOption(std::string_view option) {
   return FindLinkOption(option) != nullptr;
 }
 
+std::vector<std::string_view> LinkOptionNames() {
+  std::vector<std::string_view> names;
+  for (const LinkOption& option : kLinkOptions) names.push_back(option.name);
+  return names;
+}
+
 std::optional<UsageError> ParseLinkOptions(const std::map<std::string, std::string>& values,
                                            LinkOptions& link) {
   for (const auto& [name, text] : values) {

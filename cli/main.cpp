@@ -1,6 +1,7 @@
 // zorkan-cli: configures and checks an instrument from scripts, with the tool's own link,
 // transfers, checks and profiles.
 #include <QCoreApplication>
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -33,10 +34,13 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   // The serial port needs an application object, even without an event loop.
   QCoreApplication application(argc, argv);
+  // The system's texts of an error (a device that is not there, a folder that refuses) in the
+  // language of every other message, whatever the user's locale.
+  std::setlocale(LC_MESSAGES, "C");
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const auto parsed = ParseCommandLine(arguments);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    std::fprintf(stderr, "zorkan-cli: %s\n", error->message.c_str());
+    Tell(error->message);
     return kExitUsage;
   }
   if (const auto* printout = std::get_if<Printout>(&parsed)) {
@@ -48,8 +52,7 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::path workDir = std::filesystem::current_path(error);
   if (error) {
-    std::fprintf(stderr, "zorkan-cli: %s: %s\n", WorkingFolderName().c_str(),
-                 error.message().c_str());
+    Tell(WorkingFolderName() + ": " + error.message());
     return kExitProfileUnusable;
   }
   const auto* write = std::get_if<WriteCommand>(&commandLine.command);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/commands.h"
+#include "cli/json_text.h"
 #include "workflows/exchange_journal.h"
 
 namespace zorkan::cli {
@@ -19,21 +20,31 @@ std::string FloatText(float value) {
 }  // namespace
 
 int RunGet(const GetCommand& command, Session& session) {
-  if (!session.openPort()) return session.finish(kNoAnswer);
-  if (command.type == ValueType::Byte) {
+  if (const auto refused = session.open()) return *refused;
+  const bool isByte = command.type == ValueType::Byte;
+  JsonObject json;
+  json.integer("space", command.space)
+      .integer("number", command.number)
+      .string("type", isByte ? "byte" : "float");
+  std::string text;
+  LinkError result = kOk;
+  if (isByte) {
     std::int32_t value = 0;
-    const LinkError result = session.link().ReadByteParam(command.space, command.number, value);
-    if (result == kOk) std::printf("%d\n", value);
-    return session.finish(result);
+    result = session.link().ReadByteParam(command.space, command.number, value);
+    text = std::to_string(value);
+    json.integer("value", value);
+  } else {
+    float value = 0;
+    result = session.link().ReadFloatParam(command.space, command.number, value);
+    text = FloatText(value);
+    json.real("value", value);
   }
-  float value = 0;
-  const LinkError result = session.link().ReadFloatParam(command.space, command.number, value);
-  if (result == kOk) std::printf("%s\n", FloatText(value).c_str());
+  if (result == kOk) std::printf("%s\n", command.json ? json.text().c_str() : text.c_str());
   return session.finish(result);
 }
 
 int RunSet(const SetCommand& command, Session& session) {
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   DeviceLink& link = session.link();
   const bool isByte = command.type == ValueType::Byte;
   LinkError result = kOk;

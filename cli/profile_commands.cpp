@@ -1,6 +1,5 @@
 // read and write: the whole instrument to and from a profile, through the same workflows as the
 // window's read and write buttons; with --addresses, a line of instruments.
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,7 +20,7 @@ namespace zorkan::cli {
 namespace {
 
 int RefusedWrite(const std::filesystem::path& path) {
-  std::fprintf(stderr, "%s\n", UnableToWriteText(path).c_str());
+  Tell(UnableToWriteText(path));
   return kExitProfileUnusable;
 }
 
@@ -60,7 +59,7 @@ int RunRead(const ReadCommand& command, Session& session) {
   if (!profile) return kExitProfileUnusable;
   DeviceSettings settings;
   LoadProfileFrom(*profile, settings);
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   // As in the window: a loaded profile is on the pages before the read button takes them back.
   HeadlessPages pages(settings);
   pages.ShowSettings();
@@ -86,7 +85,7 @@ int RunWrite(const WriteCommand& command, Session& session) {
   }
   DeviceSettings settings;
   LoadExistingProfile(file, std::move(*profile), settings);
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   HeadlessPages pages(settings);
   pages.ShowSettings();
   if (!command.addresses.empty()) return WriteLine(command, session, settings, pages);

@@ -1,16 +1,16 @@
 #include "cli/profile_files.h"
 
-#include <cstdio>
 #include <system_error>
 
-#include "cli/session.h"
+#include "cli/console.h"
+#include "cli/exit_status.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile_document.h"
 
 namespace zorkan::cli {
 
 int Refused(const std::filesystem::path& path, const std::string& reason) {
-  std::fprintf(stderr, "zorkan-cli: %s: %s\n", path.c_str(), reason.c_str());
+  Tell(path.string() + ": " + reason);
   return kExitProfileUnusable;
 }
 

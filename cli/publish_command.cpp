@@ -76,7 +76,7 @@ int RunPublish(const PublishCommand& command, Session& session) {
   if (!prefix.warning.empty()) Note("--topic " + prefix.warning);
   const std::optional<BrokerSettings> settings = SettingsOf(command);
   if (!settings) return kExitProfileUnusable;
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   const std::vector<std::uint32_t> addresses =
       command.addresses.empty()
           ? std::vector<std::uint32_t>{session.link().parameters().networkAddress}

@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
+#include "cli/result_texts.h"
 #include "link/port_path.h"
 #include "operator/link_messages.h"
-#include "operator/result_messages.h"
 
 namespace zorkan::cli {
 
@@ -32,8 +32,7 @@ LinkSettings SettingsWith(const LinkOptions& options, const std::filesystem::pat
   const std::filesystem::path devDat = workDir / kLinkSettingsFileName;
   // The defaults would otherwise stand in for it without a word.
   if (const auto reason = UnreadableReason(devDat)) {
-    std::fprintf(stderr, "zorkan-cli: %s: %s; the link settings are the defaults\n", devDat.c_str(),
-                 reason->c_str());
+    Tell(devDat.string() + ": " + *reason + "; the link settings are the defaults");
   }
   LinkSettings settings = ReadLinkSettings(workDir);
   if (options.portNumber) settings.portNumber = *options.portNumber;
@@ -65,22 +64,27 @@ Session::~Session() {
   link_.ClosePort();
 }
 
-bool Session::openPort() {
+std::optional<int> Session::open() {
   if (!device_ && !IsPortNumber(linkSettings_.portNumber)) {
-    std::fprintf(stderr, "no port %d: dev.dat names a port number outside %d..%d; use --port\n",
-                 linkSettings_.portNumber, kFirstPortNumber, kLastPortNumber);
-    return false;
+    Tell("no port " + std::to_string(linkSettings_.portNumber) +
+         ": dev.dat names a port number outside " + std::to_string(kFirstPortNumber) + ".." +
+         std::to_string(kLastPortNumber) + "; use --port or --device");
+    return kExitPortUnavailable;
   }
   const bool opened = device_ ? link_.openPortAt(*device_, linkSettings_.baudRate)
                               : link_.OpenPort(linkSettings_) == PortOpening::Opened;
-  if (!opened) ReportPortNotOpened(dialogs_);
-  return opened;
+  if (opened) return std::nullopt;
+  const std::string port =
+      device_ ? link_.portPath()
+              : std::to_string(linkSettings_.portNumber) + " (" + link_.portPath() + ")";
+  const std::string& reason = port_.openRefusal();
+  Tell("cannot open the serial port " + port + (reason.empty() ? "" : ": " + reason) + " (\"" +
+       std::string(kPortNotOpenedText) + "\")");
+  return kExitPortUnavailable;
 }
 
 int Session::finish(LinkError code) {
-  if (const ResultMessage* message = FindResultMessage(code)) {
-    std::fprintf(stderr, "%s\n", std::string(message->text).c_str());
-  }
+  if (code != kOk) Tell(ResultText(code));
   return code;
 }
 

@@ -28,8 +28,10 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  // false when the port could not be opened; the reason was printed.
-  bool openPort();
+  // Opens the port: nullopt once it is open, else kExitPortUnavailable with the reason printed.
+  // Every command's refusal of a port goes through here, so that a script tells a missing or busy
+  // adapter from a silent instrument by the status alone.
+  [[nodiscard]] std::optional<int> open();
   // Prints the text of a non-zero code and returns the code as the exit status.
   int finish(LinkError code);
   // What the window's buttons work with.

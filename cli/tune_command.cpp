@@ -3,10 +3,10 @@
 #include "cli/tune_command.h"
 
 #include <chrono>
-#include <cstdio>
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/console.h"
 #include "cli/experiment_console.h"
 #include "cli/tune_report.h"
 #include "operator/result_messages.h"
@@ -70,7 +70,7 @@ int Tune(const TuneCommand& command, const TuneContext& context, std::ostream& o
   if (command.verifyStep) options.step = *command.verifyStep;
   const TuningResult experiment =
       RunTuningExperiment(context.experiment, options, context.pacing, {});
-  std::fprintf(stderr, "%s\n", experiment.message.c_str());
+  Tell("tune: \"" + experiment.message + "\"");
   TuneReport report{.experiment = experiment, .written = {}, .check = {}};
   report.status =
       experiment.handedBack ? StatusOf(experiment.end, experiment.code) : kExitMaybeLeftManual;
@@ -85,9 +85,9 @@ int Tune(const TuneCommand& command, const TuneContext& context, std::ostream& o
                                               experiment.analysis->design.coefficients);
       report.status = *report.written;
       if (report.status == kOk) {
-        std::fprintf(stderr,
-                     "The proposed coefficients are written. The journal holds the read before "
-                     "the write: zorkan-cli journal --last 2.\n");
+        Tell(
+            "tune: the proposed coefficients are written; the journal holds the read before the "
+            "write: zorkan-cli journal --last 2");
       }
     }
   }
@@ -99,7 +99,7 @@ int Tune(const TuneCommand& command, const TuneContext& context, std::ostream& o
                                           std::chrono::minutes(command.maxMinutes)};
       report.check = CheckWithStep(context.experiment, checkOptions,
                                    experiment.analysis->fit.chosen().model, context.pacing, {});
-      std::fprintf(stderr, "%s\n", report.check->message.c_str());
+      Tell("tune: \"" + report.check->message + "\"");
       report.status = report.check->restored && report.check->handedBack
                           ? StatusOf(report.check->end, report.check->code)
                           : kExitMaybeLeftManual;
@@ -113,7 +113,7 @@ int Tune(const TuneCommand& command, const TuneContext& context, std::ostream& o
 }
 
 int RunTune(const TuneCommand& command, Session& session) {
-  if (!session.openPort()) return session.finish(kNoAnswer);
+  if (const auto refused = session.open()) return *refused;
   ExchangeContext write = session.exchange();
   ExperimentConsole console(write.latch);
   Progress progress(console, write.latch);

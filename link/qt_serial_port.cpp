@@ -39,13 +39,18 @@ bool QtSerialPort::open(const std::string& path, std::uint32_t baudRate) {
   lost_ = false;
   port_->setPortName(QString::fromStdString(path));
   RemoveOrphanedPortLockFile(port_->portName().toStdString());
-  if (!port_->open(QIODevice::ReadWrite)) return false;
+  openRefusal_.clear();
+  if (!port_->open(QIODevice::ReadWrite)) {
+    openRefusal_ = port_->errorString().toStdString();
+    return false;
+  }
   // Qt's own lock is named after the path, and the kernel's exclusive mode does not stop root: a
   // lock on the device itself keeps out a second program that names it by another path (COM1 and
   // the /dev/pts/N it links to), whoever runs it. Two programs on one line would take each other's
   // answers.
   if (flock(static_cast<int>(port_->handle()), LOCK_EX | LOCK_NB) != 0) {
     port_->close();
+    openRefusal_ = "in use by another program";
     return false;
   }
   // A pty refuses the modem lines and some settings; like a hardware port that cannot do them, the

@@ -15,7 +15,7 @@ void ReportUnwritable(const std::filesystem::path& path, OperatorDialogs& dialog
 }  // namespace
 
 void ReportPortNotOpened(OperatorDialogs& dialogs) {
-  ShowMessage(dialogs, "Ошибка", "Невозможно открыть последовательный порт", DialogIcon::Error);
+  ShowMessage(dialogs, "Ошибка", std::string(kPortNotOpenedText), DialogIcon::Error);
 }
 
 void ReportPortOpening(PortOpening opening, OperatorDialogs& dialogs) {

@@ -3,6 +3,7 @@
 // and what loading or writing dev.dat found.
 
 #include <filesystem>
+#include <string_view>
 
 #include "link/device_link.h"
 #include "link/link_settings.h"
@@ -10,7 +11,9 @@
 
 namespace zorkan {
 
-// "Невозможно открыть последовательный порт", each time an opening of the port is refused.
+inline constexpr std::string_view kPortNotOpenedText = "Невозможно открыть последовательный порт";
+
+// kPortNotOpenedText, each time an opening of the port is refused.
 void ReportPortNotOpened(OperatorDialogs& dialogs);
 // The same box for a refused opening by port number; nothing for one that opened or had no port
 // number to open.

@@ -1,25 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree given into a temporary folder, installing nothing
 # on this machine, and checks what a user would get: the programs and the launcher in /usr/bin and
-# nothing astray, the desktop entry with its icon, the dependencies, zorkan-cli telling the
-# package's version, a launcher that starts the window in a folder of the user's own, and the
-# publisher's service template.
+# nothing astray, the desktop entry with its icon, the manual pages and the bash completion, the
+# dependencies, zorkan-cli telling the package's version, a launcher that starts the window in a
+# folder of the user's own, and the publisher's service template.
 set -euo pipefail
-build=$1
+source "$(dirname "$0")/built_package.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() {
-  echo "package: $*" >&2
-  exit 1
-}
-
-if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log" >&2
-  fail "cpack failed"
-fi
-debs=("$work"/out/*.deb)
-[ ${#debs[@]} -eq 1 ] || fail "expected one package, got: ${debs[*]}"
-deb=${debs[0]}
+build_package "$1" "$work"
 
 expected="./usr/bin/zorkan-cli
 ./usr/bin/zorkan-config
@@ -27,7 +16,14 @@ expected="./usr/bin/zorkan-cli
 ./usr/bin/zorkan-sim
 ./usr/lib/systemd/system/zorkan-publish@.service
 ./usr/share/applications/zorkan-config.desktop
-./usr/share/icons/hicolor/scalable/apps/zorkan-config.svg"
+./usr/share/bash-completion/completions/zorkan-cli
+./usr/share/doc/zorkan-config/changelog.gz
+./usr/share/doc/zorkan-config/copyright
+./usr/share/icons/hicolor/scalable/apps/zorkan-config.svg
+./usr/share/man/man1/zorkan-cli.1.gz
+./usr/share/man/man1/zorkan-config-start.1.gz
+./usr/share/man/man1/zorkan-config.1.gz
+./usr/share/man/man1/zorkan-sim.1.gz"
 contents=$(dpkg-deb --contents "$deb")
 files=$(awk '$1 !~ /^d/ {print $6}' <<<"$contents" | sort)
 [ "$files" = "$expected" ] || fail "files differ from what is expected:
@@ -46,6 +42,31 @@ dpkg-deb --extract "$deb" "$work/root"
 version=$(dpkg-deb --field "$deb" Version)
 told=$("$work/root/usr/bin/zorkan-cli" --version) || fail "zorkan-cli --version failed"
 [ "$told" = "zorkan-cli $version" ] || fail "zorkan-cli --version tells $told, the package is $version"
+man="$work/root/usr/share/man/man1"
+for page in zorkan-cli zorkan-config zorkan-sim; do
+  zcat "$man/$page.1.gz" | grep -q "^\.TH .* \"zorkan\\\\-config $version\"" ||
+    fail "the manual page of $page does not tell version $version"
+done
+[ "$(readlink "$man/zorkan-config-start.1.gz")" = zorkan-config.1.gz ] ||
+  fail "zorkan-config-start has no manual page"
+# Every command and option of zorkan-cli's help is in its page; the help is the table's.
+cli_page=$(zcat "$man/zorkan-cli.1.gz")
+for word in $("$work/root/usr/bin/zorkan-cli" --help | grep -oE -- '--[a-z-]+|^  [a-z]+' | sort -u); do
+  grep -qF -- "${word//-/\\-}" <<<"$cli_page" || fail "the manual page of zorkan-cli lacks $word"
+done
+
+# The completion offers the commands, a subcommand, each command's own options and the values the
+# tables know.
+completion="$work/root/usr/share/bash-completion/completions/zorkan-cli"
+completed() {
+  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _zorkan_cli
+           printf "%s\n" "${COMPREPLY[@]}"' completing "$completion" zorkan-cli "$@"
+}
+[ "$(completed jo)" = journal ] || fail "the completion of jo is $(completed jo)"
+[ "$(cd "$work" && completed journal di)" = diff ] || fail "no subcommand diff of journal"
+[[ $'\n'$(completed live --) == *$'\n'--json$'\n'*--port* ]] || fail "live's options lack --json"
+[[ $(completed live --y) == "" ]] || fail "live offers $(completed live --y)"
+[[ $(completed scan --baud "") == *all* ]] || fail "scan's --baud lacks all"
 entry="$work/root/usr/share/applications/zorkan-config.desktop"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry" || fail "the desktop entry does not validate"

@@ -23,6 +23,7 @@ declare -A allowed=(
   [app]="ui report workflows tuning journal history live profiles settings operator link ini"
   [sim]="link"
   [cli]="publish workflows tuning journal live profiles settings operator link ini"
+  [packaging]="cli sim publish workflows tuning journal live profiles settings operator link ini"
 )
 
 status=0

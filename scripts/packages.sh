@@ -42,8 +42,9 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-ch
 # Qt's own Russian translations for the standard buttons and dialogs.
 RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)
 # What the tests need besides: the fonts the window and the report are drawn with, pdftotext
-# to read the printed page back, desktop-file-validate for the package's desktop entry, for the
-# publisher a broker of their own with its command-line clients, and openssl for its certificates,
-# and strace to kill a program at a chosen system call.
+# to read the printed page back, desktop-file-validate for the package's desktop entry, lintian
+# for the whole package and systemd-analyze for its service's sandbox, for the publisher a broker
+# of their own with its command-line clients, and openssl for its certificates, and strace to kill
+# a program at a chosen system call.
 TEST_PACKAGES=(libgtest-dev fonts-liberation qt6-translations-l10n poppler-utils desktop-file-utils
-  mosquitto mosquitto-clients openssl strace)
+  lintian systemd mosquitto mosquitto-clients openssl strace)

@@ -4,9 +4,14 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -14,6 +19,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/command_table.h"
 #include "ini/ini_file.h"
 #include "link/frame.h"
 #include "profiles/profile.h"
@@ -34,6 +40,16 @@ using testing::ReadBytes;
 using testing::ScratchFolder;
 
 constexpr auto kExitWait = 60s;
+
+// One JSON object, strictly parsed, or a failure naming what was printed.
+QJsonObject JsonObjectOf(const std::string& text) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError)
+      << error.errorString().toStdString() << ": " << text;
+  EXPECT_TRUE(document.isObject()) << text;
+  return document.object();
+}
 
 struct CliRun {
   int status = -1;
@@ -112,6 +128,64 @@ TEST_F(CliTest, MissingProfileIsRefusedAndNotCreated) {
   EXPECT_EQ(run.status, 14);
   EXPECT_FALSE(std::filesystem::exists(Profile("none.prf")));
   EXPECT_TRUE(simulator.receivedFrames().empty());
+}
+
+// The arguments after each command's words with which it would reach the instrument, given the
+// profile a.prf and journal entry 1; nullopt for a command that opens no port.
+const std::map<std::string, std::optional<std::vector<std::string>>> kPortArguments{
+    {"read", std::vector<std::string>{"b.prf"}},
+    {"write", std::vector<std::string>{"a.prf"}},
+    {"get", std::vector<std::string>{"2", "29", "float"}},
+    {"set", std::vector<std::string>{"2", "29", "float", "150"}},
+    {"live", std::vector<std::string>{"--count", "1"}},
+    {"scan", std::vector<std::string>{"--addresses", "1"}},
+    {"diff", std::vector<std::string>{"a.prf"}},
+    {"publish", std::vector<std::string>{"--broker", "127.0.0.1:1", "--count", "1"}},
+    {"journal", std::nullopt},
+    {"journal diff", std::vector<std::string>{"1"}},
+    {"tune", std::vector<std::string>{"--setpoint", "150", "--max-temperature", "250"}},
+};
+
+// A script must tell a missing or busy adapter from a silent instrument: the port that cannot be
+// opened has a status of its own for every command that opens one, the lines of instruments
+// included, names the device and leaves nothing behind; a silent instrument is ERR 2.
+TEST_F(CliTest, PortThatCannotBeOpenedIsToldApartFromASilentInstrument) {
+  ASSERT_EQ(RunCli(WithDevice({"read", "a.prf"})).status, 0);
+  const std::string missing = (folder / "no-adapter").string();
+  const std::string unopened = "cannot open the serial port " + missing + ": ";
+  std::vector<std::vector<std::string>> lines;
+  for (const cli::CommandRow& row : cli::Commands()) {
+    const std::string words =
+        std::string(row.name) + (row.subcommand.empty() ? "" : " " + std::string(row.subcommand));
+    const auto arguments = kPortArguments.find(words);
+    ASSERT_NE(arguments, kPortArguments.end()) << "no command line for " << words;
+    if (!arguments->second) continue;
+    std::vector<std::string> line{std::string(row.name)};
+    if (!row.subcommand.empty()) line.emplace_back(row.subcommand);
+    line.insert(line.end(), arguments->second->begin(), arguments->second->end());
+    lines.push_back(line);
+  }
+  lines.push_back({"read", "--addresses", "1,2", "line"});
+  lines.push_back({"write", "a.prf", "--addresses", "1,2"});
+  const std::vector<std::string> before = folder.entries();
+  for (std::vector<std::string> line : lines) {
+    line.insert(line.end(), {"--device", missing});
+    const CliRun run = RunCli(line);
+    EXPECT_EQ(run.status, 69) << ::testing::PrintToString(line) << run.errors;
+    EXPECT_NE(run.errors.find(unopened), std::string::npos) << run.errors;
+  }
+  EXPECT_EQ(folder.entries(), before);
+
+  testing::WriteBytes(folder / "dev.dat", "[COM_SETTINGS]\r\nNumber=9\r\n");
+  const CliRun noPort = RunCli({"get", "2", "29", "float"});
+  EXPECT_EQ(noPort.status, 69);
+  EXPECT_NE(noPort.errors.find("no port 9"), std::string::npos) << noPort.errors;
+
+  simulator.addFault({.kind = sim::FaultKind::Silence});
+  const CliRun silent = RunCli(WithDevice({"get", "2", "3", "byte"}));
+  EXPECT_EQ(silent.status, 2);
+  EXPECT_EQ(silent.errors,
+            "zorkan-cli: the instrument did not answer (\"Прибор не ответил (ERR 2)\")\n");
 }
 
 // A script must never find a new profile that looks read but holds defaults or half a read; once
@@ -250,7 +324,7 @@ TEST_F(CliTest, SigtermMidExperimentGivesTheInstrumentItsRegulationBack) {
   ChildProcess child(ZORKAN_CLI_EXECUTABLE,
                      WithDevice({"tune", "--setpoint", "150", "--max-temperature", "250"}),
                      folder.path().string());
-  ASSERT_EQ(child.readErrorLine(20s), "Настройка регулятора: Измерение шума");
+  ASSERT_EQ(child.readErrorLine(20s), "zorkan-cli: step \"Настройка регулятора: Измерение шума\"");
   EXPECT_EQ(simulator.byteParameter(1, 17), 1) << "the heater under manual PWM";
   child.signal(SIGTERM);
   EXPECT_EQ(child.waitForExit(kExitWait), 20);
@@ -325,8 +399,8 @@ TEST_F(CliTest, SecondProgramOnTheSameDeviceIsRefused) {
     const std::vector<std::string> second =
         command(user, {"get", "2", "30", "float", "--port", "1"});
     ChildProcess other(second.front(), {second.begin() + 1, second.end()}, folder.path().string());
-    EXPECT_EQ(other.waitForExit(kExitWait), 2) << user.size();
-    EXPECT_NE(other.errorOutput().find("Невозможно открыть последовательный порт"),
+    EXPECT_EQ(other.waitForExit(kExitWait), 69) << user.size();
+    EXPECT_NE(other.errorOutput().find("(\"Невозможно открыть последовательный порт\")"),
               std::string::npos)
         << other.errorOutput();
     holder.signal(SIGINT);
@@ -382,6 +456,55 @@ TEST_F(CliTest, SetAndGetOneParameter) {
   EXPECT_EQ(simulator.byteParameter(2, 317), 10);
   simulator.addFault({.kind = sim::FaultKind::AlteredReadBack, .space = 2, .number = 317});
   EXPECT_EQ(RunCli(WithDevice({"set", "2", "317", "byte", "3", "--verify"})).status, 15);
+}
+
+// Each command's --json is one object (live's one a line) holding what its lines hold.
+TEST_F(CliTest, JsonOutputsParseAndHoldTheValues) {
+  const CliRun get = RunCli(WithDevice({"get", "2", "29", "float", "--json"}));
+  ASSERT_EQ(get.status, 0) << get.errors;
+  EXPECT_EQ(JsonObjectOf(get.output),
+            (QJsonObject{{"space", 2}, {"number", 29}, {"type", "float"}, {"value", 150}}));
+
+  ASSERT_EQ(RunCli(WithDevice({"read", Profile("a.prf").string()})).status, 0);
+  ASSERT_TRUE(IniFile(Profile("a.prf")).writeText("CH1", "th1", "160"));
+  const CliRun diff = RunCli(WithDevice({"diff", Profile("a.prf").string(), "--json"}));
+  EXPECT_EQ(diff.status, 30) << diff.errors;
+  EXPECT_EQ(JsonObjectOf(diff.output)["differences"].toArray(),
+            (QJsonArray{QJsonObject{{"section", "CH1"},
+                                    {"key", "th1"},
+                                    {"instrument", "150.0000"},
+                                    {"profile", "160.0000"},
+                                    {"caption", "Регулируемое значение"}}}));
+
+  ASSERT_EQ(RunCli(WithDevice({"set", "2", "30", "float", "7.25"})).status, 0);
+  const CliRun journal = RunCli({"journal", "--json"});
+  ASSERT_EQ(journal.status, 0) << journal.errors;
+  const QJsonArray entries = JsonObjectOf(journal.output)["entries"].toArray();
+  ASSERT_EQ(entries.size(), 2) << journal.output;
+  EXPECT_EQ(entries[0]["action"].toString(), "set");
+  EXPECT_EQ(entries[0]["parameter"].toObject(),
+            (QJsonObject{{"space", 2}, {"number", 30}, {"type", "float"}, {"value", 7.25}}));
+  EXPECT_TRUE(entries[0]["serialNumber"].isNull());
+  EXPECT_EQ(entries[1]["serialNumber"].toInt(), 12345);
+  EXPECT_EQ(entries[1]["serialSource"].toString(), "instrument");
+  EXPECT_TRUE(std::filesystem::exists(folder / entries[1]["file"].toString().toStdString()));
+  const CliRun entryDiff = RunCli(WithDevice({"journal", "diff", "1", "--json"}));
+  EXPECT_EQ(entryDiff.status, 30) << entryDiff.errors;
+  EXPECT_EQ(JsonObjectOf(entryDiff.output)["differences"][0]["instrument"].toString(), "7.2500");
+
+  const CliRun live = RunCli(WithDevice({"live", "--count", "3", "--json"}));
+  ASSERT_EQ(live.status, 0) << live.errors;
+  std::size_t lines = 0;
+  for (std::size_t begin = 0; begin < live.output.size(); ++lines) {
+    const std::size_t end = live.output.find('\n', begin);
+    ASSERT_NE(end, std::string::npos) << live.output;
+    const QJsonObject poll = JsonObjectOf(live.output.substr(begin, end - begin));
+    EXPECT_EQ(poll["result"].toInt(-1), 0);
+    EXPECT_TRUE(poll["channel1"]["value"].isDouble()) << live.output;
+    EXPECT_EQ(poll["channel2"]["statusText"].toString(), "Нормальное измерение");
+    begin = end + 1;
+  }
+  EXPECT_EQ(lines, 3u);
 }
 
 TEST_F(CliTest, LivePrintsOneLinePerPoll) {
@@ -488,8 +611,16 @@ TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) 
   EXPECT_NE(scan.errors.find("Возможно, несколько приборов на адресе 3"), std::string::npos)
       << scan.errors;
 
+  const CliRun json = onLine({"scan", "--addresses", "1-8", "--json"});
+  EXPECT_EQ(json.status, 0) << json.errors;
+  const QJsonObject found = JsonObjectOf(json.output);
+  EXPECT_EQ(found["instruments"].toArray().size(), 3);
+  EXPECT_EQ(found["instruments"][2]["serialNumber"].toInt(), 12351);
+  EXPECT_EQ(found["instruments"][2]["deviceType"].toString(), "740 НР Одноканальн. ПИД регул.");
+  EXPECT_EQ(found["probableDuplicates"][0]["address"].toInt(), 3);
+
+  // The folder of the profiles is made when missing.
   line.instrument(7).setFloatParameter(2, 29, 321.5f);
-  std::filesystem::create_directory(folder / "line");
   const CliRun read = onLine({"read", "--addresses", "1,2,7", (folder / "line").string()});
   ASSERT_EQ(read.status, 0) << read.errors;
   const std::string profiles = (folder / "line").string();
@@ -512,7 +643,9 @@ TEST_F(CliTest, LineOfInstrumentsIsScannedReadAndWrittenInstrumentByInstrument) 
       onLine({"write", (folder / "line" / "12351.prf").string(), "--addresses", "1,2,7", "--yes"});
   EXPECT_EQ(write.status, 1) << write.errors;
   EXPECT_EQ(write.output,
-            "1\t12345\tЗаписан\n2\t-\tСлишком много символов  (ERR 1)\n7\t12351\tЗаписан\n");
+            "1\t12345\twritten\n"
+            "2\t-\ttoo many characters (\"Слишком много символов  (ERR 1)\")\n"
+            "7\t12351\twritten\n");
   EXPECT_EQ(line.instrument(1).floatParameter(2, 29), 321.5f);
   EXPECT_EQ(line.instrument(2).floatParameter(2, 29), 150.0f);
 }

@@ -128,6 +128,7 @@ TEST(CommandLine, WrongCommandLinesAreRefusedWithAReason) {
                                              {"read"},
                                              {"write", "a.prf", "--verify"},
                                              {"live", "--count", "0"},
+                                             {"live", "--csv", "--json"},
                                              {"get", "2", "1", "byte", "--baud", "1200"},
                                              {"get", "2", "1", "byte", "--baud", "all"},
                                              {"scan", "--addresses", "9-3"},

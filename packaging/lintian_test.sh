@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree given and runs lintian on it: no error and no
+# warning may remain (information tags may).
+set -euo pipefail
+source "$(dirname "$0")/built_package.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+build_package "$1" "$work"
+
+# Exit status 2 is a tag at or above --fail-on; anything else but 0 is lintian's own failure. Its
+# remark that it runs as root is no finding.
+status=0
+lintian --fail-on error,warning --display-info "$deb" >"$work/tags" 2>"$work/errors" || status=$?
+grep -v "running with root privileges is not recommended" "$work/errors" >&2 || true
+[ $status -eq 0 ] || fail "lintian exited with $status:
+$(grep -E '^[EW]: ' "$work/tags" || cat "$work/tags")"
