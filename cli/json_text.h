@@ -6,10 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zorkan::cli {
+#include "ini/json_text.h"
 
-// `text` as a JSON string: quotes, backslashes and control characters escaped, UTF-8 as it is.
-std::string JsonString(std::string_view text);
+namespace zorkan::cli {
 
 // The elements, each JSON already, as an array.
 std::string JsonArray(const std::vector<std::string>& elements);

@@ -24,21 +24,6 @@ std::int64_t MomentOfLocal(int year, int month, int day, int secondOfDay) {
   return static_cast<std::int64_t>(std::mktime(&parts)) * kMsPerSecond;
 }
 
-LocalTime LocalTimeAt(std::int64_t moment) {
-  const std::time_t seconds = static_cast<std::time_t>(
-      moment >= 0 ? moment / kMsPerSecond : (moment - kMsPerSecond + 1) / kMsPerSecond);
-  std::tm parts{};
-  localtime_r(&seconds, &parts);
-  return LocalTime{parts.tm_year + 1900,
-                   parts.tm_mon + 1,
-                   parts.tm_mday,
-                   parts.tm_hour,
-                   parts.tm_min,
-                   parts.tm_sec,
-                   static_cast<int>(moment - static_cast<std::int64_t>(seconds) * kMsPerSecond),
-                   static_cast<int>(parts.tm_gmtoff / 60)};
-}
-
 LocalTime FileTime(const std::filesystem::path& path) {
   using namespace std::chrono;
   std::error_code error;

@@ -12,8 +12,6 @@ namespace zorkan {
 std::int64_t MomentOf(const LocalTime& time);
 // A local date and time of day without a zone, as IZM.txt leaves it: taken in this machine's zone.
 std::int64_t MomentOfLocal(int year, int month, int day, int secondOfDay);
-// The moment in this machine's zone, with its offset.
-LocalTime LocalTimeAt(std::int64_t moment);
 // When the file last changed, in this machine's zone.
 LocalTime FileTime(const std::filesystem::path& path);
 

@@ -21,10 +21,11 @@ std::string IsoTimeWithZoneText(const LocalTime& time) {
   return text;
 }
 
-LocalTime SystemClock::localTime() const {
-  using namespace std::chrono;
-  const auto now = time_point_cast<milliseconds>(system_clock::now());
-  const std::time_t seconds = system_clock::to_time_t(now);
+LocalTime LocalTimeAt(std::int64_t epochMs) {
+  constexpr std::int64_t kMsPerSecond = 1000;
+  // Rounded down, so that a moment before the epoch keeps a millisecond within 0..999.
+  const std::time_t seconds = static_cast<std::time_t>(
+      epochMs >= 0 ? epochMs / kMsPerSecond : (epochMs - kMsPerSecond + 1) / kMsPerSecond);
   std::tm parts{};
   localtime_r(&seconds, &parts);
   return LocalTime{parts.tm_year + 1900,
@@ -33,8 +34,14 @@ LocalTime SystemClock::localTime() const {
                    parts.tm_hour,
                    parts.tm_min,
                    parts.tm_sec,
-                   static_cast<int>(now.time_since_epoch().count() % 1000),
+                   static_cast<int>(epochMs - static_cast<std::int64_t>(seconds) * kMsPerSecond),
                    static_cast<int>(parts.tm_gmtoff / 60)};
+}
+
+LocalTime SystemClock::localTime() const {
+  using namespace std::chrono;
+  return LocalTimeAt(
+      time_point_cast<milliseconds>(system_clock::now()).time_since_epoch().count());
 }
 
 std::int64_t SystemClock::monotonicMs() const {

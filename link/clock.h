@@ -25,6 +25,9 @@ std::string IsoTimeText(const LocalTime& time);
 // log read elsewhere still tells the moment: "2026-12-08T15:52:03.250+03:00".
 std::string IsoTimeWithZoneText(const LocalTime& time);
 
+// The moment, in milliseconds since the epoch (UTC), in this machine's zone with its offset.
+LocalTime LocalTimeAt(std::int64_t epochMs);
+
 class Clock {
  public:
   virtual ~Clock() = default;
