@@ -136,6 +136,7 @@ void SettingsPages::retranslate() {
     }
   }
   showRelayGridCaptions();
+  ui_.Panel79->setText(CoreText(ManufactureDateText(settings_.general)));
 }
 
 // A serial number the field cannot hold is reported, and taken back as 0; the forced values last.
@@ -190,7 +191,7 @@ void SettingsPages::ShowSettings() {
 
 void SettingsPages::showDisplays() {
   const GeneralSettings& general = settings_.general;
-  ui_.Panel79->setText(Text(ManufactureDateText(general)));
+  ui_.Panel79->setText(CoreText(ManufactureDateText(general)));
   ui_.Panel78->setText(Text(FirmwareVersionText(general.firmwareVersion)));
   ui_.Panel39->setText(QString::number(ShownSerialNumber(general.serialNumber)));
   ui_.Panel38->setText(QString::number(general.qcCode & 0xFF));
