@@ -473,7 +473,7 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>В ответе много мусора, ответ не разобран</source>
-        <translation>Too much garbage in the reply, reply not parsed</translation>
+        <translation>Too much noise in the reply, reply not parsed</translation>
     </message>
     <message>
         <source>В приборе управляющем задвижками реле 1 назначено еще и на уставки или обрыв. Записать так как есть?</source>
@@ -593,7 +593,7 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>Задан большой тайм аут. Работать будет можно, но неудобно.</source>
-        <translation>Long timeout set. It will work, but inconveniently.</translation>
+        <translation>The reply time-out is long. It will work, but slowly.</translation>
     </message>
     <message>
         <source>Задан гистерезис 1 превышающий максимум диапазона. Прибор не будет работать правильно.</source>
@@ -1445,11 +1445,11 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>Слишком большая величина уставки 2 она будет ограничена величиной 9999. Записать так ?</source>
-        <translation>Setpoint 2 too large; it will be limited to 9999. Write as is?</translation>
+        <translation>Setpoint 2 too large; it will be limited to 9999. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком большая величина уставки она будет ограничена величиной 9999. Записать так ?</source>
-        <translation>Setpoint too large; it will be limited to 9999. Write as is?</translation>
+        <translation>Setpoint too large; it will be limited to 9999. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком большой адрес (ERR 5)</source>
@@ -1477,19 +1477,19 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>Слишком большой шаг изменения гистерезиса уставки. Он будет ограничен 10. Записать так?</source>
-        <translation>Setpoint hysteresis step too large. It will be limited to 10. Write as is?</translation>
+        <translation>Setpoint hysteresis step too large. It will be limited to 10. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком большой шаг изменения уставки. Он будет ограничен 10. Записать так?</source>
-        <translation>Setpoint step too large. It will be limited to 10. Write as is?</translation>
+        <translation>Setpoint step too large. It will be limited to 10. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком маленькая величина уставки 2 она будет ограничена величиной -999. Записать так ?</source>
-        <translation>Setpoint 2 too small; it will be limited to -999. Write as is?</translation>
+        <translation>Setpoint 2 too small; it will be limited to -999. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком маленькая величина уставки она будет ограничена величиной -999. Записать так ?</source>
-        <translation>Setpoint too small; it will be limited to -999. Write as is?</translation>
+        <translation>Setpoint too small; it will be limited to -999. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком маленький максимум диапазона. Прибор, скорее всего, не будет работать правильно.</source>
@@ -1501,11 +1501,11 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>Слишком маленький шаг изменения гистерезиса уставки. Он будет сделан равным 0.001. Записать так?</source>
-        <translation>Setpoint hysteresis step too small. It will be set to 0.001. Write as is?</translation>
+        <translation>Setpoint hysteresis step too small. It will be set to 0.001. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком маленький шаг изменения уставки. Он будет сделан равным 0.001. Записать так?</source>
-        <translation>Setpoint step too small. It will be set to 0.001. Write as is?</translation>
+        <translation>Setpoint step too small. It will be set to 0.001. Write it that way?</translation>
     </message>
     <message>
         <source>Слишком много символов  (ERR 1)</source>
@@ -1533,39 +1533,39 @@ Check the instrument connection, &quot;Link settings…&quot; or &quot;Find inst
     </message>
     <message>
         <source>ТВР(A-1) ТП ВР(А-1) вольф.рен./волф.рен.</source>
-        <translation>TVR(A-1) TC VR(A-1) W-Re/W-Re</translation>
+        <translation>Type A-1 TC W-Re/W-Re</translation>
     </message>
     <message>
         <source>ТЖК ТП КJK(J) железо/константан</source>
-        <translation>TZhK TC KJK(J) iron/constantan</translation>
+        <translation>Type J TC iron/constantan</translation>
     </message>
     <message>
         <source>ТМК  ТП TMK(T) медь/константан</source>
-        <translation>TMK TC TMK(T) copper/constantan</translation>
+        <translation>Type T TC copper/constantan</translation>
     </message>
     <message>
         <source>ТНН ТП НН(N) нихросил/нисил</source>
-        <translation>TNN TC NN(N) nicrosil/nisil</translation>
+        <translation>Type N TC nicrosil/nisil</translation>
     </message>
     <message>
         <source>ТПП ТП ПП(R) платина/пл.родий 13%</source>
-        <translation>TPP TC PP(R) platinum/Pt-Rh 13%</translation>
+        <translation>Type R TC Pt/Pt-Rh 13%</translation>
     </message>
     <message>
         <source>ТПП ТП ПП(S) платина/пл.родий 10%</source>
-        <translation>TPP TC PP(S) platinum/Pt-Rh 10%</translation>
+        <translation>Type S TC Pt/Pt-Rh 10%</translation>
     </message>
     <message>
         <source>ТПР ТП ПР(В) пл.род.30%/пл.род.6%</source>
-        <translation>TPR TC PR(B) Pt-Rh 30%/Pt-Rh 6%</translation>
+        <translation>Type B TC Pt-Rh 30%/Pt-Rh 6%</translation>
     </message>
     <message>
         <source>ТХА ТП ХА(K) хромель/алюмель</source>
-        <translation>TKhA TC KhA(K) chromel/alumel</translation>
+        <translation>Type K TC chromel/alumel</translation>
     </message>
     <message>
         <source>ТХК ТП ХК(L) хромель/копель</source>
-        <translation>TKhK TC KhK(L) chromel/copel</translation>
+        <translation>Type L TC chromel/copel</translation>
     </message>
     <message>
         <source>Такого модуля в приборе нет (ERR 10)</source>

@@ -88,7 +88,7 @@ TEST(WindowLanguage, EnglishRetranslatesTheOpenWindowAndRussianComesBackAsItWas)
   EXPECT_EQ(english.fileMenu, "&File");
   EXPECT_EQ(english.firstTab, "Channel settings");
   EXPECT_EQ(english.sensorCaption, "Sensor type");
-  EXPECT_EQ(english.sensorItem, "TKhA TC KhA(K) chromel/alumel");
+  EXPECT_EQ(english.sensorItem, "Type K TC chromel/alumel");
   EXPECT_EQ(english.place, "Port 1 (COM1), 9600 baud, address 1");
   EXPECT_EQ(english.instrument, "Instrument No. 12345");
   EXPECT_EQ(english.confirmation, "Read from instrument No. 12345");
