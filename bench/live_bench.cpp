@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
   SystemClock clock;
   bench::Measurement tick;
   {
-    TForm1 window(port, clock);
+    WindowLanguage language;
+    TForm1 window(port, clock, language);
     window.findChild<QTabWidget*>("TabbedNotebook1")->setCurrentIndex(kCurrentValuesPage);
     QCoreApplication::processEvents();
     tick = bench::Measure(simulator, kTicks, [&] {

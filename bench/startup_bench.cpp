@@ -18,6 +18,7 @@
 #include "link/qt_serial_port.h"
 #include "sim/simulator.h"
 #include "tests/support/scratch_folder.h"
+#include "ui/tool_settings.h"
 #include "ui/tool_windows.h"
 
 namespace {
@@ -30,9 +31,11 @@ constexpr const char* kChildFlag = "--child";
 int RunChild(int argc, char** argv, int report) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  zorkan::WindowLanguage language;
+  language.install(zorkan::ToolSettings(std::filesystem::current_path()).language());
   zorkan::QtSerialPort port;
   zorkan::SystemClock clock;
-  const zorkan::ToolWindows windows(port, clock);
+  const zorkan::ToolWindows windows(port, clock, language);
   const QTimer* reload = windows.form1.findChild<QTimer*>("Timer2");
   while (reload->isActive()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   QCoreApplication::processEvents();

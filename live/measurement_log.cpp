@@ -6,30 +6,31 @@
 
 #include "ini/number_text.h"
 #include "live/log_fields.h"
+#include "operator/operator_text.h"
 
 namespace zorkan {
 
 namespace {
 
-constexpr std::string_view kSomeError = "Какая то ошибка";
+constexpr std::string_view kSomeError = OPERATOR_TEXT("Какая то ошибка");
 
 constexpr std::array<std::string_view, 16> kMeasurementStatusTexts{
-    "Нормальное измерение",
+    OPERATOR_TEXT("Нормальное измерение"),
     kSomeError,
     kSomeError,
     kSomeError,
-    "Ошибка в плавающей арифметике",
+    OPERATOR_TEXT("Ошибка в плавающей арифметике"),
     kSomeError,
     kSomeError,
-    "Не отвечает канальный АЦП",
-    "Выход за диапазон",
-    "Обрыв",
+    OPERATOR_TEXT("Не отвечает канальный АЦП"),
+    OPERATOR_TEXT("Выход за диапазон"),
+    OPERATOR_TEXT("Обрыв"),
     kSomeError,
     kSomeError,
-    "Канал выключен",
-    "Данные еще не готовы",
-    "Ошибка компенсатора холодного спая",
-    "Ошибка в градуировках",
+    OPERATOR_TEXT("Канал выключен"),
+    OPERATOR_TEXT("Данные еще не готовы"),
+    OPERATOR_TEXT("Ошибка компенсатора холодного спая"),
+    OPERATOR_TEXT("Ошибка в градуировках"),
 };
 
 std::string TwoHexDigits(unsigned value) {
@@ -42,9 +43,7 @@ std::string TwoHexDigits(unsigned value) {
 
 std::string MeasurementStatusText(int status) {
   if (status < 0 || status >= static_cast<int>(kMeasurementStatusTexts.size())) {
-    std::string text = "Неизвестный статус ";
-    text += std::to_string(status);
-    return text;
+    return FillText(OPERATOR_TEXT("Неизвестный статус %1"), status);
   }
   return std::string(kMeasurementStatusTexts[static_cast<std::size_t>(status)]);
 }

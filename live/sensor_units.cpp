@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "operator/operator_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -22,8 +24,8 @@ bool Blank(const std::string& text) {
 
 std::string SensorUnitText(const ChannelSettings& channel) {
   if (MeasuresTemperature(channel.sensorType)) return "°C";
-  if (channel.sensorType == kSensorResistance) return "Ом";
-  if (channel.unitText == kUnnamedUnit || Blank(channel.unitText)) return "ед.";
+  if (channel.sensorType == kSensorResistance) return OPERATOR_TEXT("Ом");
+  if (channel.unitText == kUnnamedUnit || Blank(channel.unitText)) return OPERATOR_TEXT("ед.");
   return channel.unitText;
 }
 

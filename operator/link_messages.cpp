@@ -1,21 +1,23 @@
 #include "operator/link_messages.h"
 
 #include "ini/ini_file.h"
+#include "operator/operator_text.h"
 
 namespace zorkan {
 
 namespace {
 
-constexpr const char* kCheckLinkCaption = "Проверьте параметры установления связи с прибором";
+constexpr const char* kCheckLinkCaption =
+    OPERATOR_TEXT("Проверьте параметры установления связи с прибором");
 
 void ReportUnwritable(const std::filesystem::path& path, OperatorDialogs& dialogs) {
-  ShowMessage(dialogs, "Ошибка", UnableToWriteText(path), DialogIcon::Error);
+  ShowMessage(dialogs, OPERATOR_TEXT("Ошибка"), UnableToWriteText(path), DialogIcon::Error);
 }
 
 }  // namespace
 
 void ReportPortNotOpened(OperatorDialogs& dialogs) {
-  ShowMessage(dialogs, "Ошибка", std::string(kPortNotOpenedText), DialogIcon::Error);
+  ShowMessage(dialogs, OPERATOR_TEXT("Ошибка"), std::string(kPortNotOpenedText), DialogIcon::Error);
 }
 
 void ReportPortOpening(PortOpening opening, OperatorDialogs& dialogs) {
@@ -25,12 +27,12 @@ void ReportPortOpening(PortOpening opening, OperatorDialogs& dialogs) {
 void ReportLinkSettingsFindings(const LinkSettingsFindings& findings, OperatorDialogs& dialogs) {
   if (findings.unwritable) ReportUnwritable(*findings.unwritable, dialogs);
   if (findings.portNumberTooLarge) {
-    ShowMessage(dialogs, kCheckLinkCaption, "Слишком большой номер COM порта.",
+    ShowMessage(dialogs, kCheckLinkCaption, OPERATOR_TEXT("Слишком большой номер COM порта."),
                 DialogIcon::Warning);
   }
   if (findings.longReplyTimeout) {
     ShowMessage(dialogs, kCheckLinkCaption,
-                "Задан большой тайм аут. Работать будет можно, но неудобно.",
+                OPERATOR_TEXT("Задан большой тайм аут. Работать будет можно, но неудобно."),
                 DialogIcon::Information);
   }
 }

@@ -8,10 +8,12 @@
 #include "link/device_link.h"
 #include "link/link_settings.h"
 #include "operator/operator_dialogs.h"
+#include "operator/operator_text.h"
 
 namespace zorkan {
 
-inline constexpr std::string_view kPortNotOpenedText = "Невозможно открыть последовательный порт";
+inline constexpr std::string_view kPortNotOpenedText =
+    OPERATOR_TEXT("Невозможно открыть последовательный порт");
 
 // kPortNotOpenedText, each time an opening of the port is refused.
 void ReportPortNotOpened(OperatorDialogs& dialogs);

@@ -96,7 +96,8 @@ struct Generated {
 
 // What the operator calls a setting the comparisons show: the caption the pages give its control,
 // or a plain name where this edition hides the control or has none. Channel keys have one for each
-// channel; in a sensor type's limits "%s" stands for the sensor type's name.
+// channel; in a sensor type's limits "%1" stands for the sensor type's name. Each is marked for the
+// window's translations (OPERATOR_TEXT).
 struct Captions {
   std::string_view first;
   std::string_view second;

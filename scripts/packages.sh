@@ -34,10 +34,10 @@ ensure_locale() {
 }
 
 # What building the tool needs (the publisher's MQTT client library and its TLS library among it,
-# and Qt Charts for the measurement history, whose CMake files want Qt's OpenGL ones, which Debian
-# 12's qt6-charts-dev does not pull in).
+# Qt Charts for the measurement history, whose CMake files want Qt's OpenGL ones, which Debian
+# 12's qt6-charts-dev does not pull in, and the Linguist tools that build the window's English).
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev
-  libqt6opengl6-dev libmosquitto-dev libssl-dev)
+  libqt6opengl6-dev libmosquitto-dev libssl-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 # What the window needs to look and read right: Liberation fonts for Arial and Times New Roman, and
 # Qt's own Russian translations for the standard buttons and dialogs.
 RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)

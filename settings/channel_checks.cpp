@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "operator/operator_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -39,63 +41,86 @@ using Settings = ChannelSettings;
 constexpr ChannelCheck kErrorChecks[] = {
     {Channels::Both, [](const Settings& c) { return c.setpoint1 > kSetpointHighest; },
      Finding::Clamp,
-     "Слишком большая величина уставки она будет ограничена величиной 9999. Записать так ?",
+     OPERATOR_TEXT(
+         "Слишком большая величина уставки она будет ограничена величиной 9999. Записать так ?"),
      [](Settings& c) { c.setpoint1 = kSetpointHighest; }},
     {Channels::Both, [](const Settings& c) { return c.setpoint2 > kSetpointHighest; },
      Finding::Clamp,
-     "Слишком большая величина уставки 2 она будет ограничена величиной 9999. Записать так ?",
+     OPERATOR_TEXT(
+         "Слишком большая величина уставки 2 она будет ограничена величиной 9999. Записать так ?"),
      [](Settings& c) { c.setpoint2 = kSetpointHighest; }},
     {Channels::Both, [](const Settings& c) { return c.setpoint1 < kSetpointLowest; },
      Finding::Clamp,
-     "Слишком маленькая величина уставки она будет ограничена величиной -999. Записать так ?",
+     OPERATOR_TEXT(
+         "Слишком маленькая величина уставки она будет ограничена величиной -999. Записать так ?"),
      [](Settings& c) { c.setpoint1 = kSetpointLowest; }},
     {Channels::Both, [](const Settings& c) { return c.setpoint2 < kSetpointLowest; },
      Finding::Clamp,
-     "Слишком маленькая величина уставки 2 она будет ограничена величиной -999. Записать так ?",
+     OPERATOR_TEXT("Слишком маленькая величина уставки 2 она будет ограничена величиной -999. "
+                   "Записать так ?"),
      [](Settings& c) { c.setpoint2 = kSetpointLowest; }},
     {Channels::Both, [](const Settings& c) { return c.rangeMax > kRangeMaxHighest; },
      Finding::Clamp,
-     "Слишком большой максимальный диапазон. Он будет ограничен величиной 9999.999. Записать так "
-     "как есть?",
+     OPERATOR_TEXT("Слишком большой максимальный диапазон. Он будет ограничен величиной 9999.999. "
+                   "Записать так "
+                   "как есть?"),
      [](Settings& c) { c.rangeMax = kRangeMaxHighest; }},
     {Channels::Both, [](const Settings& c) { return c.rangeMax < kSetpointLowest; }, Finding::Error,
-     "Слишком маленький максимум диапазона. Прибор, скорее всего, не будет работать правильно.",
+     OPERATOR_TEXT("Слишком маленький максимум диапазона. Прибор, скорее всего, не будет работать "
+                   "правильно."),
      nullptr},
     {Channels::Both, [](const Settings& c) { return c.rangeMin > kSetpointHighest; },
      Finding::Error,
-     "Слишком большой минимальный диапазон. Прибор, скорее всего, не будет работать правильно.",
+     OPERATOR_TEXT("Слишком большой минимальный диапазон. Прибор, скорее всего, не будет работать "
+                   "правильно."),
      nullptr},
     {Channels::Both, [](const Settings& c) { return c.rangeMin < kSetpointLowest; }, Finding::Clamp,
-     "Слишком маленький минимальный диапазон. Он будет ограничен величиной -999.0. Записать так "
-     "как есть?",
+     OPERATOR_TEXT("Слишком маленький минимальный диапазон. Он будет ограничен величиной -999.0. "
+                   "Записать так "
+                   "как есть?"),
      [](Settings& c) { c.rangeMin = kSetpointLowest; }},
     {Channels::Both, [](const Settings& c) { return !(c.rangeMin < c.rangeMax); }, Finding::Error,
-     "Неправильное соотношение между диапазонами. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT(
+         "Неправильное соотношение между диапазонами. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::Second, [](const Settings& c) { return c.hysteresis1 < 0.0f; }, Finding::Error,
-     "Задан отрицательный гистерезис 1. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT("Задан отрицательный гистерезис 1. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::Second, [](const Settings& c) { return c.hysteresis2 < 0.0f; }, Finding::Error,
-     "Задана отрицательный гистерезис 2. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT("Задана отрицательный гистерезис 2. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::First, [](const Settings& c) { return c.hysteresis1 < 0.0f; }, Finding::Error,
-     "Задана отрицательная зона ПИД управления. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT("Задана отрицательная зона ПИД управления. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::First, [](const Settings& c) { return c.hysteresis2 < 0.0f; }, Finding::Error,
-     "Задано отрицательное минимальное время импульса. Прибор не будет работать правильно.",
+     OPERATOR_TEXT(
+         "Задано отрицательное минимальное время импульса. Прибор не будет работать правильно."),
      nullptr},
     {Channels::Second, [](const Settings& c) { return c.hysteresis1 > c.rangeMax; }, Finding::Error,
-     "Задан гистерезис 1 превышающий максимум диапазона. Прибор не будет работать правильно.",
+     OPERATOR_TEXT(
+         "Задан гистерезис 1 превышающий максимум диапазона. Прибор не будет работать правильно."),
      nullptr},
     {Channels::Second, [](const Settings& c) { return c.hysteresis2 > c.rangeMax; }, Finding::Error,
-     "Задан гистерезис 2 превышающий максимум диапазона. Прибор не будет работать правильно.",
+     OPERATOR_TEXT(
+         "Задан гистерезис 2 превышающий максимум диапазона. Прибор не будет работать правильно."),
      nullptr},
     {Channels::Both, [](const Settings& c) { return c.lineResistance < 0.0f; }, Finding::Error,
-     "Задано отрицательное сопротивление линии для двухпроводного включения. Прибор не будет "
-     "работать правильно.",
+     OPERATOR_TEXT(
+         "Задано отрицательное сопротивление линии для двухпроводного включения. Прибор не будет "
+         "работать правильно."),
      nullptr},
     {Channels::First, [](const Settings& c) { return c.polynomial[1] < 0.0f; }, Finding::Error,
-     "Задано отрицательное время дифференцирования. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT(
+         "Задано отрицательное время дифференцирования. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::First, [](const Settings& c) { return c.polynomial[2] < 0.0f; }, Finding::Error,
-     "Задано отрицательное время интегрирования. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT(
+         "Задано отрицательное время интегрирования. Прибор не будет работать правильно."),
+     nullptr},
     {Channels::First, [](const Settings& c) { return c.polynomial[3] < 0.0f; }, Finding::Error,
-     "Задан отрицательный коэффициент асимметрии. Прибор не будет работать правильно.", nullptr},
+     OPERATOR_TEXT(
+         "Задан отрицательный коэффициент асимметрии. Прибор не будет работать правильно."),
+     nullptr},
 };
 
 constexpr ChannelCheck kRemarkChecks[] = {
@@ -103,24 +128,29 @@ constexpr ChannelCheck kRemarkChecks[] = {
     {Channels::Both,
      [](const Settings& c) { return static_cast<std::uint32_t>(c.averaging) > kAveragingLimit; },
      Finding::Remark,
-     "При таком усреднении в канале теряется динамика отображения.Записать так как есть?", nullptr},
+     OPERATOR_TEXT(
+         "При таком усреднении в канале теряется динамика отображения.Записать так как есть?"),
+     nullptr},
     {Channels::Both, [](const Settings& c) { return c.setpointStep > kStepLimit; }, Finding::Remark,
-     "Слишком большой шаг изменения уставки. Он будет ограничен 10. Записать так?",
+     OPERATOR_TEXT("Слишком большой шаг изменения уставки. Он будет ограничен 10. Записать так?"),
      [](Settings& c) { c.setpointStep = kStepClamp; }},
     {Channels::Both, [](const Settings& c) { return c.hysteresisStep > kStepLimit; },
      Finding::Remark,
-     "Слишком большой шаг изменения гистерезиса уставки. Он будет ограничен 10. Записать так?",
+     OPERATOR_TEXT(
+         "Слишком большой шаг изменения гистерезиса уставки. Он будет ограничен 10. Записать так?"),
      [](Settings& c) { c.hysteresisStep = kStepClamp; }},
     {Channels::Both,
      [](const Settings& c) { return static_cast<double>(c.setpointStep) < kStepLowerBound; },
      Finding::Remark,
-     "Слишком маленький шаг изменения уставки. Он будет сделан равным 0.001. Записать так?",
+     OPERATOR_TEXT(
+         "Слишком маленький шаг изменения уставки. Он будет сделан равным 0.001. Записать так?"),
      [](Settings& c) { c.setpointStep = kStepRaised; }},
     {Channels::Both,
      [](const Settings& c) { return static_cast<double>(c.hysteresisStep) < kStepLowerBound; },
      Finding::Remark,
-     "Слишком маленький шаг изменения гистерезиса уставки. Он будет сделан равным 0.001. "
-     "Записать так?",
+     OPERATOR_TEXT(
+         "Слишком маленький шаг изменения гистерезиса уставки. Он будет сделан равным 0.001. "
+         "Записать так?"),
      [](Settings& c) { c.hysteresisStep = kStepRaised; }},
 };
 
@@ -147,14 +177,14 @@ bool AppliesTo(Channels channels, int channel) {
          (channels == Channels::Second && channel == 1);
 }
 
-LinkError RunChecks(std::span<const ChannelCheck> checks, std::string_view captionStart,
+// `caption`: a pattern that the channel's number fills.
+LinkError RunChecks(std::span<const ChannelCheck> checks, std::string_view caption,
                     ChannelSettings& settings, int channel, OperatorDialogs& dialogs) {
-  const std::string caption = std::string(captionStart) + std::to_string(channel + 1);
   for (const ChannelCheck& check : checks) {
     if (!AppliesTo(check.channels, channel) || !check.condition(settings)) continue;
     const FindingBox box = BoxOf(check.kind);
-    const DialogAnswer answer =
-        dialogs.ask({caption, std::string(check.text), box.icon, box.buttons});
+    const DialogAnswer answer = dialogs.ask(
+        {FillText(caption, channel + 1), std::string(check.text), box.icon, box.buttons});
     if (box.buttons == DialogButtons::Ok || answer != DialogAnswer::Yes) return box.stop;
     if (check.onYes != nullptr) check.onYes(settings);
   }
@@ -169,12 +199,13 @@ LinkError checkChannel(DeviceSettings& settings, int channel, OperatorDialogs& d
   if (channel < 0 || channel >= kChannelCount) return kOk;
   ChannelSettings& values = settings.channels[static_cast<std::size_t>(channel)];
   if (errors) {
-    const LinkError result =
-        RunChecks(kErrorChecks, "Ошибка в настройках канала ", values, channel, dialogs);
+    const LinkError result = RunChecks(kErrorChecks, OPERATOR_TEXT("Ошибка в настройках канала %1"),
+                                       values, channel, dialogs);
     if (result != kOk) return result;
   }
   if (remarks) {
-    return RunChecks(kRemarkChecks, "Замечание по настройкам канала ", values, channel, dialogs);
+    return RunChecks(kRemarkChecks, OPERATOR_TEXT("Замечание по настройкам канала %1"), values,
+                     channel, dialogs);
   }
   return kOk;
 }

@@ -1,3 +1,4 @@
+#include "operator/operator_text.h"
 #include "settings/settings_transfer.h"
 #include "settings/transfer_steps.h"
 
@@ -5,7 +6,8 @@ namespace zorkan {
 
 namespace {
 
-const ProgressLines kDeviceLines{"Ход процесса", "", "", "", "", "Для прекращения нажмите ESC"};
+const ProgressLines kDeviceLines{
+    OPERATOR_TEXT("Ход процесса"), "", "", "", "", OPERATOR_TEXT("Для прекращения нажмите ESC")};
 
 }  // namespace
 
@@ -13,7 +15,8 @@ LinkError readAllSettings(SettingsTransfer& transfer) {
   Progress& progress = transfer.progress;
   progress.SetProgressLines(kDeviceLines);
   for (int channel = 0; channel < kChannelCount; ++channel) {
-    progress.setProgressHeading("Идет чтение настроек канала " + std::to_string(channel + 1));
+    progress.setProgressHeading(
+        FillText(OPERATOR_TEXT("Идет чтение настроек канала %1"), channel + 1));
     progress.ShowProgress();
     if (const LinkError result = readChannel(transfer, channel); result != kOk) {
       return StopSequence(progress, result);
@@ -49,7 +52,7 @@ LinkError writeAllSettings(SettingsTransfer& transfer) {
   if (const LinkError result = writeRegulator(transfer); result != kOk) {
     return StopSequence(progress, result);
   }
-  progress.SetProgressLines({"Ход процесса", "", "", "", "", ""});
+  progress.SetProgressLines({OPERATOR_TEXT("Ход процесса"), "", "", "", "", ""});
   if (transfer.settings.general.generalSelected == 1) {
     if (const LinkError result = writeGeneral(transfer); result != kOk) {
       return StopSequence(progress, result);

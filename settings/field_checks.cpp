@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "operator/operator_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -11,8 +13,9 @@ constexpr std::string_view kNumberCharacters = "0123456789+-";
 constexpr std::string_view kDecimalPoint = ".";
 constexpr std::uint32_t kMaxSerialNumber = 65535;
 
-constexpr std::string_view kGeneralCaption = "Ошибка задания общеприборных параметров.";
-constexpr std::string_view kChannelCaption = "Ошибка задания параметров канала 1.";
+constexpr std::string_view kGeneralCaption =
+    OPERATOR_TEXT("Ошибка задания общеприборных параметров.");
+constexpr std::string_view kChannelCaption = OPERATOR_TEXT("Ошибка задания параметров канала 1.");
 
 std::string_view TrimBlanks(std::string_view text) {
   const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
@@ -59,30 +62,36 @@ int checkSerialText(std::string_view text) {
 
 LinkError checkFields(const FieldTexts& texts, OperatorDialogs& dialogs) {
   const FieldCheck checks[] = {
-      {texts.rangeMin, NumberFieldTest, kChannelCaption, "Ошибка задания минимума диапазона."},
+      {texts.rangeMin, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания минимума диапазона.")},
       {texts.serialNumber, checkSerialText, kGeneralCaption,
-       "Ошибка задания заводского номера прибора."},
-      {texts.rangeMax, NumberFieldTest, kChannelCaption, "Ошибка задания максимума диапазона."},
-      {texts.offset, NumberFieldTest, kChannelCaption, "Ошибка задания смещения диапазона."},
-      {texts.rangeAdjust, NumberFieldTest, kChannelCaption, "Ошибка задания подстройки диапазона."},
-      {texts.setpoint1, NumberFieldTest, kChannelCaption, "Ошибка задания регулируемой величины."},
+       OPERATOR_TEXT("Ошибка задания заводского номера прибора.")},
+      {texts.rangeMax, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания максимума диапазона.")},
+      {texts.offset, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания смещения диапазона.")},
+      {texts.rangeAdjust, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания подстройки диапазона.")},
+      {texts.setpoint1, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания регулируемой величины.")},
       {texts.setpoint2, NumberFieldTest, kChannelCaption,
-       "Ошибка задания коэффициента пропорциональности."},
-      {texts.hysteresis1, NumberFieldTest, kChannelCaption, "Ошибка задания зоны ПИД управления."},
+       OPERATOR_TEXT("Ошибка задания коэффициента пропорциональности.")},
+      {texts.hysteresis1, NumberFieldTest, kChannelCaption,
+       OPERATOR_TEXT("Ошибка задания зоны ПИД управления.")},
       {texts.hysteresis2, NumberFieldTest, kChannelCaption,
-       "Ошибка задания минимального времени импульса управления."},
+       OPERATOR_TEXT("Ошибка задания минимального времени импульса управления.")},
       {texts.setpointStep, NumberFieldTest, kChannelCaption,
-       "Ошибка задания скорости изменения регулируемой величины."},
+       OPERATOR_TEXT("Ошибка задания скорости изменения регулируемой величины.")},
       {texts.hysteresisStep, NumberFieldTest, kChannelCaption,
-       "Ошибка задания скорости изменения зоны нечувствительности."},
+       OPERATOR_TEXT("Ошибка задания скорости изменения зоны нечувствительности.")},
       {texts.polynomial[0], NumberFieldTest, kChannelCaption,
-       "Ошибка задания коэффициента 1 полинома."},
+       OPERATOR_TEXT("Ошибка задания коэффициента 1 полинома.")},
       {texts.polynomial[1], NumberFieldTest, kChannelCaption,
-       "Ошибка задания коэффициента времени дифференцирования."},
+       OPERATOR_TEXT("Ошибка задания коэффициента времени дифференцирования.")},
       {texts.polynomial[2], NumberFieldTest, kChannelCaption,
-       "Ошибка задания коэффициента времени интегрирования."},
+       OPERATOR_TEXT("Ошибка задания коэффициента времени интегрирования.")},
       {texts.polynomial[3], NumberFieldTest, kChannelCaption,
-       "Ошибка задания коэффициента асимметрии."},
+       OPERATOR_TEXT("Ошибка задания коэффициента асимметрии.")},
   };
   for (const FieldCheck& check : checks) {
     if (check.test(check.text) != 0) {

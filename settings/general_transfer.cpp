@@ -1,3 +1,4 @@
+#include "operator/operator_text.h"
 #include "settings/parameter_map.h"
 #include "settings/settings_transfer.h"
 #include "settings/transfer_steps.h"
@@ -9,7 +10,7 @@ namespace {
 constexpr int kYearBase = 2000;
 
 const ProgressLines kDeviceNumberLines{
-    "Ход процесса", "", "", "", "", "Для прекращения нажмите ESC"};
+    OPERATOR_TEXT("Ход процесса"), "", "", "", "", OPERATOR_TEXT("Для прекращения нажмите ESC")};
 
 void ShowDeviceNumberPanel(Progress& progress) {
   progress.SetProgressLines(kDeviceNumberLines);
@@ -45,7 +46,7 @@ LinkError readDeviceNumber(SettingsTransfer& transfer) {
   DeviceLink& link = transfer.link;
   GeneralSettings& general = transfer.settings.general;
   ShowDeviceNumberPanel(progress);
-  progress.SetProgressStep("Читаем номер прибора");
+  progress.SetProgressStep(OPERATOR_TEXT("Читаем номер прибора"));
   LinkError result = ReadSerialNumberByte(link, SerialNumberLowParam(), 0, general.serialNumber);
   if (result == kOk) {
     result = ReadSerialNumberByte(link, SerialNumberHighParam(), 8, general.serialNumber);
@@ -65,9 +66,9 @@ LinkError readGeneral(SettingsTransfer& transfer) {
   ShowDeviceNumberPanel(progress);
   return RunSteps<ReadItem>(
       transfer.link, progress,
-      {{"Версия ПО прибора", {{FirmwareVersionParam(), &general.firmwareVersion}}},
-       {"Тип прибора", {{DeviceTypeParam(), &general.deviceType}}},
-       {"Вид отображения ошибки", {{ErrorDisplayParam(), &general.errorDisplay}}}});
+      {{OPERATOR_TEXT("Версия ПО прибора"), {{FirmwareVersionParam(), &general.firmwareVersion}}},
+       {OPERATOR_TEXT("Тип прибора"), {{DeviceTypeParam(), &general.deviceType}}},
+       {OPERATOR_TEXT("Вид отображения ошибки"), {{ErrorDisplayParam(), &general.errorDisplay}}}});
 }
 
 LinkError writeGeneral(SettingsTransfer& transfer) {
@@ -75,15 +76,17 @@ LinkError writeGeneral(SettingsTransfer& transfer) {
   transfer.progress.ShowProgress();
   return RunSteps<WriteItem>(
       transfer.link, transfer.progress,
-      {{"Записываем тип прибора", {{DeviceTypeParam(), general.deviceType}}},
-       {"Записываем вид отображения ошибки", {{ErrorDisplayParam(), general.errorDisplay}}}});
+      {{OPERATOR_TEXT("Записываем тип прибора"), {{DeviceTypeParam(), general.deviceType}}},
+       {OPERATOR_TEXT("Записываем вид отображения ошибки"),
+        {{ErrorDisplayParam(), general.errorDisplay}}}});
 }
 
 LinkError finishWrite(SettingsTransfer& transfer) {
   const LinkError result = RunSteps<WriteItem>(
       transfer.link, transfer.progress,
-      {{"Тип прибора", {{DeviceKindCodeParam(), kDeviceKindCode}}},
-       {"Отдается команда на перезагрузку прибора", {{RestartParam(), kRestartCommand}}}});
+      {{OPERATOR_TEXT("Тип прибора"), {{DeviceKindCodeParam(), kDeviceKindCode}}},
+       {OPERATOR_TEXT("Отдается команда на перезагрузку прибора"),
+        {{RestartParam(), kRestartCommand}}}});
   if (result != kOk) return result;
   return StopSequence(transfer.progress, kOk);
 }

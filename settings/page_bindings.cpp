@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ini/number_text.h"
+#include "operator/operator_text.h"
 #include "settings/control_conversions.h"
 
 namespace zorkan {
@@ -15,9 +16,11 @@ using T = FieldTexts;
 using enum BindingKind;
 
 constexpr std::array<std::string_view, 5> kStepTexts{"0.001", "0.01", "0.1", "1.0", "10.0"};
-constexpr std::array<std::string_view, 3> kRegulatorRelayTexts{"Упрощенная", "Расширенная",
-                                                               "Управление задвижкой"};
-constexpr std::array<std::string_view, 2> kAlarmRelayTexts{"Упрощенная", "Расширенная"};
+constexpr std::array<std::string_view, 3> kRegulatorRelayTexts{
+    OPERATOR_TEXT("Упрощенная"), OPERATOR_TEXT("Расширенная"),
+    OPERATOR_TEXT("Управление задвижкой")};
+constexpr std::array<std::string_view, 2> kAlarmRelayTexts{OPERATOR_TEXT("Упрощенная"),
+                                                           OPERATOR_TEXT("Расширенная")};
 
 constexpr ListItems kSteps{.texts = kStepTexts};
 constexpr ListItems kDecimals{.first = 0, .last = 3};

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "operator/operator_text.h"
 #include "settings/page_bindings.h"
 
 namespace zorkan {
@@ -37,15 +38,19 @@ float NominalRangeMax(std::int32_t sensorType) {
 }  // namespace
 
 std::string ManufactureDateText(const GeneralSettings& general) {
-  constexpr std::array<std::string_view, 12> kMonthNames{
-      "Января ", "Февраля ", "Марта ",    "Апреля ",  "Мая ",    "Июня ",
-      "Июля ",   "Августа ", "Сентября ", "Октября ", "Ноября ", "Декабря "};
-  std::string text = std::to_string(general.manufactureDay) + " ";
-  if (general.manufactureMonth >= 1 && general.manufactureMonth <= 12) {
-    text += kMonthNames[static_cast<std::size_t>(general.manufactureMonth - 1)];
+  // Day, month, year.
+  constexpr std::array<std::string_view, 12> kDates{
+      OPERATOR_TEXT("%1 Января %2"),   OPERATOR_TEXT("%1 Февраля %2"),
+      OPERATOR_TEXT("%1 Марта %2"),    OPERATOR_TEXT("%1 Апреля %2"),
+      OPERATOR_TEXT("%1 Мая %2"),      OPERATOR_TEXT("%1 Июня %2"),
+      OPERATOR_TEXT("%1 Июля %2"),     OPERATOR_TEXT("%1 Августа %2"),
+      OPERATOR_TEXT("%1 Сентября %2"), OPERATOR_TEXT("%1 Октября %2"),
+      OPERATOR_TEXT("%1 Ноября %2"),   OPERATOR_TEXT("%1 Декабря %2")};
+  if (general.manufactureMonth < 1 || general.manufactureMonth > 12) {
+    return std::to_string(general.manufactureDay) + " " + std::to_string(general.manufactureYear);
   }
-  text += std::to_string(general.manufactureYear);
-  return text;
+  return FillText(kDates[static_cast<std::size_t>(general.manufactureMonth - 1)],
+                  general.manufactureDay, general.manufactureYear);
 }
 
 void ApplyRangeRules(DeviceSettings& settings) {

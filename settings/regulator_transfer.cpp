@@ -1,3 +1,4 @@
+#include "operator/operator_text.h"
 #include "settings/parameter_map.h"
 #include "settings/settings_transfer.h"
 #include "settings/transfer_steps.h"
@@ -19,12 +20,14 @@ std::vector<ByteBinding> RegulatorBytes(DeviceSettings& settings) {
 
 // Unlike the relay group, the regulator group has no switch: it is always exchanged.
 LinkError readRegulator(SettingsTransfer& transfer) {
-  return ReadByteGroup(transfer.link, transfer.progress, "Чтение параметров регулятора",
+  return ReadByteGroup(transfer.link, transfer.progress,
+                       OPERATOR_TEXT("Чтение параметров регулятора"),
                        RegulatorBytes(transfer.settings));
 }
 
 LinkError writeRegulator(SettingsTransfer& transfer) {
-  return WriteByteGroup(transfer.link, transfer.progress, "Запись параметров регулятора",
+  return WriteByteGroup(transfer.link, transfer.progress,
+                        OPERATOR_TEXT("Запись параметров регулятора"),
                         RegulatorBytes(transfer.settings));
 }
 

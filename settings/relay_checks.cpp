@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "operator/operator_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -29,46 +31,56 @@ struct RelayCheck {
   std::string_view text;
 };
 
-constexpr std::string_view kRelay1AlsoOnEvents =
+constexpr std::string_view kRelay1AlsoOnEvents = OPERATOR_TEXT(
     "В приборе управляющем задвижками реле 1 назначено еще и на уставки или обрыв. Записать так "
-    "как есть?";
-constexpr std::string_view kRelay2AlsoOnEvents =
+    "как есть?");
+constexpr std::string_view kRelay2AlsoOnEvents = OPERATOR_TEXT(
     "В приборе управляющем задвижками реле 2 назначено еще и на уставки или обрыв. Записать так "
-    "как есть?";
+    "как есть?");
 
 constexpr RelayCheck kRelayChecks[] = {
     {kDeviceSingleChannel, 0, 1, MaskTest::AnyOf, kAnyEvent,
-     "В одноканальном приборе реле 1 назначено на второй канал. Записать так как есть?"},
+     OPERATOR_TEXT(
+         "В одноканальном приборе реле 1 назначено на второй канал. Записать так как есть?")},
     {kDeviceSingleChannel, 1, 1, MaskTest::AnyOf, kAnyEvent,
-     "В одноканальном приборе реле 2 назначено на второй канал. Записать так как есть?"},
+     OPERATOR_TEXT(
+         "В одноканальном приборе реле 2 назначено на второй канал. Записать так как есть?")},
     {kDeviceSingleChannel, 0, 0, MaskTest::AnyOf, kValveSources,
-     "В одноканальном приборе реле 1 назначено на управление задвижкой. Записать так как есть?"},
+     OPERATOR_TEXT("В одноканальном приборе реле 1 назначено на управление задвижкой. Записать так "
+                   "как есть?")},
     {kDeviceSingleChannel, 1, 0, MaskTest::AnyOf, kValveSources,
-     "В одноканальном приборе реле 2 назначено на управление задвижкой. Записать так как есть?"},
+     OPERATOR_TEXT("В одноканальном приборе реле 2 назначено на управление задвижкой. Записать так "
+                   "как есть?")},
     {kDeviceTwoChannel, 0, 0, MaskTest::AnyOf, kSetpoint2Bit,
-     "В двухканальном приборе реле 1 назначено на вторую уставку первого канала. Записать так как "
-     "есть?"},
+     OPERATOR_TEXT("В двухканальном приборе реле 1 назначено на вторую уставку первого канала. "
+                   "Записать так как "
+                   "есть?")},
     {kDeviceTwoChannel, 1, 0, MaskTest::AnyOf, kSetpoint2Bit,
-     "В двухканальном приборе реле 2 назначено на вторую уставку первого канала. Записать так как "
-     "есть?"},
+     OPERATOR_TEXT("В двухканальном приборе реле 2 назначено на вторую уставку первого канала. "
+                   "Записать так как "
+                   "есть?")},
     {kDeviceTwoChannel, 0, 1, MaskTest::AnyOf, kSetpoint2Bit,
-     "В двухканальном приборе реле 1 назначено на вторую уставку второго канала. Записать так как "
-     "есть?"},
+     OPERATOR_TEXT("В двухканальном приборе реле 1 назначено на вторую уставку второго канала. "
+                   "Записать так как "
+                   "есть?")},
     {kDeviceTwoChannel, 1, 1, MaskTest::AnyOf, kSetpoint2Bit,
-     "В двухканальном приборе реле 2 назначено на вторую уставку второго канала. Записать так как "
-     "есть?"},
+     OPERATOR_TEXT("В двухканальном приборе реле 2 назначено на вторую уставку второго канала. "
+                   "Записать так как "
+                   "есть?")},
     {kDeviceTwoChannel, 0, 0, MaskTest::AnyOf, kValveSources,
-     "В двухканальном  приборе реле 1 назначено на управление задвижкой. Записать так как есть?"},
+     OPERATOR_TEXT("В двухканальном  приборе реле 1 назначено на управление задвижкой. Записать "
+                   "так как есть?")},
     {kDeviceTwoChannel, 1, 0, MaskTest::AnyOf, kValveSources,
-     "В двухканальном  приборе реле 2 назначено на управление задвижкой. Записать так как есть?"},
+     OPERATOR_TEXT("В двухканальном  приборе реле 2 назначено на управление задвижкой. Записать "
+                   "так как есть?")},
     {kDeviceValveRegulator, 0, 0, MaskTest::AnyOf, kChannelEvents, kRelay1AlsoOnEvents},
     {kDeviceValveRegulator, 0, 1, MaskTest::AnyOf, kAnyEvent, kRelay1AlsoOnEvents},
     {kDeviceValveRegulator, 1, 0, MaskTest::AnyOf, kChannelEvents, kRelay2AlsoOnEvents},
     {kDeviceValveRegulator, 1, 1, MaskTest::AnyOf, kAnyEvent, kRelay2AlsoOnEvents},
     {kDeviceValveRegulator, 0, 0, MaskTest::NotOneOf, kValveSources,
-     "Для реле 1 неправильно выбран источник срабатывания. Записать так как есть?"},
+     OPERATOR_TEXT("Для реле 1 неправильно выбран источник срабатывания. Записать так как есть?")},
     {kDeviceValveRegulator, 1, 0, MaskTest::NotOneOf, kValveSources,
-     "Для реле 2 неправильно выбран источник срабатывания. Записать так как есть?"},
+     OPERATOR_TEXT("Для реле 2 неправильно выбран источник срабатывания. Записать так как есть?")},
 };
 
 bool Fails(const RelayCheck& check, int mask) {
@@ -88,8 +100,9 @@ LinkError checkRelays(const DeviceSettings& settings, OperatorDialogs& dialogs) 
   for (const RelayCheck& check : kRelayChecks) {
     if (check.deviceType != settings.general.deviceType) continue;
     if (!Fails(check, masks[check.relay][check.channel])) continue;
-    const DialogAnswer answer = dialogs.ask({"Ошибка в настройках реле ", std::string(check.text),
-                                             DialogIcon::Error, DialogButtons::YesNo});
+    const DialogAnswer answer =
+        dialogs.ask({OPERATOR_TEXT("Ошибка в настройках реле "), std::string(check.text),
+                     DialogIcon::Error, DialogButtons::YesNo});
     if (answer != DialogAnswer::Yes) return kStoppedToCorrect;
   }
   return kOk;

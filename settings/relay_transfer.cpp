@@ -1,3 +1,4 @@
+#include "operator/operator_text.h"
 #include "settings/parameter_map.h"
 #include "settings/settings_transfer.h"
 #include "settings/transfer_steps.h"
@@ -21,13 +22,13 @@ std::vector<ByteBinding> RelayLogicBytes(DeviceSettings& settings) {
 
 LinkError readRelayLogic(SettingsTransfer& transfer) {
   if (transfer.settings.relays.relaySelected != 1) return kOk;
-  return ReadByteGroup(transfer.link, transfer.progress, "Чтение логики реле",
+  return ReadByteGroup(transfer.link, transfer.progress, OPERATOR_TEXT("Чтение логики реле"),
                        RelayLogicBytes(transfer.settings));
 }
 
 LinkError writeRelayLogic(SettingsTransfer& transfer) {
   if (transfer.settings.relays.relaySelected != 1) return kOk;
-  return WriteByteGroup(transfer.link, transfer.progress, "Запись логики реле",
+  return WriteByteGroup(transfer.link, transfer.progress, OPERATOR_TEXT("Запись логики реле"),
                         RelayLogicBytes(transfer.settings));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/curve_chart.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -40,7 +41,7 @@ CurveChart::CurveChart(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CurveChart::setAxisCaptions(const QString& x, const QString& y) {
+void CurveChart::setAxisCaptions(const char* x, const char* y) {
   xCaption_ = x;
   yCaption_ = y;
   update();
@@ -49,11 +50,11 @@ void CurveChart::setAxisCaptions(const QString& x, const QString& y) {
 void CurveChart::clear() {
   curves_.clear();
   band_.clear();
-  bandCaption_.clear();
+  bandCaption_ = nullptr;
   update();
 }
 
-int CurveChart::addCurve(const QString& caption, const QColor& colour, Qt::PenStyle style) {
+int CurveChart::addCurve(const char* caption, const QColor& colour, Qt::PenStyle style) {
   curves_.push_back({caption, colour, style, {}});
   update();
   return static_cast<int>(curves_.size()) - 1;
@@ -64,7 +65,7 @@ void CurveChart::addPoint(int curve, double x, double y) {
   update();
 }
 
-void CurveChart::setBand(const QString& caption, const QColor& colour) {
+void CurveChart::setBand(const char* caption, const QColor& colour) {
   bandCaption_ = caption;
   bandColour_ = colour;
   update();
@@ -111,12 +112,14 @@ void CurveChart::paintEvent(QPaintEvent*) {
   };
   std::vector<Entry> legend;
   for (const Curve& curve : curves_) {
-    legend.push_back({curve.caption, QPen(curve.colour, 2, curve.style, Qt::FlatCap), {}});
+    legend.push_back({tr(curve.caption), QPen(curve.colour, 2, curve.style, Qt::FlatCap), {}});
   }
-  if (!bandCaption_.isEmpty())
+  if (bandCaption_ != nullptr)
     legend.push_back(
-        {bandCaption_, QPen(bandColour_, kBandHeight, Qt::SolidLine, Qt::FlatCap), {}});
-  const int firstX = kLeftMargin + metrics.horizontalAdvance(yCaption_) + kLegendGap;
+        {tr(bandCaption_), QPen(bandColour_, kBandHeight, Qt::SolidLine, Qt::FlatCap), {}});
+  const QString xCaption = tr(xCaption_);
+  const QString yCaption = tr(yCaption_);
+  const int firstX = kLeftMargin + metrics.horizontalAdvance(yCaption) + kLegendGap;
   QPoint next(firstX, kTopMargin / 2);
   for (Entry& entry : legend) {
     const int width = kLegendSample + 4 + metrics.horizontalAdvance(entry.caption);
@@ -157,9 +160,9 @@ void CurveChart::paintEvent(QPaintEvent*) {
   painter.drawRect(plot);
   painter.drawText(QRect(plot.left(), plot.bottom() + kBandHeight + 2, plot.width(),
                          kBottomMargin - kBandHeight - 2),
-                   Qt::AlignRight | Qt::AlignBottom, xCaption_);
+                   Qt::AlignRight | Qt::AlignBottom, xCaption);
   painter.drawText(QRect(4, 2, kLeftMargin + 60, kTopMargin - 4), Qt::AlignLeft | Qt::AlignTop,
-                   yCaption_);
+                   yCaption);
 
   // The band: where the switch was on, up to the next state or the curves' end.
   for (std::size_t i = 0; i < band_.size(); ++i) {
@@ -187,6 +190,11 @@ void CurveChart::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawText(entry.at + QPoint(kLegendSample + 4, metrics.ascent() / 2 - 1), entry.caption);
   }
+}
+
+void CurveChart::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) update();
 }
 
 }  // namespace zorkan

@@ -6,6 +6,7 @@
 #include "link/device_link.h"
 #include "operator/operator_dialogs.h"
 #include "operator/progress.h"
+#include "ui/direct_control_state.h"
 #include "ui/manual_pwm_banner.h"
 
 namespace Ui {
@@ -13,16 +14,6 @@ class TForm1;
 }
 
 namespace zorkan {
-
-// The PWM state of the page; not part of the model nor of any profile.
-struct DirectControl {
-  int controlWord = 0;  // 0: the instrument sets the PWM; 1 or 2: manual duty on relay 1 or 2
-  int duty = 0;         // per cent
-  // The instrument took the last control word sent; before the first there is nothing to doubt.
-  bool wordTaken = true;
-  // `duty` is what the instrument holds: read from it or written to it in this run.
-  bool dutyKnown = false;
-};
 
 class DirectControlPage {
  public:
@@ -40,6 +31,8 @@ class DirectControlPage {
   void Button15Click();
   void RadioButton1Click();
   void RadioButton2Click();
+  // The banner in the language just chosen.
+  void retranslate() { banner_.retranslate(); }
 
  private:
   bool pageShown() const;

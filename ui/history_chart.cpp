@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "history/time_ticks.h"
+#include "ui/core_text.h"
 
 namespace zorkan {
 
@@ -145,6 +146,10 @@ class HistoryChart::LinePool {
   }
 
   QLineSeries* first() const { return series_.front(); }
+  void rename(const QString& name) {
+    name_ = name;
+    for (QLineSeries* series : series_) series->setName(name_);
+  }
 
  private:
   void add() {
@@ -183,19 +188,14 @@ HistoryChart::HistoryChart()
   chart_->addAxis(laneAxis_, Qt::AlignRight);
   laneAxis_->setRange(0, 1);
   laneAxis_->setVisible(false);
-  const std::array<QString, 2> channelNames{tr("Канал 1"), tr("Канал 2")};
-  const std::array<QString, 2> levelNames{tr("Регулируемое значение"), tr("Уставка (авария)")};
-  const std::array<QString, 2> relayNames{tr("Реле 1"), tr("Реле 2")};
-  const std::array<QString, 2> markerNames{tr("Смена статуса, канал 1"),
-                                           tr("Смена статуса, канал 2")};
   // The levels are drawn over the values.
   for (std::size_t i = 0; i < 2; ++i) {
-    channelLines_[i] = std::make_unique<LinePool>(*chart_, *timeAxis_, channelNames[i],
-                                                  QPen(kChannelColours[i], 1.5));
+    channelLines_[i] =
+        std::make_unique<LinePool>(*chart_, *timeAxis_, QString(), QPen(kChannelColours[i], 1.5));
     channelLines_[i]->attachTo(valueAxes_[0]);
   }
   for (std::size_t i = 0; i < 2; ++i) {
-    levelLines_[i] = std::make_unique<LinePool>(*chart_, *timeAxis_, levelNames[i],
+    levelLines_[i] = std::make_unique<LinePool>(*chart_, *timeAxis_, QString(),
                                                 QPen(kLevelColours[i], 1.5, Qt::DashLine));
     levelLines_[i]->attachTo(valueAxes_[0]);
   }
@@ -204,11 +204,9 @@ HistoryChart::HistoryChart()
     relayBands_[i] = new QAreaSeries;
     relayBands_[i]->setUpperSeries(new QLineSeries(relayBands_[i]));
     relayBands_[i]->setLowerSeries(new QLineSeries(relayBands_[i]));
-    relayBands_[i]->setName(relayNames[i]);
     relayBands_[i]->setBrush(kRelayColours[i]);
     relayBands_[i]->setPen(Qt::NoPen);
     statusMarkers_[i] = new QScatterSeries;
-    statusMarkers_[i]->setName(markerNames[i]);
     statusMarkers_[i]->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     statusMarkers_[i]->setMarkerSize(9);
     statusMarkers_[i]->setColor(kMarkerColours[i]);
@@ -220,6 +218,26 @@ HistoryChart::HistoryChart()
     series->attachAxis(timeAxis_);
     series->attachAxis(laneAxis_);
   }
+  nameSeries();
+}
+
+void HistoryChart::nameSeries() {
+  const std::array<QString, 2> channelNames{tr("Канал 1"), tr("Канал 2")};
+  const std::array<QString, 2> levelNames{tr("Регулируемое значение"), tr("Уставка (авария)")};
+  const std::array<QString, 2> relayNames{tr("Реле 1"), tr("Реле 2")};
+  const std::array<QString, 2> markerNames{tr("Смена статуса, канал 1"),
+                                           tr("Смена статуса, канал 2")};
+  for (std::size_t i = 0; i < 2; ++i) {
+    channelLines_[i]->rename(channelNames[i]);
+    levelLines_[i]->rename(levelNames[i]);
+    relayBands_[i]->setName(relayNames[i]);
+    statusMarkers_[i]->setName(markerNames[i]);
+  }
+}
+
+void HistoryChart::retranslate() {
+  nameSeries();
+  if (history_ != nullptr) labelValueAxes();
 }
 
 // The chart view owns the chart, and the chart its series and axes.
@@ -410,8 +428,7 @@ void HistoryChart::labelValueAxes() {
                     : channels.empty()   ? QString()
                     : channels[0] == 0   ? tr("Канал 1")
                                          : tr("Канал 2");
-    const QString unit =
-        channels.empty() ? QString() : QString::fromStdString(history_->units[channels[0]]);
+    const QString unit = channels.empty() ? QString() : CoreText(history_->units[channels[0]]);
     if (!unit.isEmpty()) title += ", " + unit;
     valueAxis.setTitleText(title);
   }

@@ -70,10 +70,13 @@ class HistoryChart {
   QRectF plotArea() const;
   // The moment at a horizontal position of the chart.
   double momentAt(double x) const;
+  // The legend and the axes' titles in the language just chosen.
+  void retranslate();
 
  private:
   class LinePool;
 
+  void nameSeries();
   ChartView wholeHistory() const;
   std::optional<ValueRange> valueBounds(int axis) const;
   // The channels whose values go on a value axis.

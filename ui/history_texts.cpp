@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "live/measurement_log.h"
+#include "ui/core_text.h"
 
 namespace zorkan {
 
@@ -99,9 +100,8 @@ QString HistoryTexts::readout(const MeasurementHistory& history,
     if (status == kStatusChannelOff) continue;
     parts << tr("Канал %1: %2 %3 (%4)")
                  .arg(channel + 1)
-                 .arg(Number(s.measurement.values[channel]),
-                      QString::fromStdString(history.units[channel]),
-                      QString::fromStdString(MeasurementStatusText(status)));
+                 .arg(Number(s.measurement.values[channel]), CoreText(history.units[channel]),
+                      CoreText(MeasurementStatusText(status)));
   }
   if (!std::isnan(s.setpoint)) parts << tr("Регулируемое значение: %1").arg(Number(s.setpoint));
   if (!std::isnan(s.alarmSetpoint)) parts << tr("Уставка: %1").arg(Number(s.alarmSetpoint));

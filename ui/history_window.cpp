@@ -1,9 +1,11 @@
 #include "ui/history_window.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QFileDialog>
 #include <QStringList>
 #include <cmath>
+#include <utility>
 
 #include "history/csv_history.h"
 #include "history/decimation.h"
@@ -70,7 +72,9 @@ void HistoryWindow::openNewest() {
   const std::vector<std::filesystem::path> logs =
       NewestLogs(sources_.workDir, sources_.measurementLog);
   if (logs.empty()) {
-    ui_->DatingNote->setText(HistoryTexts::nothingLogged());
+    shownLogs_.clear();
+    readings_.clear();
+    showDatingNote();
     chart().content().setHistory(history_, std::nullopt);
     return;
   }
@@ -100,17 +104,33 @@ void HistoryWindow::open(const std::vector<std::filesystem::path>& logs) {
                 DialogIcon::Warning);
   }
   if (readings.empty()) return;
-  ui_->DatingNote->setText(HistoryTexts::aboutReadings(shown, readings));
   std::vector<MeasurementHistory> histories;
-  for (LogReading& reading : readings) histories.push_back(std::move(reading.history));
+  for (LogReading& reading : readings) histories.push_back(std::exchange(reading.history, {}));
   history_ = Joined(std::move(histories));
   shownLogs_ = std::move(shown);
+  readings_ = std::move(readings);
+  showDatingNote();
   QStringList names;
   for (const std::filesystem::path& log : shownLogs_) names << PathText(log.filename());
   ui_->Source->setText(names.join(", "));
   chart().content().setHistory(
       history_, SetpointLevels{pages_.channels[0].setpoint1, pages_.channels[1].setpoint1});
   ui_->CursorReadout->clear();
+  readoutMoment_.reset();
+}
+
+void HistoryWindow::showDatingNote() {
+  ui_->DatingNote->setText(readings_.empty() ? HistoryTexts::nothingLogged()
+                                             : HistoryTexts::aboutReadings(shownLogs_, readings_));
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ui_->retranslateUi(this);
+  showDatingNote();
+  showReadout(readoutMoment_);
+  chart().content().retranslate();
 }
 
 void HistoryWindow::chooseLogs() {
@@ -150,6 +170,7 @@ void HistoryWindow::switchCsvLog(bool on) {
 
 void HistoryWindow::showReadout(std::optional<double> moment) {
   if (!moment) return;
+  readoutMoment_ = moment;
   std::optional<std::size_t> sample = NearestSample(history_.samples, *moment);
   if (sample && std::abs(static_cast<double>(history_.samples[*sample].moment) - *moment) >
                     chart().content().gapMs()) {

@@ -8,8 +8,10 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "history/log_reading.h"
 #include "history/measurement_history.h"
 #include "live/csv_measurement_log.h"
 #include "settings/device_settings.h"
@@ -52,12 +54,17 @@ class HistoryWindow final : public QWidget {
   bool saveChartPng(const std::filesystem::path& path);
   bool saveChartPdf(const std::filesystem::path& path);
 
+ protected:
+  // A language chosen: the form, the note on the logs, the readout and the chart's captions.
+  void changeEvent(QEvent* event) override;
+
  private:
   void connectHandlers();
   void chooseLogs();
   void reload();
   void switchCsvLog(bool on);
   void showReadout(std::optional<double> moment);
+  void showDatingNote();
   // A file name for an export, asked in a save dialog; empty when the operator declined.
   std::filesystem::path askExportPath(const QString& caption, const QString& filter,
                                       const QString& suffix);
@@ -70,7 +77,10 @@ class HistoryWindow final : public QWidget {
   CsvMeasurementLog& csvLog_;
   MessageBoxes dialogs_{*this};
   std::vector<std::filesystem::path> shownLogs_;
+  // How the logs shown were read (their samples are in history_); none before the first.
+  std::vector<LogReading> readings_;
   MeasurementHistory history_;
+  std::optional<double> readoutMoment_;
 };
 
 }  // namespace zorkan

@@ -2,7 +2,9 @@
 // The dialog of "Сравнить с прибором…" and of the journal's comparison: the settings the
 // instrument, or a journal entry, holds otherwise than the pages.
 
+#include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "workflows/instrument_comparison.h"
@@ -21,11 +23,19 @@ struct DifferenceTexts {
   QString secondHeading;
 };
 
+// The texts in the language shown when they are asked for.
+using DifferenceTextsMaker = std::function<DifferenceTexts()>;
+
 // "Сравнить с прибором…": the instrument first, the pages second.
-extern const DifferenceTexts kInstrumentDifferenceTexts;
+DifferenceTexts InstrumentDifferenceTexts();
 
 // A table of the differences, each setting under the caption the pages give it.
 void ShowDifferences(QWidget* parent, const std::vector<ProfileKeyDifference>& differences,
-                     const DifferenceTexts& texts = kInstrumentDifferenceTexts);
+                     const DifferenceTextsMaker& texts = InstrumentDifferenceTexts);
+
+// The context of the dialog's own texts.
+class DifferencesDialog {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::DifferencesDialog)
+};
 
 }  // namespace zorkan

@@ -1,11 +1,14 @@
 #include "ui/journal_window.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <string>
 
+#include "operator/operator_text.h"
 #include "operator/result_messages.h"
 #include "settings/control_conversions.h"
+#include "ui/core_text.h"
 #include "ui/instrument_dialogs.h"
 #include "ui_journal_window.h"
 
@@ -22,27 +25,28 @@ QString Text(const std::string& text) {
 QString ActionText(JournalAction action) {
   switch (action) {
     case JournalAction::Read:
-      return "Чтение";
+      return JournalWindow::tr("Чтение");
     case JournalAction::Write:
-      return "Запись";
+      return JournalWindow::tr("Запись");
     case JournalAction::Set:
-      return "Установка параметра";
+      return JournalWindow::tr("Установка параметра");
   }
   return {};
 }
 
 QString ResultText(LinkError result) {
-  if (result == kOk) return "Выполнено";
+  if (result == kOk) return JournalWindow::tr("Выполнено");
   const ResultMessage* message = FindResultMessage(result);
-  return message ? Text(std::string(message->text)) : "ERR " + QString::number(result);
+  return message ? CoreText(message->text) : "ERR " + QString::number(result);
 }
 
 // Where the number was taken from: the instrument, or the pages (a write; a read that stopped
 // before it reached the number).
 QString SerialText(const JournalEntry& entry) {
   if (!entry.serial) return "—";
-  return QString::number(entry.serial->number) +
-         (entry.serial->source == SerialSource::Instrument ? " (прибор)" : " (страницы)");
+  return entry.serial->source == SerialSource::Instrument
+             ? JournalWindow::tr("%1 (прибор)").arg(entry.serial->number)
+             : JournalWindow::tr("%1 (страницы)").arg(entry.serial->number);
 }
 
 QString DescriptionText(const JournalEntry& entry) {
@@ -86,9 +90,9 @@ void JournalWindow::fill() {
   JournalQuery query;
   if (!everyInstrument) query.serialNumber = serialNumber_;
   shown_ = journal_.entries(query);
-  ui_->EntriesLabel->setText(everyInstrument ? "&Записи журнала, все приборы:"
-                                             : "&Записи журнала, прибор № " +
-                                                   QString::number(serialNumber_) + ":");
+  ui_->EntriesLabel->setText(everyInstrument
+                                 ? tr("&Записи журнала, все приборы:")
+                                 : tr("&Записи журнала, прибор № %1:").arg(serialNumber_));
   QTableWidget& table = *ui_->JournalEntries;
   table.clearContents();
   table.setRowCount(static_cast<int>(shown_.size()));
@@ -99,7 +103,7 @@ void JournalWindow::fill() {
     table.setItem(row, kActionColumn, Cell(ActionText(entry.action)));
     QTableWidgetItem* result = Cell(ResultText(entry.result));
     if (!entry.stoppedAt.empty())
-      result->setToolTip("Остановлено на шаге: " + Text(entry.stoppedAt));
+      result->setToolTip(tr("Остановлено на шаге: %1").arg(CoreText(entry.stoppedAt)));
     table.setItem(row, kResultColumn, result);
     table.setItem(row, kSerialColumn, Cell(SerialText(entry)));
     QTableWidgetItem* description = Cell(DescriptionText(entry));
@@ -110,6 +114,15 @@ void JournalWindow::fill() {
   table.resizeRowsToContents();
   if (!shown_.empty()) table.selectRow(0);
   showChosenEntry();
+}
+
+void JournalWindow::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ui_->retranslateUi(this);
+  const int chosen = ui_->JournalEntries->currentRow();
+  fill();
+  if (chosen >= 0) ui_->JournalEntries->selectRow(chosen);
 }
 
 void JournalWindow::showChosenEntry() {
@@ -131,15 +144,18 @@ void JournalWindow::compareWithPages() {
   // As a load would leave the model: what no profile carries stays as the pages have it.
   DeviceSettings recorded = pages_;
   if (!journal_.loadProfile(*entry, recorded)) {
-    ShowMessage(dialogs_, "Журнал настроек",
-                "Файл записи не читается: " + journal_.pathOf(*entry).string(), DialogIcon::Error);
+    ShowMessage(
+        dialogs_, OPERATOR_TEXT("Журнал настроек"),
+        FillText(OPERATOR_TEXT("Файл записи не читается: %1"), journal_.pathOf(*entry).string()),
+        DialogIcon::Error);
     return;
   }
-  ShowDifferences(this, DifferingProfileKeys(recorded, pages_),
-                  DifferenceTexts{"Сравнение с записью журнала",
-                                  "Настройки на страницах совпадают с записью журнала.",
-                                  "Настройки на страницах отличаются от записи журнала:",
-                                  "В записи журнала", "На страницах"});
+  ShowDifferences(this, DifferingProfileKeys(recorded, pages_), [] {
+    return DifferenceTexts{tr("Сравнение с записью журнала"),
+                           tr("Настройки на страницах совпадают с записью журнала."),
+                           tr("Настройки на страницах отличаются от записи журнала:"),
+                           tr("В записи журнала"), tr("На страницах")};
+  });
 }
 
 void JournalWindow::load(const JournalEntry& entry) {
@@ -151,17 +167,18 @@ std::optional<JournalEntry> FindReadBeforeWrite(const Journal& journal, const De
                                                 OperatorDialogs& dialogs) {
   const std::int32_t serialNumber = ShownSerialNumber(pages.general.serialNumber);
   if (serialNumber == 0) {
-    ShowMessage(dialogs, "Журнал настроек",
-                "На страницах нет заводского номера прибора: прочитайте прибор, чтобы найти в "
-                "журнале его настройки до записи.",
+    ShowMessage(dialogs, OPERATOR_TEXT("Журнал настроек"),
+                OPERATOR_TEXT("На страницах нет заводского номера прибора: прочитайте прибор, "
+                              "чтобы найти в журнале его настройки до записи."),
                 DialogIcon::Information);
     return std::nullopt;
   }
   std::optional<JournalEntry> read = journal.readBeforeNewestWrite(serialNumber);
   if (!read) {
-    ShowMessage(dialogs, "Журнал настроек",
-                "В журнале нет удачного чтения прибора № " + std::to_string(serialNumber) +
-                    ", сделанного до его последней записи: вернуть нечего.",
+    ShowMessage(dialogs, OPERATOR_TEXT("Журнал настроек"),
+                FillText(OPERATOR_TEXT("В журнале нет удачного чтения прибора № %1, сделанного до "
+                                       "его последней записи: вернуть нечего."),
+                         serialNumber),
                 DialogIcon::Information);
   }
   return read;

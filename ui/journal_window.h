@@ -4,6 +4,7 @@
 // before the newest write found. Nothing here writes to the instrument: a loaded entry goes there
 // only through the usual "Записать в прибор".
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <cstdint>
 #include <memory>
@@ -21,6 +22,8 @@ class JournalWindow;
 namespace zorkan {
 
 class JournalWindow final : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::JournalWindow)
+
  public:
   // `pages`: the model as the pages hold it, which entries are compared with; its serial number
   // names the instrument whose entries are listed first.
@@ -30,6 +33,10 @@ class JournalWindow final : public QDialog {
 
   // The entry the operator chose to load onto the pages; nullopt when the window was closed.
   const std::optional<JournalEntry>& entryToLoad() const { return entryToLoad_; }
+
+ protected:
+  // A language chosen: the form and the entries in it, the chosen one still chosen.
+  void changeEvent(QEvent* event) override;
 
  private:
   void fill();

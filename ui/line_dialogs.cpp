@@ -1,9 +1,14 @@
 #include "ui/line_dialogs.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
+#include <functional>
+#include <utility>
 
 #include "link/port_timing.h"
 #include "settings/enumerations.h"
+#include "ui/core_text.h"
+#include "ui/language_change.h"
 #include "ui/table_rows.h"
 #include "ui_found_instruments_dialog.h"
 #include "ui_line_results_dialog.h"
@@ -13,43 +18,70 @@ namespace zorkan {
 
 namespace {
 
-QString Text(const std::string& text) {
-  return QString::fromStdString(text);
-}
+// The context of the line's dialogs' own texts.
+class LineDialogs {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::LineDialogs)
+};
 
 // The form filled with the search: a row per instrument, the duplicates below the table.
 class FoundInstrumentsForm {
  public:
-  FoundInstrumentsForm(QWidget* parent, const InstrumentSearchResult& search) : dialog_(parent) {
+  FoundInstrumentsForm(QWidget* parent, const InstrumentSearchResult& search)
+      : dialog_(parent), search_(search) {
     form_.setupUi(&dialog_);
     QTableWidget& table = *form_.FoundInstruments;
     table.setRowCount(static_cast<int>(search.found.size()));
-    for (std::size_t row = 0; row < search.found.size(); ++row) {
-      const FoundInstrument& found = search.found[row];
-      SetTableRow(
-          table, static_cast<int>(row),
-          {QString::number(found.place.networkAddress), QString::number(found.place.baudRate),
-           QString::number(found.identity.serialNumber),
-           Text(DeviceTypeText(found.identity.deviceType)),
-           Text(FirmwareVersionText(found.identity.firmwareVersion))});
-    }
+    showTexts();
     FitColumns(table);
     table.selectRow(0);
-    QStringList duplicates;
-    for (const LinePlace& place : search.probableDuplicates) {
-      duplicates << Text(ProbableDuplicateText(place));
-    }
-    form_.DuplicatesLabel->setText(duplicates.join('\n'));
-    form_.DuplicatesLabel->setVisible(!duplicates.isEmpty());
+    form_.DuplicatesLabel->setVisible(!search.probableDuplicates.empty());
     form_.Buttons->button(QDialogButtonBox::Ok)->setEnabled(!search.found.empty());
+    OnLanguageChange(dialog_, [this] {
+      form_.retranslateUi(&dialog_);
+      showTexts();
+      if (retitle_) retitle_();
+    });
   }
 
   QDialog& dialog() { return dialog_; }
   Ui::FoundInstrumentsDialog& form() { return form_; }
+  // Texts of the form's own replaced by `retitle`, now and at a change of language.
+  void retitle(std::function<void()> retitle) {
+    retitle_ = std::move(retitle);
+    retitle_();
+  }
 
  private:
+  // The table's texts keep what the operator checked.
+  void showTexts() {
+    QTableWidget& table = *form_.FoundInstruments;
+    for (std::size_t row = 0; row < search_.found.size(); ++row) {
+      const FoundInstrument& found = search_.found[row];
+      const QStringList cells{QString::number(found.place.networkAddress),
+                              QString::number(found.place.baudRate),
+                              QString::number(found.identity.serialNumber),
+                              CoreText(DeviceTypeText(found.identity.deviceType)),
+                              CoreText(FirmwareVersionText(found.identity.firmwareVersion))};
+      for (int column = 0; column < cells.size(); ++column) {
+        const int at = static_cast<int>(row);
+        if (QTableWidgetItem* cell = table.item(at, column)) {
+          cell->setText(cells[column]);
+        } else {
+          table.setItem(at, column, new QTableWidgetItem(cells[column]));
+        }
+      }
+    }
+    QStringList duplicates;
+    for (const LinePlace& place : search_.probableDuplicates) {
+      duplicates << CoreText(ProbableDuplicateText(place));
+    }
+    form_.DuplicatesLabel->setText(duplicates.join('\n'));
+  }
+
   QDialog dialog_;
   Ui::FoundInstrumentsDialog form_;
+  const InstrumentSearchResult& search_;
+  std::function<void()> retitle_;
 };
 
 }  // namespace
@@ -59,11 +91,19 @@ std::optional<InstrumentSearch> ChooseSearch(QWidget* parent, std::uint32_t ownB
   QDialog dialog(parent);
   Ui::SearchRatesDialog form;
   form.setupUi(&dialog);
-  const auto rates = PortTimings();
-  form.OwnRateOnly->setText("Только на скорости из dev.dat: " + QString::number(ownBaudRate) +
-                            " бод");
-  form.EveryRate->setText("На всех скоростях: " + QString::number(rates.front().baudRate) + "–" +
-                          QString::number(rates.back().baudRate) + " бод");
+  const auto showTexts = [&form, ownBaudRate] {
+    const auto rates = PortTimings();
+    form.OwnRateOnly->setText(
+        LineDialogs::tr("Только на скорости из dev.dat: %1 бод").arg(ownBaudRate));
+    form.EveryRate->setText(LineDialogs::tr("На всех скоростях: %1–%2 бод")
+                                .arg(rates.front().baudRate)
+                                .arg(rates.back().baudRate));
+  };
+  showTexts();
+  OnLanguageChange(dialog, [&dialog, &form, showTexts] {
+    form.retranslateUi(&dialog);
+    showTexts();
+  });
   (everyRate ? form.EveryRate : form.OwnRateOnly)->setChecked(true);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   everyRate = form.EveryRate->isChecked();
@@ -87,9 +127,12 @@ std::vector<LinePlace> ChooseInstrumentsToWrite(QWidget* parent,
                                                 const InstrumentSearchResult& search) {
   FoundInstrumentsForm chooser(parent, search);
   Ui::FoundInstrumentsDialog& form = chooser.form();
-  chooser.dialog().setWindowTitle("Записать в несколько приборов");
-  form.CaptionLabel->setText("Отметьте приборы, в которые записать настройки страниц:");
-  form.Buttons->button(QDialogButtonBox::Ok)->setText("Записать");
+  chooser.retitle([&chooser, &form] {
+    chooser.dialog().setWindowTitle(LineDialogs::tr("Записать в несколько приборов"));
+    form.CaptionLabel->setText(
+        LineDialogs::tr("Отметьте приборы, в которые записать настройки страниц:"));
+    form.Buttons->button(QDialogButtonBox::Ok)->setText(LineDialogs::tr("Записать"));
+  });
   QTableWidget& table = *form.FoundInstruments;
   for (int row = 0; row < table.rowCount(); ++row) {
     QTableWidgetItem* address = table.item(row, 0);
@@ -112,15 +155,23 @@ void ShowLineResults(QWidget* parent, const LineTransfer& line) {
   form.setupUi(&dialog);
   QTableWidget& table = *form.LineResults;
   table.setRowCount(static_cast<int>(line.instruments.size()));
-  for (std::size_t row = 0; row < line.instruments.size(); ++row) {
-    const InstrumentTransfer& instrument = line.instruments[row];
-    SetTableRow(table, static_cast<int>(row),
-                {QString::number(instrument.place.networkAddress),
-                 QString::number(instrument.place.baudRate),
-                 instrument.serialNumber ? QString::number(*instrument.serialNumber) : QString("—"),
-                 Text(WriteOutcomeText(instrument))});
-  }
+  const auto showTexts = [&table, &line] {
+    for (std::size_t row = 0; row < line.instruments.size(); ++row) {
+      const InstrumentTransfer& instrument = line.instruments[row];
+      SetTableRow(
+          table, static_cast<int>(row),
+          {QString::number(instrument.place.networkAddress),
+           QString::number(instrument.place.baudRate),
+           instrument.serialNumber ? QString::number(*instrument.serialNumber) : QString("—"),
+           CoreText(WriteOutcomeText(instrument))});
+    }
+  };
+  showTexts();
   FitColumns(table);
+  OnLanguageChange(dialog, [&dialog, &form, showTexts] {
+    form.retranslateUi(&dialog);
+    showTexts();
+  });
   dialog.exec();
 }
 

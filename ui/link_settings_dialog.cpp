@@ -1,11 +1,13 @@
 #include "ui/link_settings_dialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <algorithm>
 #include <utility>
 
 #include "link/port_path.h"
 #include "link/port_timing.h"
+#include "ui/language_change.h"
 #include "ui_link_settings_dialog.h"
 
 namespace zorkan {
@@ -36,6 +38,10 @@ class LinkSettingsForm {
     QObject::connect(form_.PortNumber, &QComboBox::currentIndexChanged, &dialog_,
                      [this] { showPort(); });
     showPort();
+    OnLanguageChange(dialog_, [this] {
+      form_.retranslateUi(&dialog_);
+      showPort();
+    });
   }
 
   QDialog& dialog() { return dialog_; }
@@ -56,8 +62,9 @@ class LinkSettingsForm {
   void showPort() {
     const int port = form_.PortNumber->currentData().toInt();
     const bool chosen = IsPortNumber(port);
-    form_.PortDevice->setText(chosen ? QString::fromStdString(PortPath(port, workDir_).string())
-                                     : "порт не выбран");
+    form_.PortDevice->setText(
+        chosen ? QString::fromStdString(PortPath(port, workDir_).string())
+               : QCoreApplication::translate("zorkan::LinkSettingsDialog", "порт не выбран"));
     form_.Buttons->button(QDialogButtonBox::Ok)->setEnabled(chosen);
   }
 

@@ -8,6 +8,7 @@
 #include "ini/number_text.h"
 #include "live/measurement_log.h"
 #include "ui/age_text.h"
+#include "ui/core_text.h"
 #include "ui/tab_pages.h"
 #include "ui_main_window.h"
 
@@ -33,23 +34,28 @@ struct StateWords {
   const char* on;
   const char* off;
 };
-constexpr StateWords kSetpointWords{"достигнута", "не достигнута"};
-constexpr StateWords kBreakWords{"обрыв датчика", "нет обрыва"};
-constexpr StateWords kRelayWords{"включено", "выключено"};
-constexpr StateWords kKeyWords{"нажата", "не нажата"};
-constexpr StateWords kEncoderWords{"горит", "не горит"};
+constexpr StateWords kSetpointWords{QT_TRANSLATE_NOOP("zorkan::LivePage", "достигнута"),
+                                    QT_TRANSLATE_NOOP("zorkan::LivePage", "не достигнута")};
+constexpr StateWords kBreakWords{QT_TRANSLATE_NOOP("zorkan::LivePage", "обрыв датчика"),
+                                 QT_TRANSLATE_NOOP("zorkan::LivePage", "нет обрыва")};
+constexpr StateWords kRelayWords{QT_TRANSLATE_NOOP("zorkan::LivePage", "включено"),
+                                 QT_TRANSLATE_NOOP("zorkan::LivePage", "выключено")};
+constexpr StateWords kKeyWords{QT_TRANSLATE_NOOP("zorkan::LivePage", "нажата"),
+                               QT_TRANSLATE_NOOP("zorkan::LivePage", "не нажата")};
+constexpr StateWords kEncoderWords{QT_TRANSLATE_NOOP("zorkan::LivePage", "горит"),
+                                   QT_TRANSLATE_NOOP("zorkan::LivePage", "не горит")};
 constexpr std::size_t kKeyCount = 5;  // "У", "П", "Ш", "0", "Диапазон"; then the encoder's two
 
 // Yellow means active or attention.
 void Indicate(QLabel* indicator, std::uint8_t bits, std::uint8_t mask, const StateWords& words) {
   const bool on = (bits & mask) != 0;
   Paint(indicator, on ? QColor(Qt::yellow) : Neutral());
-  indicator->setAccessibleDescription(on ? words.on : words.off);
+  indicator->setAccessibleDescription(LivePage::tr(on ? words.on : words.off));
 }
 
 void ShowChannel(QLabel* value, QLabel* status, const ChannelLiveValues& channel) {
   value->setText(QString::fromStdString(FormatFixed(channel.value)));
-  status->setText(QString::fromStdString(MeasurementStatusText(channel.status)));
+  status->setText(CoreText(MeasurementStatusText(channel.status)));
   if (channel.status == kNormalMeasurement) {
     Paint(value, Qt::white);
     Paint(status, Neutral());
@@ -87,6 +93,7 @@ void LivePage::repaint() {
 }
 
 void LivePage::ShowLiveValues(const LiveValues& values) {
+  shownValues_ = values;
   const ChannelLiveValues& first = values.channels[0];
   const ChannelLiveValues& second = values.channels[1];
   ShowChannel(ui_.Panel3, ui_.Panel4, first);
@@ -117,8 +124,8 @@ void LivePage::DrawTrendPoint(const LiveValues& values) {
 }
 
 void LivePage::showAnswerStatus(const AnswerStatus& status) {
-  const QString text =
-      QString::fromUtf8(status.text.data(), static_cast<qsizetype>(status.text.size()));
+  shownStatus_ = status;
+  const QString text = CoreText(status.text);
   for (QLabel* panel : {ui_.Panel22, ui_.Panel28}) {
     panel->setText(text);
     Paint(panel, status.attention ? QColor(Qt::yellow) : Neutral());
@@ -128,6 +135,7 @@ void LivePage::showAnswerStatus(const AnswerStatus& status) {
 // Drawn over the colours ShowLiveValues gave, which come back with the next good poll (the
 // chart's value panel, which it leaves white, is made white again here).
 void LivePage::showFreshness(const LiveFreshness& freshness) {
+  shownFreshness_ = freshness;
   if (!freshness.stale) Paint(ui_.Panel27, Qt::white);
   for (QLabel* panel : {ui_.Panel3, ui_.Panel4, ui_.Panel8, ui_.Panel9, ui_.Panel27}) {
     QPalette palette = panel->palette();
@@ -137,15 +145,21 @@ void LivePage::showFreshness(const LiveFreshness& freshness) {
     if (freshness.stale) palette.setColor(QPalette::Window, Neutral());
     panel->setPalette(palette);
   }
-  QString age = "Значения не обновляются: от прибора их ещё не было";
-  if (freshness.lastGoodMs) {
-    age = "Значения не обновляются: получены " +
-          AgoText(clock_.monotonicMs() - *freshness.lastGoodMs);
-  }
+  const QString age = freshness.lastGoodMs
+                          ? tr("Значения не обновляются: получены %1")
+                                .arg(AgoText(clock_.monotonicMs() - *freshness.lastGoodMs))
+                          : tr("Значения не обновляются: от прибора их ещё не было");
   for (QLabel* label : {ui_.ValuesAge, ui_.ChartValueAge}) {
     label->setText(age);
     label->setVisible(freshness.stale);
   }
+}
+
+// Freshness last: it is drawn over what the values showed.
+void LivePage::retranslate() {
+  if (shownValues_) ShowLiveValues(*shownValues_);
+  if (shownStatus_) showAnswerStatus(*shownStatus_);
+  if (shownFreshness_) showFreshness(*shownFreshness_);
 }
 
 }  // namespace zorkan

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QScreen>
@@ -9,6 +10,7 @@
 #include "ini/ini_file.h"
 #include "live/measurement_log.h"
 #include "operator/link_messages.h"
+#include "operator/operator_text.h"
 #include "operator/result_messages.h"
 #include "profiles/instrument_keys.h"
 #include "profiles/profile.h"
@@ -34,8 +36,6 @@ namespace zorkan {
 namespace {
 
 constexpr const char* kVersionText = "1.0.21.2 ";
-constexpr const char* kTitle = "Настройка ЗОРКАН 740 НР ПИД ";
-constexpr const char* kStartTitle = "Настройка ЗОРКАН 740 НР ПИД пользовательская версия ";
 constexpr int kClientWidth = 712;
 constexpr int kClientHeight = 542;
 constexpr int kReloadDelayMs = 200;
@@ -71,7 +71,9 @@ std::filesystem::path AskProfilePath(QWidget* parent, QFileDialog::AcceptMode mo
   dialog.setAcceptMode(mode);
   // A typed name is taken as it is: no extension is added, and a missing profile is created.
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({"Данные настройки прибора (*.prf)", "Все файлы (*)"});
+  dialog.setNameFilters(
+      {QCoreApplication::translate("zorkan::TForm1", "Данные настройки прибора (*.prf)"),
+       QCoreApplication::translate("zorkan::TForm1", "Все файлы (*)")});
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front().toStdString();
 }
@@ -81,22 +83,22 @@ QString FileName(const std::filesystem::path& path) {
 }
 
 std::string MissingKeysText(const std::vector<profile::KeyPlace>& missing) {
-  std::string text = "В профиле нет настроек, которые записываются в прибор: ";
-  text += std::to_string(missing.size());
-  text += " (";
+  std::string names;
   for (std::size_t i = 0; i < missing.size() && i < kMissingKeysNamed; ++i) {
-    if (i > 0) text += ", ";
-    text += KeyPlaceName(missing[i]);
+    if (i > 0) names += ", ";
+    names += KeyPlaceName(missing[i]);
   }
-  if (missing.size() > kMissingKeysNamed) text += ", …";
-  text += "). Они получили значения по умолчанию.";
-  return text;
+  if (missing.size() > kMissingKeysNamed) names += ", …";
+  return FillText(OPERATOR_TEXT("В профиле нет настроек, которые записываются в прибор: %1 (%2). "
+                                "Они получили значения по умолчанию."),
+                  missing.size(), names);
 }
 
 }  // namespace
 
-TForm1::TForm1(SerialPort& port, const Clock& clock)
+TForm1::TForm1(SerialPort& port, const Clock& clock, WindowLanguage& language)
     : ui_(std::make_unique<Ui::TForm1>()),
+      language_(language),
       workDir_(std::filesystem::current_path()),
       clock_(clock),
       link_(port, clock, workDir_),
@@ -161,6 +163,13 @@ void TForm1::connectHandlers() {
   connect(ui_->Exit, &QAction::triggered, this, &QWidget::close);
   connect(ui_->HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
   connect(ui_->About, &QAction::triggered, this, [this] { ShowAboutBox(this, workDir_); });
+  auto* languages = new QActionGroup(this);
+  for (const auto& [item, language] : {std::pair{ui_->RussianLanguage, Language::Russian},
+                                       std::pair{ui_->EnglishLanguage, Language::English}}) {
+    languages->addAction(item);
+    item->setChecked(language == language_.language());
+    connect(item, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+  }
   // Only the operator's choice counts: showing the model selects items too.
   connect(ui_->ComboBox17, &QComboBox::activated, this, &TForm1::ComboBox17Change);
   connect(ui_->ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
@@ -198,7 +207,7 @@ void TForm1::FormCreate() {
   if (!WriteBuiltinProfile(workDir_)) reportUnwritable(BuiltinProfilePath(workDir_));
   pages_->ShowSettings();
   // The open-file dialog holds no path yet.
-  setWindowTitle(QString(kStartTitle) + kVersionText);
+  showTitle();
   ReportPortOpening(link_.OpenPort(linkSettings_), dialogs_);
   ui_->TabbedNotebook1->setCurrentIndex(kChannelsPage);
   link_.setParameters(TransactionParameters(linkSettings_, workDir_));
@@ -239,7 +248,7 @@ void TForm1::FormClose() {
   takeDescription();
   const std::filesystem::path recent = RecentProfilePath(workDir_);
   if (!SaveProfile(recent, settings_)) {
-    ShowMessage(closing, "Ошибка", UnableToWriteText(recent), DialogIcon::Error);
+    ShowMessage(closing, OPERATOR_TEXT("Ошибка"), UnableToWriteText(recent), DialogIcon::Error);
   }
 }
 
@@ -285,9 +294,11 @@ void TForm1::N2Click() {
 void TForm1::loadProfileFromMenu(const std::filesystem::path& path) {
   pages_->CollectSettings();
   const bool loaded = loadProfile(path, true);
-  statusLine_->showOutcome(loaded, "Загружен профиль " + FileName(path));
+  statusLine_->showOutcome(loaded,
+                           [name = FileName(path)] { return tr("Загружен профиль %1").arg(name); });
   if (!loaded) return;
-  setWindowTitle(QString(kTitle) + kVersionText + QString::fromStdString(path.string()));
+  titlePath_ = path;
+  showTitle();
   pages_->ShowSettings();
   recentProfiles_->add(path);
   unsaved_.profileLoaded(path, settings_);
@@ -296,7 +307,8 @@ void TForm1::loadProfileFromMenu(const std::filesystem::path& path) {
 void TForm1::openRecentProfile(const std::filesystem::path& path) {
   // A load creates a missing profile with the defaults: a profile gone since is no default one.
   if (!std::filesystem::is_regular_file(path)) {
-    ShowMessage(dialogs_, "Недавние профили", "Профиль не найден: " + path.string(),
+    ShowMessage(dialogs_, OPERATOR_TEXT("Недавние профили"),
+                FillText(OPERATOR_TEXT("Профиль не найден: %1"), path.string()),
                 DialogIcon::Warning);
     recentProfiles_->forget(path);
     return;
@@ -311,7 +323,8 @@ void TForm1::N3Click() {
   pages_->CollectSettings();
   takeDescription();
   const bool saved = SaveProfile(path, settings_);
-  statusLine_->showOutcome(saved, "Сохранено в профиль " + FileName(path));
+  statusLine_->showOutcome(
+      saved, [name = FileName(path)] { return tr("Сохранено в профиль %1").arg(name); });
   if (!saved) {
     reportUnwritable(path);
     return;
@@ -335,9 +348,10 @@ void TForm1::N4Click() {
     ReportResult(lastSearch_.result, dialogs_, latch_);
   } else if (nothingHeard) {
     // Where it asked, since the link itself is back at dev.dat's single place.
-    ReportResult(lastSearch_.result, dialogs_, latch_,
-                 PortText(link_, linkSettings_.portNumber, workDir_) + ", " +
-                     SearchedText(*search) + ": никто не ответил.");
+    ReportResult(
+        lastSearch_.result, dialogs_, latch_,
+        FillText(OPERATOR_TEXT("%1, %2: никто не ответил."),
+                 PortText(link_, linkSettings_.portNumber, workDir_), SearchedText(*search)));
   }
   if (nothingHeard) return;
   const std::optional<FoundInstrument> chosen = ChooseInstrument(this, lastSearch_);
@@ -366,8 +380,9 @@ void TForm1::N6Click() {
     ReportResult(line.result, dialogs_, latch_);
     return;
   }
-  statusLine_->showOutcome(line.result == kOk,
-                           "Записано в приборы линии: " + QString::number(line.instruments.size()));
+  statusLine_->showOutcome(line.result == kOk, [count = line.instruments.size()] {
+    return tr("Записано в приборы линии: %1").arg(count);
+  });
   ShowLineResults(this, line);
 }
 
@@ -400,7 +415,7 @@ void TForm1::ChangeLinkSettingsClick() {
       ChangeLinkSettings(*chosen, linkSettings_, workDir_, link_, dialogs_);
   if (change.portReopened) forgetLastSearch();
   pages_->ShowSettings();
-  statusLine_->showOutcome(change.saved, "Параметры связи записаны в dev.dat");
+  statusLine_->showOutcome(change.saved, [] { return tr("Параметры связи записаны в dev.dat"); });
 }
 
 void TForm1::MeasurementHistoryClick() {
@@ -487,7 +502,7 @@ bool TForm1::loadProfile(const std::filesystem::path& path, bool tellMissingKeys
   settings_ = loaded;
   showDescription();
   if (tellMissingKeys && !missing.empty()) {
-    ShowMessage(dialogs_, "Внимание", MissingKeysText(missing), DialogIcon::Warning);
+    ShowMessage(dialogs_, OPERATOR_TEXT("Внимание"), MissingKeysText(missing), DialogIcon::Warning);
   }
   return true;
 }
@@ -498,14 +513,44 @@ void TForm1::loadJournalEntry(const JournalEntry& entry) {
     return;
   }
   showDescription();
-  setWindowTitle(QString(kTitle) + kVersionText +
-                 QString::fromStdString(journal_.pathOf(entry).string()));
+  titlePath_ = journal_.pathOf(entry);
+  showTitle();
   pages_->ShowSettings();
   unsaved_.forget();
 }
 
 void TForm1::reportUnwritable(const std::filesystem::path& path) {
-  ShowMessage(dialogs_, "Ошибка", UnableToWriteText(path), DialogIcon::Error);
+  ShowMessage(dialogs_, OPERATOR_TEXT("Ошибка"), UnableToWriteText(path), DialogIcon::Error);
+}
+
+void TForm1::showTitle() {
+  if (!titlePath_) {
+    setWindowTitle(tr("Настройка ЗОРКАН 740 НР ПИД пользовательская версия ") + kVersionText);
+    return;
+  }
+  setWindowTitle(tr("Настройка ЗОРКАН 740 НР ПИД ") + kVersionText +
+                 QString::fromStdString(titlePath_->string()));
+}
+
+void TForm1::chooseLanguage(Language language) {
+  language_.install(language);
+  if (!toolSettings_.setLanguage(language)) {
+    ShowMessage(dialogs_, OPERATOR_TEXT("Ошибка"),
+                FillText(OPERATOR_TEXT("%1. Выбор действует до закрытия программы."),
+                         UnableToWriteText(toolSettings_.path())),
+                DialogIcon::Error);
+  }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ui_->retranslateUi(this);
+  showTitle();
+  pages_->retranslate();
+  livePage_->retranslate();
+  progressPanel_->retranslate();
+  directControlPage_->retranslate();
 }
 
 }  // namespace zorkan

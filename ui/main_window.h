@@ -3,10 +3,12 @@
 // list and the page switches. It owns the run's single link, model and live values and hands them
 // to the shared workflows.
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "journal/journal.h"
 #include "link/device_link.h"
@@ -29,6 +31,7 @@
 #include "ui/status_line.h"
 #include "ui/tool_settings.h"
 #include "ui/unsaved_changes.h"
+#include "ui/window_language.h"
 #include "workflows/exchange_context.h"
 #include "workflows/instrument_search.h"
 #include "workflows/live_polling.h"
@@ -42,10 +45,13 @@ class TForm1;
 namespace zorkan {
 
 class TForm1 final : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::TForm1)
+
  public:
   // Runs the start-up sequence in the current working folder; the instrument is reached through
-  // `port`, and `clock` dates exchanges and the manufacture date.
-  TForm1(SerialPort& port, const Clock& clock);
+  // `port`, and `clock` dates exchanges and the manufacture date. "Язык / Language" switches
+  // `language` and keeps the choice in zorkan-config.ini.
+  TForm1(SerialPort& port, const Clock& clock, WindowLanguage& language);
   ~TForm1() override;
 
   // The live timer's tick: from the first tick on, every 500 ms.
@@ -55,6 +61,8 @@ class TForm1 final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A language chosen: the form's captions and every text the window made itself, anew.
+  void changeEvent(QEvent* event) override;
 
  private:
   void FormCreate();
@@ -96,6 +104,9 @@ class TForm1 final : public QMainWindow {
   void Button42Click();
 
   void connectHandlers();
+  void chooseLanguage(Language language);
+  // The title: the program and its version, and the profile or journal entry on the pages.
+  void showTitle();
   // The profile's description lines and the field that shows them.
   void showDescription();
   void takeDescription();
@@ -111,6 +122,7 @@ class TForm1 final : public QMainWindow {
   void forgetLastSearch();
 
   std::unique_ptr<Ui::TForm1> ui_;
+  WindowLanguage& language_;
   const std::filesystem::path workDir_;
   LinkSettings linkSettings_;
   DeviceSettings settings_;
@@ -140,6 +152,8 @@ class TForm1 final : public QMainWindow {
   QTimer* Timer2;
   QTimer* Timer3;
   QString openedProfile_;  // what the open-file dialog holds; empty until a profile is opened
+  // The profile or journal entry the title names; none before the first load from the menu.
+  std::optional<std::filesystem::path> titlePath_;
   // What the last search on this port found; "Записать в несколько приборов…" offers its
   // instruments.
   InstrumentSearchResult lastSearch_;

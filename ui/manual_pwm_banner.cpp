@@ -2,8 +2,6 @@
 
 #include <QLabel>
 
-#include "ui/direct_control.h"
-
 namespace zorkan {
 
 ManualPwmBanner::ManualPwmBanner(QLabel& banner) : banner_(banner) {
@@ -15,6 +13,7 @@ ManualPwmBanner::ManualPwmBanner(QLabel& banner) : banner_(banner) {
 }
 
 void ManualPwmBanner::showState(const DirectControl& state) {
+  shown_ = state;
   const std::optional<QString> text = ManualPwmText(state);
   banner_.setText(text.value_or(QString()));
   banner_.setVisible(text.has_value());
@@ -23,11 +22,14 @@ void ManualPwmBanner::showState(const DirectControl& state) {
 std::optional<QString> ManualPwmText(const DirectControl& state) {
   if (state.controlWord == 0) {
     if (state.wordTaken) return std::nullopt;
-    return "Прибор не подтвердил выключение ручного ШИМ";
+    return ManualPwmBanner::tr("Прибор не подтвердил выключение ручного ШИМ");
   }
-  QString text = "Ручное управление ШИМ: реле " + QString::number(state.controlWord);
-  if (state.dutyKnown) text += ", " + QString::number(state.duty) + " %";
-  if (!state.wordTaken) text += " (не подтверждено)";
+  QString text = state.dutyKnown
+                     ? ManualPwmBanner::tr("Ручное управление ШИМ: реле %1, %2 %")
+                           .arg(state.controlWord)
+                           .arg(state.duty)
+                     : ManualPwmBanner::tr("Ручное управление ШИМ: реле %1").arg(state.controlWord);
+  if (!state.wordTaken) text += ' ' + ManualPwmBanner::tr("(не подтверждено)");
   return text;
 }
 

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "ui/core_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -26,10 +28,9 @@ QMessageBox::Icon IconOf(DialogIcon icon) {
 
 DialogAnswer MessageBoxes::ask(const DialogMessage& message) {
   const bool question = message.buttons == DialogButtons::YesNo;
-  QMessageBox box(IconOf(message.icon), QString::fromStdString(message.caption),
-                  QString::fromStdString(message.text),
+  QMessageBox box(IconOf(message.icon), CoreText(message.caption), CoreText(message.text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &mainWindow_);
-  box.setInformativeText(QString::fromStdString(message.detail));
+  box.setInformativeText(CoreText(message.detail));
   // A short text would make the box so narrow that the detail wraps at every other word.
   if (auto* detail = box.findChild<QLabel*>("qt_msgbox_informativelabel")) {
     detail->setMinimumWidth(kDetailWidth);

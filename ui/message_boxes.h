@@ -1,6 +1,7 @@
 #pragma once
 // The operator's boxes as Qt message boxes: the stop symbol for errors, the exclamation mark for
-// warnings, OK or Да/Нет from Qt's own Russian translation.
+// warnings, OK or Yes/No from Qt's own translation (Да/Нет in Russian). The core's texts are shown
+// in the window's language (CoreText).
 
 #include "operator/operator_dialogs.h"
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/core_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -23,10 +25,13 @@ QtProgressPanel::QtProgressPanel(QWidget& panel, std::array<QLabel*, 6> lines, Q
 }
 
 void QtProgressPanel::setLines(const ProgressLines& lines) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    lines_[i]->setText(QString::fromStdString(lines[i]));
-  }
+  shown_ = lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) lines_[i]->setText(CoreText(lines[i]));
   mainWindow_.repaint();
+}
+
+void QtProgressPanel::retranslate() {
+  for (std::size_t i = 0; i < shown_.size(); ++i) lines_[i]->setText(CoreText(shown_[i]));
 }
 
 void QtProgressPanel::setVisible(bool visible) {

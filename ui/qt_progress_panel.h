@@ -19,11 +19,14 @@ class QtProgressPanel final : public ProgressPanel {
   void setVisible(bool visible) override;
   // The one point in a sequence where clicks, repaints, timer ticks and Escape presses get through.
   void processPendingEvents() override;
+  // The lines shown last, in the language just chosen.
+  void retranslate();
 
  private:
   QWidget& panel_;
   std::array<QLabel*, 6> lines_;
   QWidget& mainWindow_;
+  ProgressLines shown_;
 };
 
 }  // namespace zorkan

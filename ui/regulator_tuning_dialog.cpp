@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScopedValueRollback>
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <utility>
 
+#include "ui/core_text.h"
 #include "ui_regulator_tuning_dialog.h"
 #include "workflows/regulator_parameters.h"
 #include "workflows/tuned_coefficients.h"
@@ -39,7 +41,7 @@ QString Typed(double value) {
 }
 
 QString SettlingText(double settlingS) {
-  return settlingS < 0 ? "не установится" : Fixed(settlingS, 0);
+  return settlingS < 0 ? RegulatorTuningDialog::tr("не установится") : Fixed(settlingS, 0);
 }
 
 void FillTable(QTableWidget& table, const std::vector<QStringList>& rows) {
@@ -60,7 +62,7 @@ void FillTable(QTableWidget& table, const std::vector<QStringList>& rows) {
 }
 
 QString CheckFigures(const StepCheckResult& check) {
-  return QString(
+  return RegulatorTuningDialog::tr(
              "Ступенька %1 → %2 на объекте: перерегулирование %3 % (по модели %4 %), время "
              "установления %5 с (%6 с), интегральная ошибка %7 °C·с (%8 °C·с).")
       .arg(Fixed(check.from, 1), Fixed(check.to, 1), Fixed(check.measured.overshootPercent, 1),
@@ -78,8 +80,8 @@ class RegulatorTuningDialog::Panel final : public ProgressPanel {
   Panel(QLabel& step, QLabel& reading) : step_(step), reading_(reading) {}
 
   void setLines(const ProgressLines& lines) override {
-    step_.setText(QString::fromStdString(lines[2]));
-    reading_.setText(QString::fromStdString(lines[3]));
+    shown_ = lines;
+    showLines();
     // Seen during the blocking transaction that follows, as on the window's panel.
     step_.repaint();
     reading_.repaint();
@@ -90,10 +92,20 @@ class RegulatorTuningDialog::Panel final : public ProgressPanel {
     reading_.clear();
   }
   void processPendingEvents() override { QCoreApplication::processEvents(); }
+  // The lines shown last, in the language just chosen.
+  void retranslate() {
+    if (!step_.text().isEmpty() || !reading_.text().isEmpty()) showLines();
+  }
 
  private:
+  void showLines() {
+    step_.setText(CoreText(shown_[2]));
+    reading_.setText(CoreText(shown_[3]));
+  }
+
   QLabel& step_;
   QLabel& reading_;
+  ProgressLines shown_;
 };
 
 // The window's exchange controls and the dialog's own: nothing else starts an exchange while one
@@ -135,8 +147,10 @@ RegulatorTuningDialog::RegulatorTuningDialog(ExchangeContext& window, DeviceSett
   const double target = settings_.channels[0].setpoint1;
   ui_->TargetEdit->setValue(target);
   ui_->MaxTemperatureEdit->setValue(target + kDefaultMargin);
-  ui_->ExperimentChart->setAxisCaptions("мин", "°C");
-  ui_->PredictionChart->setAxisCaptions("с", "°C");
+  ui_->ExperimentChart->setAxisCaptions(QT_TRANSLATE_NOOP("zorkan::CurveChart", "мин"),
+                                        QT_TRANSLATE_NOOP("zorkan::CurveChart", "°C"));
+  ui_->PredictionChart->setAxisCaptions(QT_TRANSLATE_NOOP("zorkan::CurveChart", "с"),
+                                        QT_TRANSLATE_NOOP("zorkan::CurveChart", "°C"));
   connect(ui_->StartButton, &QPushButton::clicked, this,
           [this] { runBusy([this] { startExperiment(); }); });
   connect(ui_->StopButton, &QPushButton::clicked, this, [this] { window_.latch.press(); });
@@ -197,14 +211,19 @@ void RegulatorTuningDialog::showState() {
   ui_->CheckButton->setEnabled(model);
 }
 
-SampleListener RegulatorTuningDialog::chartListener(const QString& caption,
+SampleListener RegulatorTuningDialog::chartListener(const char* caption,
                                                     std::optional<double> target) {
   CurveChart& chart = *ui_->ExperimentChart;
-  ui_->ExperimentChartLabel->setText(caption);
+  chartCaption_ = caption;
+  ui_->ExperimentChartLabel->setText(tr(caption));
   chart.clear();
-  const int measured = chart.addCurve("Измеренное значение", kMeasuredColour);
-  const int targetCurve = target ? chart.addCurve("Заданная", kTargetColour, Qt::DashLine) : -1;
-  chart.setBand("Нагреватель включён", kHeaterColour);
+  const int measured = chart.addCurve(
+      QT_TRANSLATE_NOOP("zorkan::CurveChart", "Измеренное значение"), kMeasuredColour);
+  const int targetCurve = target
+                              ? chart.addCurve(QT_TRANSLATE_NOOP("zorkan::CurveChart", "Заданная"),
+                                               kTargetColour, Qt::DashLine)
+                              : -1;
+  chart.setBand(QT_TRANSLATE_NOOP("zorkan::CurveChart", "Нагреватель включён"), kHeaterColour);
   return [&chart, measured, targetCurve, target](const tuning::ExperimentSample& sample) {
     const double minutes = sample.timeS / kSecondsPerMinute;
     chart.addPoint(measured, minutes, sample.value);
@@ -221,9 +240,9 @@ void RegulatorTuningDialog::startExperiment() {
   options.step = ui_->CheckStepEdit->value();
   tuned_.reset();
   showExperiment();
-  const SampleListener listener = chartListener("Ход опыта", options.setpoint);
+  const SampleListener listener = chartListener(QT_TR_NOOP("Ход опыта"), options.setpoint);
   tuned_ = RunTuningExperiment(*exchange_, options, pacing_, listener);
-  ui_->ResultMessageLabel->setText(QString::fromStdString(tuned_->message));
+  showResult([message = tuned_->message] { return CoreText(message); });
   showExperiment();
 }
 
@@ -236,60 +255,70 @@ void RegulatorTuningDialog::showExperiment() {
     ui_->PredictionChart->clear();
     return;
   }
+  showTables();
+  showPredictions();
+}
+
+void RegulatorTuningDialog::showTables() {
+  const tuning::TuningAnalysis* analysis = &*tuned_->analysis;
   const tuning::FittedModel& fitted = analysis->fit.chosen();
   const tuning::ObjectModel& model = fitted.model;
   const bool twoLags = analysis->fit.secondOrderChosen;
   std::vector<QStringList> modelRows{
-      {"Модель объекта", twoLags ? "второго порядка" : "первого порядка"},
-      {"Коэффициент передачи, °C/%", Fixed(model.gain, 3)},
-      {"Постоянная времени, с", Fixed(model.lagS, 1)}};
-  if (twoLags) modelRows.push_back({"Вторая постоянная времени, с", Fixed(model.secondLagS, 1)});
-  modelRows.insert(modelRows.end(),
-                   {{"Запаздывание, с", Fixed(model.delayS, 1)},
-                    {"Температура среды, °C", Fixed(model.ambient, 1)},
-                    {"Расхождение с опытом, °C", Fixed(fitted.rms, 3)},
-                    {"Критический коэффициент, %/°C", Fixed(analysis->ultimate.gain, 3)},
-                    {"Критический период, с", Fixed(analysis->ultimate.periodS, 1)},
-                    {"Циклов колебаний",
-                     QString::number(analysis->relay.cycles) +
-                         (analysis->relay.settled ? ", установились" : ", не установились")}});
+      {tr("Модель объекта"), twoLags ? tr("второго порядка") : tr("первого порядка")},
+      {tr("Коэффициент передачи, °C/%"), Fixed(model.gain, 3)},
+      {tr("Постоянная времени, с"), Fixed(model.lagS, 1)}};
+  if (twoLags) {
+    modelRows.push_back({tr("Вторая постоянная времени, с"), Fixed(model.secondLagS, 1)});
+  }
+  modelRows.insert(
+      modelRows.end(),
+      {{tr("Запаздывание, с"), Fixed(model.delayS, 1)},
+       {tr("Температура среды, °C"), Fixed(model.ambient, 1)},
+       {tr("Расхождение с опытом, °C"), Fixed(fitted.rms, 3)},
+       {tr("Критический коэффициент, %/°C"), Fixed(analysis->ultimate.gain, 3)},
+       {tr("Критический период, с"), Fixed(analysis->ultimate.periodS, 1)},
+       {tr("Циклов колебаний"), analysis->relay.settled
+                                    ? tr("%1, установились").arg(analysis->relay.cycles)
+                                    : tr("%1, не установились").arg(analysis->relay.cycles)}});
   FillTable(*ui_->ModelTable, modelRows);
 
   const RegulatorCoefficients& current = tuned_->current;
   const RegulatorCoefficients& proposed = analysis->design.coefficients;
   const StepMetrics& now = analysis->currentStep.metrics;
   const StepMetrics& then = analysis->proposedStep.metrics;
-  FillTable(
-      *ui_->CoefficientsTable,
-      {{"Коэффициент пропорциональности", Typed(current.proportional),
-        Typed(proposed.proportional)},
-       {"Зона", Typed(current.zone), Typed(proposed.zone)},
-       {"T инт", Typed(current.integrationS), Typed(proposed.integrationS)},
-       {"T  дифф", Typed(current.differentiationS), Typed(proposed.differentiationS)},
-       {"Период ШИМ", QString::number(current.pwmPeriodS), QString::number(proposed.pwmPeriodS)},
-       {"Перерегулирование на модели, %", Fixed(now.overshootPercent, 1),
-        Fixed(then.overshootPercent, 1)},
-       {"Время установления на модели, с", SettlingText(now.settlingS),
-        SettlingText(then.settlingS)},
-       {"Интегральная ошибка на модели, °C·с", Fixed(now.iae, 0), Fixed(then.iae, 0)}});
-  showPredictions();
+  FillTable(*ui_->CoefficientsTable,
+            {{tr("Коэффициент пропорциональности"), Typed(current.proportional),
+              Typed(proposed.proportional)},
+             {tr("Зона"), Typed(current.zone), Typed(proposed.zone)},
+             {tr("T инт"), Typed(current.integrationS), Typed(proposed.integrationS)},
+             {tr("T  дифф"), Typed(current.differentiationS), Typed(proposed.differentiationS)},
+             {tr("Период ШИМ"), QString::number(current.pwmPeriodS),
+              QString::number(proposed.pwmPeriodS)},
+             {tr("Перерегулирование на модели, %"), Fixed(now.overshootPercent, 1),
+              Fixed(then.overshootPercent, 1)},
+             {tr("Время установления на модели, с"), SettlingText(now.settlingS),
+              SettlingText(then.settlingS)},
+             {tr("Интегральная ошибка на модели, °C·с"), Fixed(now.iae, 0), Fixed(then.iae, 0)}});
 }
 
 void RegulatorTuningDialog::showPredictions() {
   const tuning::TuningAnalysis& analysis = *tuned_->analysis;
   CurveChart& chart = *ui_->PredictionChart;
   chart.clear();
-  const auto draw = [&chart](const tuning::StepResponse& step, const QString& caption,
+  const auto draw = [&chart](const tuning::StepResponse& step, const char* caption,
                              const QColor& colour) {
     const int curve = chart.addCurve(caption, colour);
     for (std::size_t k = 0; k < step.means.size(); ++k) {
       chart.addPoint(curve, static_cast<double>(k) * step.periodS, step.means[k]);
     }
   };
-  draw(analysis.currentStep, "Текущие", kCurrentColour);
-  draw(analysis.proposedStep, "Предлагаемые", kProposedColour);
+  draw(analysis.currentStep, QT_TRANSLATE_NOOP("zorkan::CurveChart", "Текущие"), kCurrentColour);
+  draw(analysis.proposedStep, QT_TRANSLATE_NOOP("zorkan::CurveChart", "Предлагаемые"),
+       kProposedColour);
   const tuning::StepResponse& step = analysis.proposedStep;
-  const int target = chart.addCurve("Задание", kTargetColour, Qt::DashLine);
+  const int target = chart.addCurve(QT_TRANSLATE_NOOP("zorkan::CurveChart", "Задание"),
+                                    kTargetColour, Qt::DashLine);
   chart.addPoint(target, 0, step.to);
   chart.addPoint(target, static_cast<double>(step.means.size()) * step.periodS, step.to);
 }
@@ -300,14 +329,16 @@ void RegulatorTuningDialog::writeProposed() {
   pages_.CollectSettings();
   DeviceSettings instrument = settings_;
   if (WriteTunedCoefficients(*exchange_, instrument, proposed) != kOk) {
-    ui_->ResultMessageLabel->setText("Коэффициенты не записаны.");
+    showResult([] { return tr("Коэффициенты не записаны."); });
     return;
   }
   ShowTunedCoefficients(pages_, settings_, proposed);
-  ui_->ResultMessageLabel->setText(
-      "Предлагаемые коэффициенты записаны в прибор и показаны на странице «Настройки каналов»; "
-      "остальные поля страниц не изменены. Прежние коэффициенты возвращает «Файл» → «Вернуть "
-      "настройки до записи».");
+  showResult([] {
+    return tr(
+        "Предлагаемые коэффициенты записаны в прибор и показаны на странице «Настройки "
+        "каналов»; остальные поля страниц не изменены. Прежние коэффициенты возвращает "
+        "«Файл» → «Вернуть настройки до записи».");
+  });
 }
 
 void RegulatorTuningDialog::checkWithStep() {
@@ -315,24 +346,41 @@ void RegulatorTuningDialog::checkWithStep() {
   options.step = ui_->CheckStepEdit->value();
   options.maxTemperature = ui_->MaxTemperatureEdit->value();
   options.maxDuration = std::chrono::minutes(ui_->MaxMinutesEdit->value());
-  const SampleListener listener = chartListener("Ход проверки", std::nullopt);
+  const SampleListener listener = chartListener(QT_TR_NOOP("Ход проверки"), std::nullopt);
   const StepCheckResult check =
       CheckWithStep(*exchange_, options, tuned_->analysis->fit.chosen().model, pacing_, listener);
   showCheck(check);
 }
 
 void RegulatorTuningDialog::showCheck(const StepCheckResult& check) {
-  QString message = QString::fromStdString(check.message);
+  showResult([check] {
+    const QString message = CoreText(check.message);
+    return check.end == ExperimentEnd::Done ? message + ' ' + CheckFigures(check) : message;
+  });
   if (check.end == ExperimentEnd::Done) {
-    message += ' ' + CheckFigures(check);
     CurveChart& chart = *ui_->PredictionChart;
-    const int curve = chart.addCurve("Измерено на объекте", kMeasuredColour);
+    const int curve = chart.addCurve(QT_TRANSLATE_NOOP("zorkan::CurveChart", "Измерено на объекте"),
+                                     kMeasuredColour);
     for (std::size_t k = 0; k < check.measuredMeans.size(); ++k) {
       chart.addPoint(curve, static_cast<double>(k) * check.predicted.periodS,
                      check.measuredMeans[k]);
     }
   }
-  ui_->ResultMessageLabel->setText(message);
+}
+
+void RegulatorTuningDialog::showResult(std::function<QString()> result) {
+  result_ = std::move(result);
+  ui_->ResultMessageLabel->setText(result_());
+}
+
+void RegulatorTuningDialog::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  ui_->retranslateUi(this);
+  if (chartCaption_ != nullptr) ui_->ExperimentChartLabel->setText(tr(chartCaption_));
+  if (result_) ui_->ResultMessageLabel->setText(result_());
+  if (tuned_ && tuned_->analysis) showTables();
+  panel_->retranslate();
 }
 
 }  // namespace zorkan

@@ -6,6 +6,7 @@
 // by itself again; Escape stops a write between two steps as the window's button does, a close
 // lets it finish.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -28,6 +29,8 @@ class RegulatorTuningDialog;
 namespace zorkan {
 
 class RegulatorTuningDialog final : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::RegulatorTuningDialog)
+
  public:
   // `window`: the window's exchange, whose link, latch, controls and journal the dialog's runs
   // use; `settings` as `pages` show it, where a write puts the four numbers; the experiments wait
@@ -41,6 +44,9 @@ class RegulatorTuningDialog final : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A language chosen: the form, the tables and the result's words anew; the charts draw their
+  // own captions.
+  void changeEvent(QEvent* event) override;
 
  private:
   class Panel;
@@ -52,12 +58,16 @@ class RegulatorTuningDialog final : public QDialog {
   void writeProposed();
   void checkWithStep();
   void showExperiment();
+  void showTables();
   void showPredictions();
+  // The line under the charts: how the last run ended, in the language shown.
+  void showResult(std::function<QString()> result);
   void showCheck(const StepCheckResult& check);
   void setRunning(bool running);
   void showState();
   // The experiment chart cleared for a new run; its listener draws every sample.
-  SampleListener chartListener(const QString& caption, std::optional<double> target);
+  // `caption`: a text marked for the translations (zorkan::RegulatorTuningDialog).
+  SampleListener chartListener(const char* caption, std::optional<double> target);
 
   std::unique_ptr<Ui::RegulatorTuningDialog> ui_;
   ExchangeContext& window_;
@@ -70,6 +80,8 @@ class RegulatorTuningDialog final : public QDialog {
   std::unique_ptr<Controls> controls_;
   std::unique_ptr<ExchangeContext> exchange_;
   std::optional<TuningResult> tuned_;
+  const char* chartCaption_ = nullptr;
+  std::function<QString()> result_;
   bool running_ = false;
   bool busy_ = false;
   bool writing_ = false;

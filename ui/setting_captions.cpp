@@ -1,14 +1,13 @@
 #include "ui/setting_captions.h"
 
+#include <QCoreApplication>
 #include <charconv>
+
+#include "ui/core_text.h"
 
 namespace zorkan {
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where the setting lives in `model`: the key table and the bindings each hand out the field.
 const void* FieldOf(const profile::KeyPlace& place, DeviceSettings& model) {
@@ -30,19 +29,20 @@ std::optional<QString> ShownAs(const PageBinding& binding, std::int32_t value) {
     const bool checked = BoundCheck(binding, model);
     TakeBackCheck(binding, takenBack, checked);
     if (takenBack != model) return std::nullopt;
-    return checked ? "да" : "нет";
+    return checked ? QCoreApplication::translate("zorkan::SettingValueText", "да")
+                   : QCoreApplication::translate("zorkan::SettingValueText", "нет");
   }
   const int index = BoundIndex(binding, model);
   if (index < 0 || index >= static_cast<int>(binding.items.texts.size())) return std::nullopt;
   TakeBackIndex(binding, takenBack, index);
   if (takenBack != model) return std::nullopt;
-  return Text(binding.items.texts[static_cast<std::size_t>(index)]);
+  return CoreText(binding.items.texts[static_cast<std::size_t>(index)]);
 }
 
 }  // namespace
 
 QString SettingCaption(std::string_view section, std::string_view key) {
-  return QString::fromStdString(profile::CaptionOfKey(section, key));
+  return CoreText(profile::CaptionOfKey(section, key));
 }
 
 QString SettingValueText(std::string_view section, std::string_view key, const std::string& value) {

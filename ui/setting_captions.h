@@ -1,6 +1,7 @@
 #pragma once
 // What the operator reads in a table of differences: each setting under the caption the key table
-// gives it (profiles/profile_keys.cpp), each value as the setting's control shows it.
+// gives it (profiles/profile_keys.cpp), each value as the setting's control shows it, both in the
+// window's language.
 
 #include <QString>
 #include <string>

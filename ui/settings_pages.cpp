@@ -15,6 +15,7 @@
 #include "settings/enumerations.h"
 #include "settings/page_bindings.h"
 #include "settings/page_rules.h"
+#include "ui/core_text.h"
 #include "ui_main_window.h"
 
 namespace zorkan {
@@ -46,7 +47,7 @@ void ShowText(QWidget* control, const QString& text) {
 
 void AddItems(QComboBox* combo, const ListItems& items) {
   combo->clear();
-  for (const std::string_view text : items.texts) combo->addItem(Text(text));
+  for (const std::string_view text : items.texts) combo->addItem(CoreText(text));
   for (int value = items.first; value <= items.last; ++value) {
     combo->addItem(QString::asprintf(items.format, value));
   }
@@ -112,11 +113,30 @@ void SettingsPages::FillLists() {
   for (int column = 0; column < grid->columnCount(); ++column) {
     grid->setColumnWidth(column, kRelayGridColumnWidth);
   }
-  CellAt(grid, 0, 1)->setText("Нагрев");
-  CellAt(grid, 0, 2)->setText("Уставка");
-  CellAt(grid, 0, 3)->setText("Обрыв");
-  CellAt(grid, 1, 0)->setText("Реле 1");
-  CellAt(grid, 2, 0)->setText("Реле 2");
+  showRelayGridCaptions();
+}
+
+void SettingsPages::showRelayGridCaptions() {
+  QTableWidget* grid = ui_.StringGrid3;
+  CellAt(grid, 0, 1)->setText(tr("Нагрев"));
+  CellAt(grid, 0, 2)->setText(tr("Уставка"));
+  CellAt(grid, 0, 3)->setText(tr("Обрыв"));
+  CellAt(grid, 1, 0)->setText(tr("Реле 1"));
+  CellAt(grid, 2, 0)->setText(tr("Реле 2"));
+}
+
+void SettingsPages::retranslate() {
+  const auto bindings = PageBindings();
+  for (std::size_t i = 0; i < bindings.size(); ++i) {
+    if (!IsListKind(bindings[i].kind)) continue;
+    auto* list = static_cast<QComboBox*>(controls_[i]);
+    const auto texts = bindings[i].items.texts;
+    for (std::size_t item = 0; item < texts.size(); ++item) {
+      list->setItemText(static_cast<int>(item), CoreText(texts[item]));
+    }
+  }
+  showRelayGridCaptions();
+  ui_.Panel79->setText(CoreText(ManufactureDateText(settings_.general)));
 }
 
 // A serial number the field cannot hold is reported, and taken back as 0; the forced values last.
@@ -171,7 +191,7 @@ void SettingsPages::ShowSettings() {
 
 void SettingsPages::showDisplays() {
   const GeneralSettings& general = settings_.general;
-  ui_.Panel79->setText(Text(ManufactureDateText(general)));
+  ui_.Panel79->setText(CoreText(ManufactureDateText(general)));
   ui_.Panel78->setText(Text(FirmwareVersionText(general.firmwareVersion)));
   ui_.Panel39->setText(QString::number(ShownSerialNumber(general.serialNumber)));
   ui_.Panel38->setText(QString::number(general.qcCode & 0xFF));

@@ -4,6 +4,7 @@
 // as their SettingsView.
 
 #include <QColor>
+#include <QCoreApplication>
 #include <vector>
 
 #include "link/link_settings.h"
@@ -22,12 +23,17 @@ class OperatorDialogs;
 class CancelLatch;
 
 class SettingsPages final : public SettingsView {
+  Q_DECLARE_TR_FUNCTIONS(zorkan::SettingsPages)
+
  public:
   SettingsPages(Ui::TForm1& ui, DeviceSettings& settings, const LinkSettings& linkSettings,
                 OperatorDialogs& dialogs, CancelLatch& latch);
 
   // The list items and the relay grid's frame.
   void FillLists();
+  // The list items and the relay grid's captions in the language just chosen; what each control
+  // holds stays.
+  void retranslate();
 
   void CollectSettings() override;
   void ShowSettings() override;
@@ -46,6 +52,7 @@ class SettingsPages final : public SettingsView {
   void showDisplays();
   void showGroupBoxes();
   void showRelayGrid();
+  void showRelayGridCaptions();
   void setPanelColour(QWidget* panel, const QColor& colour);
 
   Ui::TForm1& ui_;

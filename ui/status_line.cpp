@@ -1,5 +1,6 @@
 #include "ui/status_line.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "operator/link_place.h"
 #include "settings/control_conversions.h"
 #include "ui/age_text.h"
+#include "ui/core_text.h"
 
 namespace zorkan {
 
@@ -22,11 +24,6 @@ QString Text(const std::string& text) {
 // 0 until a read has told the pages which instrument they hold.
 std::int32_t SerialOnPages(const DeviceSettings& settings) {
   return ShownSerialNumber(settings.general.serialNumber);
-}
-
-QString NumberSuffix(const DeviceSettings& settings) {
-  const std::int32_t serial = SerialOnPages(settings);
-  return serial == 0 ? QString() : " № " + QString::number(serial);
 }
 
 // Where the window is too narrow for everything, the confirmation gives way, its end cut.
@@ -60,7 +57,7 @@ StatusLine::StatusLine(const DeviceLink& link, const LinkSettings& linkSettings,
       settings_(settings),
       clock_(clock),
       workDir_(std::move(workDir)),
-      confirmation_(addPart("Confirmation", false)),
+      confirmationPart_(addPart("Confirmation", false)),
       place_(addPart("LinkPlace", true)),
       instrument_(addPart("InstrumentOnPages", true)),
       linkState_(addPart("LinkState", true)) {
@@ -86,21 +83,21 @@ QLabel* StatusLine::addPart(const char* name, bool permanent) {
 }
 
 void StatusLine::refresh() {
-  place_->setText(Text(LinkPlaceText(link_, linkSettings_.portNumber, workDir_)));
+  place_->setText(CoreText(LinkPlaceText(link_, linkSettings_.portNumber, workDir_)));
   place_->setToolTip(Text(link_.portPath()));
   const std::int32_t serial = SerialOnPages(settings_);
-  instrument_->setText(serial == 0 ? "Прибор: нет данных" : "Прибор № " + QString::number(serial));
+  instrument_->setText(serial == 0 ? tr("Прибор: нет данных") : tr("Прибор № %1").arg(serial));
 
   const std::optional<LinkActivity>& activity = link_.activity();
-  QString state = "Обмена ещё не было";
+  QString state = tr("Обмена ещё не было");
   bool attention = false;
   if (activity && activity->target == link_.target()) {
     const auto ago = [&] { return AgoText(clock_.monotonicMs() - *activity->lastAnswerMs); };
     if (activity->answered) {
-      state = "Отвечает, ответ " + ago();
+      state = tr("Отвечает, ответ %1").arg(ago());
     } else {
-      state = "Не отвечает";
-      if (activity->lastAnswerMs) state += ", ответ был " + ago();
+      state =
+          activity->lastAnswerMs ? tr("Не отвечает, ответ был %1").arg(ago()) : tr("Не отвечает");
       attention = true;
     }
   }
@@ -112,25 +109,47 @@ void StatusLine::refresh() {
   linkState_->setPalette(palette);
 }
 
-void StatusLine::showOutcome(bool succeeded, const QString& confirmation) {
-  confirmation_->setText(succeeded ? confirmation + ", " + TimeOfDay(clock_.localTime())
-                                   : QString());
-  confirmation_->setToolTip(confirmation_->text());
+void StatusLine::showOutcome(bool succeeded, Confirmation confirmation) {
+  confirmation_ = succeeded ? std::move(confirmation) : Confirmation();
+  confirmedAt_ = clock_.localTime();
+  showConfirmation();
   refresh();
 }
 
-QString ReadConfirmation(const DeviceSettings& settings) {
-  return "Прочитано из прибора" + NumberSuffix(settings);
+void StatusLine::showConfirmation() {
+  confirmationPart_->setText(confirmation_ ? confirmation_() + ", " + TimeOfDay(confirmedAt_)
+                                           : QString());
+  confirmationPart_->setToolTip(confirmationPart_->text());
 }
 
-QString WriteConfirmation(const DeviceSettings& settings) {
-  return "Записано в прибор" + NumberSuffix(settings);
+void StatusLine::changeEvent(QEvent* event) {
+  QStatusBar::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  showConfirmation();
+  refresh();
 }
 
-QString AdoptionConfirmation(const FoundInstrument& found) {
-  return "Обмен с прибором № " + QString::number(found.identity.serialNumber) + ": адрес " +
-         QString::number(found.place.networkAddress) + ", " +
-         QString::number(found.place.baudRate) + " бод";
+Confirmation ReadConfirmation(const DeviceSettings& settings) {
+  return [serial = SerialOnPages(settings)] {
+    return serial == 0 ? StatusLine::tr("Прочитано из прибора")
+                       : StatusLine::tr("Прочитано из прибора № %1").arg(serial);
+  };
+}
+
+Confirmation WriteConfirmation(const DeviceSettings& settings) {
+  return [serial = SerialOnPages(settings)] {
+    return serial == 0 ? StatusLine::tr("Записано в прибор")
+                       : StatusLine::tr("Записано в прибор № %1").arg(serial);
+  };
+}
+
+Confirmation AdoptionConfirmation(const FoundInstrument& found) {
+  return [serial = found.identity.serialNumber, place = found.place] {
+    return StatusLine::tr("Обмен с прибором № %1: адрес %2, %3 бод")
+        .arg(serial)
+        .arg(place.networkAddress)
+        .arg(place.baudRate);
+  };
 }
 
 }  // namespace zorkan

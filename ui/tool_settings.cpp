@@ -6,6 +6,8 @@ namespace {
 
 constexpr const char* kHistorySection = "HISTORY";
 constexpr const char* kCsvLogKey = "CsvLog";
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kLanguageKey = "Language";
 
 }  // namespace
 
@@ -15,6 +17,14 @@ bool ToolSettings::csvMeasurementLog() const {
 
 bool ToolSettings::setCsvMeasurementLog(bool on) {
   return file_.writeInteger(kHistorySection, kCsvLogKey, on ? 1 : 0);
+}
+
+Language ToolSettings::language() const {
+  return LanguageOfCode(file_.readText(kWindowSection, kLanguageKey, ""));
+}
+
+bool ToolSettings::setLanguage(Language language) {
+  return file_.writeText(kWindowSection, kLanguageKey, LanguageCode(language));
 }
 
 }  // namespace zorkan

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "ini/ini_file.h"
+#include "ui/window_language.h"
 
 namespace zorkan {
 
@@ -22,6 +23,11 @@ class ToolSettings {
   bool csvMeasurementLog() const;
   // false when the file could not be written.
   [[nodiscard]] bool setCsvMeasurementLog(bool on);
+
+  // "Язык / Language": Russian until English is chosen.
+  Language language() const;
+  // false when the file could not be written.
+  [[nodiscard]] bool setLanguage(Language language);
 
  private:
   IniFile file_;

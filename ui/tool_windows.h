@@ -6,11 +6,13 @@
 #include "link/serial_port.h"
 #include "report/report_page.h"
 #include "ui/main_window.h"
+#include "ui/window_language.h"
 
 namespace zorkan {
 
 struct ToolWindows {
-  ToolWindows(SerialPort& port, const Clock& clock) : form1(port, clock), form6(&form1) {
+  ToolWindows(SerialPort& port, const Clock& clock, WindowLanguage& language)
+      : form1(port, clock, language), form6(&form1) {
     form1.setReportPage(form6);
     form1.show();
   }

@@ -1,8 +1,10 @@
 #include "ui/unsaved_changes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "ini/ini_file.h"
+#include "operator/operator_text.h"
 #include "profiles/profile.h"
 #include "profiles/profile_difference.h"
 #include "workflows/headless_pages.h"
@@ -40,16 +42,20 @@ bool UnsavedChanges::settleBeforeClose(const DeviceSettings& pages) {
   if (!profile_ || DifferingProfileKeys(settled_, AsThePagesGiveItBack(pages)).empty()) {
     return true;
   }
-  QMessageBox box(QMessageBox::Question, "Несохранённые изменения",
-                  "Настройки на страницах изменены после загрузки профиля\n" +
-                      QString::fromStdString(profile_->string()) +
-                      "\nи не сохранены. Сохранить их в этот профиль?",
+  QMessageBox box(QMessageBox::Question,
+                  QCoreApplication::translate("zorkan::UnsavedChanges", "Несохранённые изменения"),
+                  QCoreApplication::translate("zorkan::UnsavedChanges",
+                                              "Настройки на страницах изменены после загрузки "
+                                              "профиля\n%1\nи не сохранены. Сохранить их в этот "
+                                              "профиль?")
+                      .arg(QString::fromStdString(profile_->string())),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window_);
   box.setDefaultButton(QMessageBox::Yes);
   switch (box.exec()) {
     case QMessageBox::Yes:
       if (SaveProfile(*profile_, pages)) return true;
-      ShowMessage(dialogs_, "Ошибка", UnableToWriteText(*profile_), DialogIcon::Error);
+      ShowMessage(dialogs_, OPERATOR_TEXT("Ошибка"), UnableToWriteText(*profile_),
+                  DialogIcon::Error);
       return false;
     case QMessageBox::No:
       return true;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "operator/operator_text.h"
+
 namespace zorkan {
 
 namespace {
@@ -12,7 +14,7 @@ std::string StoppedAt(const Progress& progress, LinkError result) {
   const std::string& heading = progress.lines()[1];
   const std::string& step = progress.lines()[2];
   if (heading.empty() || step.empty()) return heading + step;
-  return heading + ": " + step;
+  return FillText(OPERATOR_TEXT("%1: %2"), heading, step);
 }
 
 }  // namespace
@@ -42,10 +44,11 @@ void RecordSet(ExchangeContext& exchange, LinkError result, const SetParameter& 
 void TellJournalFailure(ExchangeContext& exchange) {
   if (exchange.journal == nullptr) return;
   if (const std::optional<std::string> reason = exchange.journal->failureToTell()) {
-    ShowMessage(exchange.dialogs, "Журнал настроек",
-                "Журнал настроек не ведётся: " + *reason +
-                    ". На обмен с прибором это не влияет; до нового запуска программы это "
-                    "сообщение больше не появится.",
+    ShowMessage(exchange.dialogs, OPERATOR_TEXT("Журнал настроек"),
+                FillText(OPERATOR_TEXT("Журнал настроек не ведётся: %1. На обмен с прибором это не "
+                                       "влияет; до нового запуска программы это сообщение больше "
+                                       "не появится."),
+                         *reason),
                 DialogIcon::Warning);
   }
 }

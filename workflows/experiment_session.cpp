@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "live/live_values.h"
+#include "operator/operator_text.h"
 
 namespace zorkan {
 
@@ -27,19 +28,19 @@ std::string DegreesText(double value) {
 const char* ExperimentEndText(ExperimentEnd end) {
   switch (end) {
     case ExperimentEnd::Done:
-      return "Опыт завершён";
+      return OPERATOR_TEXT("Опыт завершён");
     case ExperimentEnd::Refused:
-      return "Опыт не начат";
+      return OPERATOR_TEXT("Опыт не начат");
     case ExperimentEnd::MaxTemperature:
-      return "Достигнута максимальная температура";
+      return OPERATOR_TEXT("Достигнута максимальная температура");
     case ExperimentEnd::MaxDuration:
-      return "Опыт длился дольше допустимого";
+      return OPERATOR_TEXT("Опыт длился дольше допустимого");
     case ExperimentEnd::Cancelled:
-      return "Опыт прерван оператором";
+      return OPERATOR_TEXT("Опыт прерван оператором");
     case ExperimentEnd::InstrumentLost:
-      return "Прибор не отвечает";
+      return OPERATOR_TEXT("Прибор не отвечает");
     case ExperimentEnd::MeasurementFault:
-      return "Ошибка измерения канала 1";
+      return OPERATOR_TEXT("Ошибка измерения канала 1");
   }
   return "";
 }
@@ -64,9 +65,8 @@ void ExperimentSession::end(ExperimentEnd end, LinkError code, std::string detai
 }
 
 std::string ExperimentSession::endText() const {
-  std::string text = ExperimentEndText(end_);
-  if (!detail_.empty()) text += ": " + detail_;
-  return text;
+  if (detail_.empty()) return ExperimentEndText(end_);
+  return FillText(OPERATOR_TEXT("%1: %2"), ExperimentEndText(end_), detail_);
 }
 
 void ExperimentSession::showStep(std::string text) {
@@ -92,12 +92,14 @@ bool ExperimentSession::sample() {
     samples_.push_back(sample);
     if (listener_) listener_(sample);
     ProgressLines lines = exchange_.progress.lines();
-    lines[kReadingLine] = "Температура " + DegreesText(sample.value) + ", нагреватель " +
-                          (sample.heating ? "включён" : "выключен");
+    lines[kReadingLine] =
+        FillText(sample.heating ? OPERATOR_TEXT("Температура %1, нагреватель включён")
+                                : OPERATOR_TEXT("Температура %1, нагреватель выключен"),
+                 DegreesText(sample.value));
     exchange_.progress.SetProgressLines(lines);
     if (channel.status != 0 || (channel.flags & kSensorBreak)) {
       end(ExperimentEnd::MeasurementFault, kOk,
-          "состояние измерения " + std::to_string(channel.status));
+          FillText(OPERATOR_TEXT("состояние измерения %1"), channel.status));
     } else if (sample.value >= limits_.maxTemperature) {
       end(ExperimentEnd::MaxTemperature, kOk, DegreesText(sample.value));
     }

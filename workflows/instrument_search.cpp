@@ -10,13 +10,15 @@
 #include "link/link_at_instrument.h"
 #include "link/port_timing.h"
 #include "operator/link_messages.h"
+#include "operator/operator_text.h"
 #include "settings/parameter_map.h"
 
 namespace zorkan {
 
 namespace {
 
-const ProgressLines kSearchLines{"Поиск прибора", "", "", "", "", "Для прекращения нажмите ESC"};
+const ProgressLines kSearchLines{
+    OPERATOR_TEXT("Поиск прибора"), "", "", "", "", OPERATOR_TEXT("Для прекращения нажмите ESC")};
 
 std::vector<std::uint32_t> RatesOf(const InstrumentSearch& search) {
   if (!search.baudRates.empty()) return search.baudRates;
@@ -152,14 +154,11 @@ class RateSearch {
 std::string AddressStep(const InstrumentSearch& search, std::uint32_t address,
                         std::uint32_t baudRate) {
   const std::uint64_t count = std::uint64_t{search.lastAddress} - search.firstAddress + 1;
-  std::string step = "Сетевой адрес " + std::to_string(address);
   if (search.firstAddress == 1) {
-    step += " из " + std::to_string(count);
-  } else {
-    step += " (" + std::to_string(address - search.firstAddress + 1) + " из " +
-            std::to_string(count) + ")";
+    return FillText(OPERATOR_TEXT("Сетевой адрес %1 из %2, %3 бод"), address, count, baudRate);
   }
-  return step + ", " + std::to_string(baudRate) + " бод";
+  return FillText(OPERATOR_TEXT("Сетевой адрес %1 (%2 из %3), %4 бод"), address,
+                  address - search.firstAddress + 1, count, baudRate);
 }
 
 // Every address of the search at the rate the port is open at, the `rateNumber`th of `rates`;
@@ -172,11 +171,10 @@ LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& sea
                           InstrumentSearchResult& outcome) {
   Progress& progress = exchange.progress;
   const std::uint32_t baudRate = exchange.link.baudRate();
-  std::string heading = "Скорость обмена " + std::to_string(baudRate) + " бод";
-  if (rates > 1) {
-    heading += " (" + std::to_string(rateNumber) + " из " + std::to_string(rates) + ")";
-  }
-  progress.setProgressHeading(std::move(heading));
+  progress.setProgressHeading(rates > 1
+                                  ? FillText(OPERATOR_TEXT("Скорость обмена %1 бод (%2 из %3)"),
+                                             baudRate, rateNumber, rates)
+                                  : FillText(OPERATOR_TEXT("Скорость обмена %1 бод"), baudRate));
   const auto stopped = [&](std::uint32_t address) {
     progress.SetProgressStep(AddressStep(search, address, baudRate));
     return progress.CancelRequested();
@@ -201,17 +199,17 @@ LinkError SearchAtOneRate(ExchangeContext& exchange, const InstrumentSearch& sea
 
 std::string SearchedText(const InstrumentSearch& search) {
   const std::vector<std::uint32_t> rates = RatesOf(search);
-  std::string text = "адреса " + std::to_string(search.firstAddress) + "–" +
-                     std::to_string(search.lastAddress) + ", ";
+  std::string rateList;
   for (std::size_t i = 0; i < rates.size(); ++i) {
-    if (i > 0) text += ", ";
-    text += std::to_string(rates[i]);
+    if (i > 0) rateList += ", ";
+    rateList += std::to_string(rates[i]);
   }
-  return text + " бод";
+  return FillText(OPERATOR_TEXT("адреса %1–%2, %3 бод"), search.firstAddress, search.lastAddress,
+                  rateList);
 }
 
 std::string ProbableDuplicateText(const LinePlace& place) {
-  return "Возможно, несколько приборов на адресе " + std::to_string(place.networkAddress);
+  return FillText(OPERATOR_TEXT("Возможно, несколько приборов на адресе %1"), place.networkAddress);
 }
 
 InstrumentSearchResult FindInstruments(ExchangeContext& exchange, const InstrumentSearch& search) {

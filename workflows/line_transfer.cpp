@@ -5,6 +5,7 @@
 
 #include "link/link_at_instrument.h"
 #include "operator/link_messages.h"
+#include "operator/operator_text.h"
 #include "operator/progress.h"
 #include "operator/result_messages.h"
 #include "workflows/headless_pages.h"
@@ -16,7 +17,8 @@ namespace zorkan {
 
 namespace {
 
-const ProgressLines kLineLines{"Ход процесса", "", "", "", "", "Для прекращения нажмите ESC"};
+const ProgressLines kLineLines{
+    OPERATOR_TEXT("Ход процесса"), "", "", "", "", OPERATOR_TEXT("Для прекращения нажмите ESC")};
 
 // The panel as one instrument's sequence draws it: its step line names the instrument, and it
 // stays up between two instruments.
@@ -27,7 +29,9 @@ class InstrumentPanel final : public ProgressPanel {
 
   void setLines(const ProgressLines& lines) override {
     ProgressLines named = lines;
-    named[2] = InstrumentName(instrument_) + (lines[2].empty() ? "" : ": " + lines[2]);
+    named[2] = lines[2].empty()
+                   ? InstrumentName(instrument_)
+                   : FillText(OPERATOR_TEXT("%1: %2"), InstrumentName(instrument_), lines[2]);
     panel_.setLines(named);
   }
   void setVisible(bool visible) override {
@@ -128,17 +132,19 @@ LineTransfer WriteLineOfInstruments(ExchangeContext& exchange, std::span<const L
 }
 
 std::string InstrumentName(const InstrumentTransfer& instrument) {
-  std::string name = "Адрес " + std::to_string(instrument.place.networkAddress);
-  if (instrument.serialNumber) name += ", № " + std::to_string(*instrument.serialNumber);
-  return name;
+  if (!instrument.serialNumber) {
+    return FillText(OPERATOR_TEXT("Адрес %1"), instrument.place.networkAddress);
+  }
+  return FillText(OPERATOR_TEXT("Адрес %1, № %2"), instrument.place.networkAddress,
+                  *instrument.serialNumber);
 }
 
 std::string WriteOutcomeText(const InstrumentTransfer& instrument) {
-  if (!instrument.result) return "Не записан";
+  if (!instrument.result) return OPERATOR_TEXT("Не записан");
   if (const ResultMessage* message = FindResultMessage(*instrument.result)) {
     return std::string(message->text);
   }
-  return "Записан";
+  return OPERATOR_TEXT("Записан");
 }
 
 }  // namespace zorkan

@@ -1,21 +1,22 @@
 #include "workflows/live_polling.h"
 
 #include "live/measurement_log.h"
+#include "operator/operator_text.h"
 
 namespace zorkan {
 
 AnswerStatus AnswerStatusOf(LinkError code) {
   switch (code) {
     case kOk:
-      return {"Получен ответ", false};
+      return {OPERATOR_TEXT("Получен ответ"), false};
     case kTooMuchData:
-      return {"В ответе много мусора, ответ не разобран", true};
+      return {OPERATOR_TEXT("В ответе много мусора, ответ не разобран"), true};
     case kNoAnswer:
-      return {"Не дождались ответа", true};
+      return {OPERATOR_TEXT("Не дождались ответа"), true};
     case kBadAnswer:
-      return {"Ошибка в разборе ответа", true};
+      return {OPERATOR_TEXT("Ошибка в разборе ответа"), true};
     default:
-      return {"Какая-то ошибка в ответе", true};
+      return {OPERATOR_TEXT("Какая-то ошибка в ответе"), true};
   }
 }
 

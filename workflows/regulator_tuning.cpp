@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "operator/operator_text.h"
 #include "workflows/manual_heater.h"
 #include "workflows/regulator_parameters.h"
 
@@ -41,14 +42,16 @@ double NoiseOf(const std::vector<ExperimentSample>& samples) {
 std::optional<std::string> RefusalOf(const TuningOptions& options,
                                      const RegulatorParameters& instrument) {
   if (instrument.heaterRelay == 0) {
-    return "ни одно реле не включает нагреватель (бит ШИМ в маске канала 1)";
+    return OPERATOR_TEXT("ни одно реле не включает нагреватель (бит ШИМ в маске канала 1)");
   }
   if (!(options.setpoint < options.maxTemperature)) {
-    return "максимальная температура должна быть выше заданной";
+    return OPERATOR_TEXT("максимальная температура должна быть выше заданной");
   }
-  if (options.cycleLimit < kLeastCycles) return "циклов колебаний должно быть не меньше 2";
+  if (options.cycleLimit < kLeastCycles) {
+    return OPERATOR_TEXT("циклов колебаний должно быть не меньше 2");
+  }
   if (options.maxDuration.count() <= 0 || options.samplePeriod.count() <= 0) {
-    return "длительность опыта должна быть больше нуля";
+    return OPERATOR_TEXT("длительность опыта должна быть больше нуля");
   }
   return std::nullopt;
 }
@@ -100,14 +103,15 @@ bool Experiment::begin(ExperimentSession& session) {
   if (!session.sample()) return false;
   heater_.emplace(exchange_.link, instrument_.heaterRelay, instrument_.pwmDuty);
   if (const LinkError taken = heater_->take(); taken != kOk) {
-    session.end(ExperimentEnd::InstrumentLost, taken, "ручное управление ШИМ не включено");
+    session.end(ExperimentEnd::InstrumentLost, taken,
+                OPERATOR_TEXT("ручное управление ШИМ не включено"));
     return false;
   }
   return true;
 }
 
 bool Experiment::rest(ExperimentSession& session) {
-  session.showStep("Измерение шума");
+  session.showStep(OPERATOR_TEXT("Измерение шума"));
   while (session.samples().back().timeS < kRestS) {
     if (!session.sampleNext()) return false;
   }
@@ -120,10 +124,13 @@ bool Experiment::oscillate(ExperimentSession& session) {
   tuning::ExperimentRecord& record = result_.record;
   const double switchOnBelow = options_.setpoint - record.hysteresis;
   const double switchOffAbove = options_.setpoint + record.hysteresis;
-  const std::string target = DegreesText(options_.setpoint);
-  const std::string limit = std::to_string(options_.cycleLimit);
   const bool heatingUp = session.samples().back().value < options_.setpoint;
-  session.showStep((heatingUp ? "Разогрев до " : "Остывание до ") + target);
+  session.showStep(
+      FillText(heatingUp ? OPERATOR_TEXT("Разогрев до %1") : OPERATOR_TEXT("Остывание до %1"),
+               DegreesText(options_.setpoint)));
+  const auto cycleStep = [this](int cycle) {
+    return FillText(OPERATOR_TEXT("Колебания: цикл %1 из %2"), cycle, options_.cycleLimit);
+  };
   bool relayStarted = false;
   for (;;) {
     const double value = session.samples().back().value;
@@ -133,7 +140,7 @@ bool Experiment::oscillate(ExperimentSession& session) {
       if (!relayStarted) {
         relayStarted = true;
         record.relayStart = session.samples().size() - 1;
-        session.showStep("Колебания: цикл 1 из " + limit);
+        session.showStep(cycleStep(1));
       }
     } else if (!wanted_ && value < switchOnBelow) {
       heating = true;
@@ -154,33 +161,34 @@ bool Experiment::oscillate(ExperimentSession& session) {
         tuning::CyclesSettled(cycles, tuning::kSettledCycles, tuning::kSettledTolerance)) {
       return true;
     }
-    session.showStep("Колебания: цикл " + std::to_string(done + 1) + " из " + limit);
+    session.showStep(cycleStep(done + 1));
   }
 }
 
 void Experiment::runLocked() {
   const ExchangeControlsLock locked(exchange_.controls);
-  exchange_.progress.SetProgressLines({"", "Настройка регулятора", "", "", "", ""});
+  exchange_.progress.SetProgressLines({"", OPERATOR_TEXT("Настройка регулятора"), "", "", "", ""});
   exchange_.progress.ShowProgress();
   const LinkError read = ReadRegulatorParameters(exchange_.link, instrument_);
   ExperimentSession session(exchange_, pacing_, listener_,
                             {options_.maxTemperature, options_.maxDuration, options_.samplePeriod},
                             instrument_.heaterRelay);
   if (read != kOk) {
-    session.end(ExperimentEnd::InstrumentLost, read, "настройки регулятора не прочитаны");
+    session.end(ExperimentEnd::InstrumentLost, read,
+                OPERATOR_TEXT("настройки регулятора не прочитаны"));
   } else if (begin(session) && rest(session) && oscillate(session)) {
     session.end(ExperimentEnd::Done);
   }
   result_.record.samples = session.samples();
   if (heater_) {
-    session.showStep("Возврат регулирования прибору");
+    session.showStep(OPERATOR_TEXT("Возврат регулирования прибору"));
     result_.handedBack =
         heater_->handBack(pacing_, std::chrono::milliseconds(options_.handBackLimit).count());
   }
   result_.end = session.endReason();
   result_.code = session.code();
   if (result_.end == ExperimentEnd::Done && result_.handedBack) {
-    session.showStep("Расчёт модели и коэффициентов");
+    session.showStep(OPERATOR_TEXT("Расчёт модели и коэффициентов"));
     result_.analysis = tuning::AnalyseExperiment(result_.record, result_.current, options_.step);
   }
   exchange_.progress.HideProgress();
@@ -192,15 +200,18 @@ TuningResult Experiment::run() {
   runLocked();
   if (!result_.handedBack) {
     result_.end = ExperimentEnd::InstrumentLost;
-    result_.message +=
-        ". Прибор не ответил: он может остаться в режиме ручного управления ШИМ с включённым "
-        "нагревателем. Выключите доступ к ШИМ на странице «Прямое управление» или на самом "
-        "приборе";
+    result_.message = FillText(
+        OPERATOR_TEXT("%1. Прибор не ответил: он может остаться в режиме ручного управления ШИМ с "
+                      "включённым нагревателем. Выключите доступ к ШИМ на странице «Прямое "
+                      "управление» или на самом приборе."),
+        result_.message);
   } else if (heater_) {
-    result_.message +=
-        ". Ручное управление ШИМ выключено, прибор регулирует сам с прежними коэффициентами";
+    result_.message = FillText(OPERATOR_TEXT("%1. Ручное управление ШИМ выключено, прибор "
+                                             "регулирует сам с прежними коэффициентами."),
+                               result_.message);
+  } else {
+    result_.message = FillText(OPERATOR_TEXT("%1."), result_.message);
   }
-  result_.message += '.';
   return std::move(result_);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "operator/operator_text.h"
 #include "settings/parameter_map.h"
 #include "settings/parameter_transfer.h"
 #include "workflows/manual_heater.h"
@@ -86,7 +87,7 @@ void StepCheck::waitForSettling(ExperimentSession& session) {
   const double spanS = std::max(5 * periodS, objectS);
   const double limitS = 10 * objectS + 20 * periodS;
   const double band = kSettledShare * std::abs(options_.step);
-  session.showStep("Установление у " + DegreesText(result_.from));
+  session.showStep(FillText(OPERATOR_TEXT("Установление у %1"), DegreesText(result_.from)));
   const double startS = session.samples().back().timeS;
   double spanStartS = startS;
   int inBand = 0;
@@ -105,7 +106,8 @@ void StepCheck::waitForSettling(ExperimentSession& session) {
 }
 
 bool StepCheck::record(ExperimentSession& session, double stepS, std::size_t periods) {
-  session.showStep("Ступенька " + DegreesText(result_.from) + " → " + DegreesText(result_.to));
+  session.showStep(FillText(OPERATOR_TEXT("Ступенька %1 → %2"), DegreesText(result_.from),
+                            DegreesText(result_.to)));
   const double endS = stepS + static_cast<double>(periods) * PeriodOf(instrument_);
   while (session.samples().back().timeS < endS) {
     if (!session.sampleNext()) return false;
@@ -123,7 +125,7 @@ void StepCheck::putBack(ExperimentSession& session) {
     heater->take();
   }
   if (stepped_) {
-    session.showStep("Возврат задания " + DegreesText(result_.from));
+    session.showStep(FillText(OPERATOR_TEXT("Возврат задания %1"), DegreesText(result_.from)));
     result_.restored = RetryFor(pacing_, limitMs, [&] {
       return WriteParameterVerified(exchange_.link, Setpoint1Param(0),
                                     instrument_.regulatedValue) == kOk;
@@ -134,7 +136,7 @@ void StepCheck::putBack(ExperimentSession& session) {
 
 void StepCheck::runLocked() {
   const ExchangeControlsLock locked(exchange_.controls);
-  exchange_.progress.SetProgressLines({"", "Проверка ступенькой", "", "", "", ""});
+  exchange_.progress.SetProgressLines({"", OPERATOR_TEXT("Проверка ступенькой"), "", "", "", ""});
   exchange_.progress.ShowProgress();
   const LinkError read = ReadRegulatorParameters(exchange_.link, instrument_);
   ExperimentSession session(exchange_, pacing_, listener_,
@@ -144,11 +146,12 @@ void StepCheck::runLocked() {
   result_.to = result_.from + options_.step;
   const double periodS = PeriodOf(instrument_);
   if (read != kOk) {
-    session.end(ExperimentEnd::InstrumentLost, read, "настройки регулятора не прочитаны");
+    session.end(ExperimentEnd::InstrumentLost, read,
+                OPERATOR_TEXT("настройки регулятора не прочитаны"));
   } else if (options_.step == 0 || !(result_.to < options_.maxTemperature)) {
     session.end(ExperimentEnd::Refused, kOk,
-                "новое задание должно отличаться от прежнего и быть ниже максимальной "
-                "температуры");
+                OPERATOR_TEXT("новое задание должно отличаться от прежнего и быть ниже "
+                              "максимальной температуры"));
   } else if (session.sample()) {
     const double horizonS = tuning::StepHorizonS(model_, instrument_.coefficients.pwmPeriodS);
     result_.predicted =
@@ -166,7 +169,8 @@ void StepCheck::runLocked() {
       // A write whose answer was lost may still have reached the instrument.
       stepped_ = true;
       if (stepped != kOk) {
-        session.end(ExperimentEnd::InstrumentLost, stepped, "новое задание не записано");
+        session.end(ExperimentEnd::InstrumentLost, stepped,
+                    OPERATOR_TEXT("новое задание не записано"));
       } else if (record(session, stepS, periods)) {
         session.end(ExperimentEnd::Done);
       }
@@ -191,16 +195,20 @@ StepCheckResult StepCheck::run() {
   exchange_.latch.ResetCancel();
   runLocked();
   if (result_.end == ExperimentEnd::Done && !result_.settledBefore) {
-    result_.message += " (до ступеньки регулирование не установилось)";
+    result_.message =
+        FillText(OPERATOR_TEXT("%1 (до ступеньки регулирование не установилось)"), result_.message);
   }
   if (!result_.restored || !result_.handedBack) {
     result_.end = ExperimentEnd::InstrumentLost;
-    result_.message += ". Прибор не ответил: задание может остаться " + DegreesText(result_.to) +
-                       ", а ШИМ в ручном режиме. Проверьте прибор";
+    result_.message = FillText(OPERATOR_TEXT("%1. Прибор не ответил: задание может остаться %2, а "
+                                             "ШИМ в ручном режиме. Проверьте прибор."),
+                               result_.message, DegreesText(result_.to));
   } else if (stepped_) {
-    result_.message += ". Задание возвращено: " + DegreesText(result_.from);
+    result_.message = FillText(OPERATOR_TEXT("%1. Задание возвращено: %2."), result_.message,
+                               DegreesText(result_.from));
+  } else {
+    result_.message = FillText(OPERATOR_TEXT("%1."), result_.message);
   }
-  result_.message += '.';
   return std::move(result_);
 }
 

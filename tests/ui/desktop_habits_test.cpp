@@ -68,23 +68,28 @@ TEST(Keys, OpenSaveReadWriteAndHelpHaveTheirKeys) {
   EXPECT_TRUE(rig.answerer.boxes.empty());
 }
 
-// Alt and a letter reach every item of a menu: no item without its letter, no letter twice.
+// Alt and a letter reach every item of a menu: no item without its letter, no letter twice, in
+// either language.
 TEST(Keys, EveryMenuItemHasAnAltLetterOfItsOwn) {
   WindowRig rig;
   std::vector<QMenu*> menus{nullptr};
   for (const QAction* title : rig.find<QMenuBar>("MainMenu1")->actions()) {
     menus.push_back(title->menu());
   }
-  for (QMenu* menu : menus) {
-    const QList<QAction*> items =
-        menu ? menu->actions() : rig.find<QMenuBar>("MainMenu1")->actions();
-    QStringList letters;
-    for (const QAction* item : items) {
-      if (item->isSeparator()) continue;
-      const QRegularExpressionMatch mark = QRegularExpression("&([^&])").match(item->text());
-      ASSERT_TRUE(mark.hasMatch()) << item->text().toStdString();
-      EXPECT_FALSE(letters.contains(mark.captured(1).toLower())) << item->text().toStdString();
-      letters << mark.captured(1).toLower();
+  for (const char* language : {"RussianLanguage", "EnglishLanguage"}) {
+    rig.find<QAction>(language)->trigger();
+    for (QMenu* menu : menus) {
+      const QList<QAction*> items =
+          menu ? menu->actions() : rig.find<QMenuBar>("MainMenu1")->actions();
+      QStringList letters;
+      for (const QAction* item : items) {
+        if (item->isSeparator()) continue;
+        const QRegularExpressionMatch mark = QRegularExpression("&([^&])").match(item->text());
+        ASSERT_TRUE(mark.hasMatch()) << language << ": " << item->text().toStdString();
+        EXPECT_FALSE(letters.contains(mark.captured(1).toLower()))
+            << language << ": " << item->text().toStdString();
+        letters << mark.captured(1).toLower();
+      }
     }
   }
 }

@@ -309,7 +309,8 @@ TEST(Port, PortThatCannotBeOpenedIsToldAtStartUpAndAtEachChoice) {
   testing::ScriptedPort port(
       clock, [](const std::string&) { return std::vector<testing::ScheduledAnswer>{}; });
   port.openSucceeds = false;
-  TForm1 window(port, clock);
+  WindowLanguage language;
+  TForm1 window(port, clock, language);
   ASSERT_EQ(answerer.boxes.size(), 1u);
   EXPECT_EQ(answerer.boxes[0].caption, "Ошибка");
   EXPECT_EQ(answerer.boxes[0].text, "Невозможно открыть последовательный порт");

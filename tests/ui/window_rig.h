@@ -37,7 +37,7 @@ struct WindowRig {
   // Starts the window and lets its one-shot reload of recent.prf happen, at once rather than after
   // the pause that lets a user's window show itself first.
   void start() {
-    window = std::make_unique<TForm1>(simulator.port(), simulator.clock());
+    window = std::make_unique<TForm1>(simulator.port(), simulator.clock(), language);
     window->show();
     QTimer* reload = window->findChild<QTimer*>("Timer2");
     reload->setInterval(0);
@@ -57,6 +57,8 @@ struct WindowRig {
   WorkingFolder workingFolder{folder.path()};
   sim::InProcessSimulator simulator;
   ModalAnswerer answerer;
+  // Russian, with nothing installed, until a test switches it.
+  WindowLanguage language;
   std::unique_ptr<TForm1> window;
 };
 
