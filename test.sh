@@ -14,7 +14,8 @@ scripts/check_layers.sh
 jobs=$(nproc)
 cmake --preset test
 cmake --build --preset test -j"$jobs"
-ctest --preset test -j"$jobs"
+# Many tests wait on a pseudo-terminal, a broker or a reply time-out; twice the cores keeps them busy.
+ctest --preset test -j"$((jobs * 2))"
 
 # The publisher runs a network thread per connection; ThreadSanitizer watches them.
 cmake --preset tsan

@@ -1,5 +1,5 @@
 # Sourced by the package's tests: builds the Debian package of a build tree into a folder, installing
-# nothing on this machine, and names it in $deb.
+# nothing on this machine, or finds the one built there, and names it in $deb.
 
 # fail MESSAGE: the test's failure, named after the test's script.
 fail() {
@@ -14,7 +14,12 @@ build_package() {
     cat "$folder/cpack.log" >&2
     fail "cpack failed"
   fi
-  local debs=("$folder"/out/*.deb)
-  [ ${#debs[@]} -eq 1 ] || fail "expected one package, got: ${debs[*]}"
+  built_package "$folder"
+}
+
+# built_package FOLDER: the package build_package left there.
+built_package() {
+  local debs=("$1"/out/*.deb)
+  [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package, got: ${debs[*]}"
   deb=${debs[0]}
 }

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree given into a temporary folder, installing nothing
-# on this machine, and checks what a user would get: the programs and the launcher in /usr/bin and
-# nothing astray, the desktop entry with its icon, the manual pages and the bash completion, the
-# dependencies, zorkan-cli telling the package's version, a launcher that starts the window in a
-# folder of the user's own, and the publisher's service template.
+# Takes the Debian package that package_build.sh left in the folder given, and checks what a user
+# would get: the programs and the launcher in /usr/bin and nothing astray, the desktop entry with
+# its icon, the manual pages and the bash completion, the dependencies, zorkan-cli telling the
+# package's version, a launcher that starts the window in a folder of the user's own, and the
+# publisher's service template.
 set -euo pipefail
 source "$(dirname "$0")/built_package.sh"
+built_package "$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-build_package "$1" "$work"
 
 expected="./usr/bin/zorkan-cli
 ./usr/bin/zorkan-config
