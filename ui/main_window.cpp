@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <utility>
 
@@ -138,9 +139,6 @@ TForm1::TForm1(SerialPort& port, const Clock& clock, WindowLanguage& language)
   connectHandlers();
   FormCreate();
   statusLine_->refresh();
-  if (const QScreen* screen = this->screen()) {
-    setGeometry(OpeningGeometry(sizeHint(), screen->availableGeometry()));
-  }
 }
 
 TForm1::~TForm1() {
@@ -222,6 +220,17 @@ void TForm1::FormCreate() {
   Timer2->start(kReloadDelayMs);
   Timer3->start(kFirstLiveTickMs);
   directControlPage_->setInitialState();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Only once it is shown do the menu and the status line have the heights they keep, and the
+  // pages fit between them; the window is not yet on the screen.
+  if (event->spontaneous() || placed_) return;
+  placed_ = true;
+  if (const QScreen* screen = this->screen()) {
+    setGeometry(OpeningGeometry(sizeHint(), screen->availableGeometry()));
+  }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -60,6 +60,7 @@ class TForm1 final : public QMainWindow {
   void setReportPage(TForm6& page) { reportPage_ = &page; }
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // A language chosen: the form's captions and every text the window made itself, anew.
   void changeEvent(QEvent* event) override;
@@ -159,6 +160,7 @@ class TForm1 final : public QMainWindow {
   InstrumentSearchResult lastSearch_;
   bool searchEveryRate_ = true;
   int shownPage_ = 0;
+  bool placed_ = false;  // set when the first show has sized the window and put it on its screen
 };
 
 }  // namespace zorkan

@@ -202,11 +202,15 @@ TEST(UnsavedChanges, ProfileThatRefusesTheSaveKeepsTheWindowOpen) {
   EXPECT_EQ(rig.text("Edit5"), "63");
 }
 
-// The pages keep their size: a small window scrolls them, a large one centres them.
+// The pages keep their size: opened where there is room, they show whole, with the menu and the
+// status line around them; a small window scrolls them, a large one centres them.
 TEST(WindowSize, ShrunkThePagesScrollEnlargedTheyStayCentred) {
   WindowRig rig;
   auto* area = rig.find<QScrollArea>("PagesArea");
   auto* pages = rig.find<QWidget>("ClientArea");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
   rig.window->resize(400, 300);
   QCoreApplication::processEvents();
   EXPECT_EQ(pages->size(), QSize(712, 542));
