@@ -2,7 +2,8 @@
 # Installs what is missing, checks that includes point down the layers, builds everything with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, runs the publisher's tests
 # once more under ThreadSanitizer, then builds the programs and the benchmarks once more for use
-# (Release). Warnings are errors in every build; CMakePresets.json holds what each one is.
+# (Release) and checks the Debian package made of them. Warnings are errors in every build;
+# CMakePresets.json holds what each one is.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -24,3 +25,5 @@ ctest --preset tsan -j"$jobs"
 
 cmake --preset release
 cmake --build --preset release -j"$jobs"
+# The package as it ships: built from the Release build, what it holds, and lintian on it.
+ctest --preset package -j"$jobs"
